@@ -1,0 +1,8 @@
+#include "app/PlotState.h"
+
+PlotState plot;
+
+void ResetPlotState()
+{
+    plot = PlotState();
+}

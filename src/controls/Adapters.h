@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QComboBox>
+#include <QSlider>
+#include <QWidget>
+#include <functional>
+
+class QToolButton;
+
+// Horizontal spinner: two auto-repeating arrows side by side; every click
+// is reported with its direction (right arrow = next).
+class TUpDown : public QWidget {
+    Q_OBJECT
+public:
+    explicit TUpDown(QWidget *parent);
+    QToolButton *PreviousArrow() const { return previousArrow; }
+    QToolButton *NextArrow() const { return nextArrow; }
+signals:
+    void Click(bool next);
+
+private:
+    QToolButton *previousArrow;
+    QToolButton *nextArrow;
+};
+
+// The store of the selected point in hundredths of t. Disabled for the user;
+// it clamps every position into [Min, Max], and a Min set above Max carries
+// Max along (and the reverse), so setting the two ends in either order ends
+// in the intended range.
+class TTrackBar : public QSlider {
+    Q_OBJECT
+public:
+    explicit TTrackBar(QWidget *parent);
+    int Min() const { return minimum(); }
+    int Max() const { return maximum(); }
+    int Position() const { return value(); }
+    void SetMin(int min) { setMinimum(min); }
+    void SetMax(int max) { setMaximum(max); }
+    void SetPosition(int position) { setValue(position); }
+};
+
+// The curve list: reports its opening before the list shows.
+class TComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TComboBox(QWidget *parent);
+    std::function<void()> onDropDown;
+    void showPopup() override;
+};

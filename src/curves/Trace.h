@@ -1,0 +1,4 @@
+#pragma once
+
+void TraceCurve(float curveIndex);
+void DrawLightlikePoints(float curveIndex);

@@ -1,0 +1,5 @@
+#pragma once
+
+void DrawPedalCurve(float curveIndex);
+void DrawPedalConstruction(float curveIndex);
+void DrawSingularTangents(float curveIndex);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QLocale>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <memory>
+#include <vector>
+
+// Sets the system locale for number text for the life of the object.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale &locale);
+    ~LocaleScope();
+
+private:
+    QLocale previous;
+};
+QLocale CommaLocale();  // German: decimal comma
+QLocale PointLocale();  // US English: decimal point
+
+// A current compatibility GL context on an offscreen surface, for tests of
+// drawing routines that need no window. Its projection is the client-pixel
+// one of a designed-size window.
+class ScratchContext {
+public:
+    ScratchContext(int width = 1091, int height = 690);
+    ~ScratchContext();
+
+private:
+    std::unique_ptr<QOffscreenSurface> surface;
+    std::unique_ptr<QOpenGLContext> context;
+};
+
+// Vertices recorded through OpenGL feedback mode. Window coordinates with
+// y turned back down (client pixels), plus the current colour of each.
+struct FeedbackVertex {
+    float x, y;
+    float r, g, b, a;
+};
+struct FeedbackPrimitive {
+    enum Kind { Point, Line, Polygon, Other } kind;
+    std::vector<FeedbackVertex> vertices;
+};
+// Runs draw() in feedback mode on the current context whose viewport height is
+// viewportHeight; returns every primitive in order.
+template <class Draw>
+std::vector<FeedbackPrimitive> RecordFeedback(Draw &&draw, int viewportHeight);
+std::vector<FeedbackPrimitive> ParseFeedback(const std::vector<float> &buffer, int used, int viewportHeight);
+int FeedbackBegin(std::vector<float> &buffer);  // room for 16 M floats
+int FeedbackEnd();
+
+template <class Draw>
+std::vector<FeedbackPrimitive> RecordFeedback(Draw &&draw, int viewportHeight)
+{
+    std::vector<float> buffer;
+    FeedbackBegin(buffer);
+    draw();
+    int used = FeedbackEnd();
+    if (used < 0)
+        return {};
+    return ParseFeedback(buffer, used, viewportHeight);
+}
