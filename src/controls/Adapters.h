@@ -18,6 +18,9 @@ public:
 signals:
     void Click(bool next);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QToolButton *previousArrow;
     QToolButton *nextArrow;

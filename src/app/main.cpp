@@ -1,0 +1,46 @@
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/ExceptionBox.h"
+#include "app/Form1.h"
+
+namespace {
+
+// Failures that escape an event handler are shown and the program goes on.
+class TApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &failure) {
+            ShowException(QString::fromLocal8Bit(failure.what()));
+        } catch (...) {
+            ShowException(QString());
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    try {
+        TApplication application(argc, argv);
+        TApplication::setApplicationName(QStringLiteral("Lumetra"));
+        try {
+            TForm1 form;
+            form.show();
+            application.exec();
+        } catch (const std::exception &failure) {
+            ShowException(QString::fromLocal8Bit(failure.what()));
+        } catch (...) {
+            ShowException(QString());
+        }
+    } catch (...) {
+        // Without an application object no box can be shown.
+    }
+    return 0;
+}

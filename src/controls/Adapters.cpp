@@ -1,0 +1,45 @@
+#include "controls/Adapters.h"
+
+#include <QToolButton>
+
+TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
+{
+    previousArrow = new QToolButton(this);
+    nextArrow = new QToolButton(this);
+    previousArrow->setArrowType(Qt::LeftArrow);
+    nextArrow->setArrowType(Qt::RightArrow);
+    for (QToolButton *arrow : {previousArrow, nextArrow}) {
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
+    previousArrow->setObjectName(QStringLiteral("previous"));
+    nextArrow->setObjectName(QStringLiteral("next"));
+    connect(previousArrow, &QToolButton::clicked, this, [this] { emit Click(false); });
+    connect(nextArrow, &QToolButton::clicked, this, [this] { emit Click(true); });
+}
+
+void TUpDown::resizeEvent(QResizeEvent *)
+{
+    const int half = width() / 2;
+    previousArrow->setGeometry(0, 0, half, height());
+    nextArrow->setGeometry(half, 0, width() - half, height());
+}
+
+TTrackBar::TTrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent)
+{
+    setEnabled(false);
+    setTickPosition(QSlider::NoTicks);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(false);
+}
+
+void TComboBox::showPopup()
+{
+    if (onDropDown)
+        onDropDown();
+    QComboBox::showPopup();
+}

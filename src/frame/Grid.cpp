@@ -1,0 +1,83 @@
+#include "frame/Grid.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+#include "app/Form1.h"
+#include "app/NumberText.h"
+#include "app/OutlineFont.h"
+#include "app/PlotState.h"
+#include "frame/PlotArea.h"
+
+namespace {
+
+void Line(double x1, double y1, double x2, double y2)
+{
+    glBegin(GL_LINES);
+    glVertex2f(float(x1), float(y1));
+    glVertex2f(float(x2), float(y2));
+    glEnd();
+}
+
+// Text with the left end of its baseline at client (x, y), 13 px per em.
+void PlaceLabel(const QString &text, double x, double y)
+{
+    glColor4f(0, 0, 0, 1);
+    glPushMatrix();
+    glTranslatef(float(x), float(y), 0);
+    glScalef(13, -13, 1);
+    PrintText(Form1->fontListBase, TextBytes(text));
+    glPopMatrix();
+}
+
+void SetLineColour(int index)
+{
+    if (index == 0)
+        glColor3f(0, 0, 0);
+    else
+        glColor3f(0.8f, 0.8f, 0.8f);
+}
+
+// Whole values get the smaller shift; halves have longer texts.
+bool IsEven(int index)
+{
+    return index % 2 == 0;
+}
+
+}  // namespace
+
+void DrawGrid()
+{
+    const AreaRect area = CurrentArea();
+    const double step = plot.gridStepPixels;
+
+    int k = 0;
+    for (int i = int(std::trunc(plot.gridXFrom)); float(i) <= plot.gridXTo; ++i, ++k) {
+        const double x = area.areaLeft + k * step;
+        SetLineColour(i);
+        Line(x, area.areaTop, x, area.areaBottom);
+        glColor3f(0, 0, 0);
+        Line(x, area.areaBottom, x, area.areaBottom + 5);
+        PlaceLabel(FloatToStr(float(i * 0.5)), x - (IsEven(i) ? 4 : 8), area.areaBottom + 17);
+    }
+
+    int m = int(std::trunc(double(plot.gridYTo) - double(plot.gridYFrom)));
+    for (int j = int(std::trunc(plot.gridYFrom)); float(j) <= plot.gridYTo; ++j, --m) {
+        const double y = area.areaTop + m * step;
+        SetLineColour(j);
+        Line(area.areaLeft, y, area.areaRight, y);
+        glColor3f(0, 0, 0);
+        Line(area.areaLeft - 5, y, area.areaLeft, y);
+        PlaceLabel(FloatToStr(float(j * 0.5)), area.areaLeft - (IsEven(j) ? 17 : 25), y + 7);
+    }
+}
+
+void DrawAxes()
+{
+    const AreaRect area = CurrentArea();
+    glColor3f(0, 0, 0);
+    Line(plot.originX, area.areaTop, plot.originX, area.areaBottom);
+    Line(area.areaLeft, plot.originY, area.areaRight, plot.originY);
+    PlaceLabel(QStringLiteral("0"), double(plot.originX) - 4, area.areaBottom + 17);
+    PlaceLabel(QStringLiteral("0"), area.areaLeft - 17, double(plot.originY) + 7);
+}

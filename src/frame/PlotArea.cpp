@@ -1,0 +1,86 @@
+#include "frame/PlotArea.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+#include "app/Form1.h"
+#include "app/PlotState.h"
+
+int OuterWidth()
+{
+    return Form1->ClientWidth() + OuterFrameWidth;
+}
+
+int OuterHeight()
+{
+    return Form1->ClientHeight() + OuterFrameHeight;
+}
+
+AreaRect CurrentArea()
+{
+    AreaRect area;
+    area.areaCenterX = (OuterWidth() - 296) / 2;
+    area.areaLeft = area.areaCenterX - plot.plotWidthPixels / 2;
+    area.areaRight = area.areaCenterX + plot.plotWidthPixels / 2;
+    area.areaMiddleY = (OuterHeight() - 313) / 2;
+    area.areaTop = area.areaMiddleY - plot.plotHeightPixels / 2;
+    area.areaBottom = area.areaMiddleY + plot.plotHeightPixels / 2;
+    return area;
+}
+
+namespace {
+
+// Whole pixels per unit that fit the view window into the free area. A window
+// smaller than the panels leaves no room: the scale is then 0, never negative.
+float UnitPixelsFor(double freeWidth, double freeHeight)
+{
+    const double w = std::trunc(freeWidth / (double(plot.xMax) - double(plot.xMin)));
+    const double h = std::trunc(freeHeight / (double(plot.yMax) - double(plot.yMin)));
+    const double unit = w < h ? w : h;
+    return float(unit > 0 ? unit : 0);
+}
+
+}  // namespace
+
+void DrawPlotArea()
+{
+    plot.gridXFrom = float(2.0 * plot.xMin);
+    plot.gridXTo = float(2.0 * plot.xMax);
+    plot.gridYFrom = float(2.0 * plot.yMin);
+    plot.gridYTo = float(2.0 * plot.yMax);
+    if (!(plot.xMax > plot.xMin) || !(plot.yMax > plot.yMin))
+        return;  // empty view window: keep the previous scale
+    plot.unitPixels = UnitPixelsFor(OuterWidth() - 336, OuterHeight() - 313);
+    plot.gridStepPixels = float(double(plot.unitPixels) * 0.5);
+    plot.plotWidthPixels = int(std::trunc((double(plot.xMax) - double(plot.xMin)) * plot.unitPixels));
+    plot.plotHeightPixels = int(std::trunc((double(plot.yMax) - double(plot.yMin)) * plot.unitPixels));
+
+    const AreaRect area = CurrentArea();
+    const int top = (OuterHeight() - 313 - plot.plotHeightPixels) / 2;
+    const int bottom = top + plot.plotHeightPixels;
+    glColor3f(1, 1, 1);
+    glBegin(GL_QUADS);
+    glVertex2f(area.areaLeft, top);
+    glVertex2f(area.areaRight, top);
+    glVertex2f(area.areaRight, bottom);
+    glVertex2f(area.areaLeft, bottom);
+    glEnd();
+}
+
+void UpdateOrigin()
+{
+    const AreaRect area = CurrentArea();
+    const double step = plot.gridStepPixels;
+    plot.originX = float(area.areaLeft - std::trunc(double(plot.gridXFrom)) * step);
+    if (plot.gridYFrom > 0)
+        plot.originY = float(area.areaBottom + std::trunc(double(plot.gridYFrom)) * step);
+    else
+        plot.originY = float(area.areaTop + (std::trunc(double(plot.gridYTo) - double(plot.gridYFrom)) +
+                                             std::trunc(double(plot.gridYFrom))) * step);
+}
+
+WindowPoint WorldToWindow(float x, float y)
+{
+    return {float(double(plot.originX) + double(x) * plot.unitPixels),
+            float(double(plot.originY) - double(y) * plot.unitPixels)};
+}

@@ -1,0 +1,67 @@
+#include "WindowFixture.h"
+
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <ostream>
+
+#include "app/GlSetup.h"
+#include "app/PictureBox.h"
+#include "app/PlotState.h"
+#include "app/RenderScene.h"
+
+void WindowTest::SetUp()
+{
+    ResetPlotState();
+    form = std::make_unique<TForm1>();
+    form->Timer1->stop();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->Redraw();
+}
+
+void WindowTest::TearDown()
+{
+    form.reset();
+    ResetPlotState();
+}
+
+QImage WindowTest::Grab()
+{
+    return form->Picture->grabFramebuffer();
+}
+
+std::vector<FeedbackPrimitive> WindowTest::RecordFrame()
+{
+    form->Picture->makeCurrent();
+    const int pictureHeight = form->Picture->height();
+    SetupViewport(form->ClientWidth(), form->ClientHeight(), pictureHeight, 1.0);
+    auto frame = RecordFeedback([&] { RenderScene(*form); }, pictureHeight);
+    form->Picture->doneCurrent();
+    return frame;
+}
+
+std::vector<FeedbackPrimitive> WindowTest::OfColour(const std::vector<FeedbackPrimitive> &frame,
+                                                    FeedbackPrimitive::Kind kind, float r, float g, float b)
+{
+    std::vector<FeedbackPrimitive> result;
+    for (const FeedbackPrimitive &p : frame) {
+        if (p.kind != kind || p.vertices.empty())
+            continue;
+        const FeedbackVertex &v = p.vertices.front();
+        if (std::fabs(v.r - r) < 1e-3 && std::fabs(v.g - g) < 1e-3 && std::fabs(v.b - b) < 1e-3)
+            result.push_back(p);
+    }
+    return result;
+}
+
+Rgb PixelAt(const QImage &image, int x, int y)
+{
+    const QColor c = image.pixelColor(x, y);
+    return {c.red(), c.green(), c.blue()};
+}
+
+std::ostream &operator<<(std::ostream &out, const Rgb &c)
+{
+    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "TestSupport.h"
+#include "app/Form1.h"
+
+// A fresh Lumetra window at the designed size with the plot state at its
+// initial values. The timer is stopped so that frames come only from the
+// test; tests of the timer start it again.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The picture as shown (client pixel (x, y) is image pixel (x, y)).
+    QImage Grab();
+    // Every primitive of one RenderScene, in order, positions in client pixels.
+    std::vector<FeedbackPrimitive> RecordFrame();
+    // Points (or lines) of one colour in a recorded frame.
+    static std::vector<FeedbackPrimitive> OfColour(const std::vector<FeedbackPrimitive> &frame,
+                                                   FeedbackPrimitive::Kind kind, float r, float g, float b);
+
+    std::unique_ptr<TForm1> form;
+};
+
+// Pixel colour as (r, g, b).
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb &o) const { return r == o.r && g == o.g && b == o.b; }
+};
+Rgb PixelAt(const QImage &image, int x, int y);
+std::ostream &operator<<(std::ostream &out, const Rgb &c);
