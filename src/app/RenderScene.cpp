@@ -43,10 +43,8 @@ void RenderScene(TForm1 &form)
     if (form.CheckBox4->isChecked())
         DrawSingularTangents(CurveIndex(form));
     DrawPedalPoint();
-    form.Label28->setText(QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
-                          FloatToStr(plot.pedalY) + QStringLiteral(" )"));
-    form.Label7->setText(QStringLiteral(" t = ") + FloatToStr(plot.currentT));
-    form.Label28->adjustSize();
-    form.Label7->adjustSize();
+    SetCaption(form.Label28, QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
+                                 FloatToStr(plot.pedalY) + QStringLiteral(" )"));
+    SetCaption(form.Label7, QStringLiteral(" t = ") + FloatToStr(plot.currentT));
     glFlush();
 }

@@ -1,5 +1,6 @@
 #include "controls/Adapters.h"
 
+#include <QLabel>
 #include <QToolButton>
 
 TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
@@ -42,4 +43,10 @@ void TComboBox::showPopup()
     if (onDropDown)
         onDropDown();
     QComboBox::showPopup();
+}
+
+void SetCaption(QLabel *label, const QString &caption)
+{
+    label->setText(caption);
+    label->resize(label->sizeHint().width(), label->height());
 }

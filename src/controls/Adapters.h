@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
+
 class QToolButton;
 
 // Horizontal spinner: two auto-repeating arrows side by side; every click
@@ -50,3 +52,6 @@ public:
     std::function<void()> onDropDown;
     void showPopup() override;
 };
+
+// A label's new caption; the label widens to it and keeps its height.
+void SetCaption(QLabel *label, const QString &caption);

@@ -4,14 +4,14 @@
 #include "app/Form1.h"
 #include "app/NumberText.h"
 #include "app/PlotState.h"
+#include "controls/Adapters.h"
 
 namespace {
 
 void MoveEdge(float &edge, QLabel *label, bool next)
 {
     edge = float(double(edge) + (next ? 0.5 : -0.5));
-    label->setText(FloatToStr(edge));
-    label->adjustSize();
+    SetCaption(label, FloatToStr(edge));
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
+#include "app/PictureBox.h"
 #include "controls/Adapters.h"
 
 namespace {
