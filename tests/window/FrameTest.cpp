@@ -21,8 +21,8 @@ TEST_F(Frame, InitialFrameLayersInOrder)
     EXPECT_EQ(frame.front().vertices[0].r, 1.0f);
     EXPECT_EQ(frame.back().kind, FeedbackPrimitive::Point);
     EXPECT_EQ(frame.back().vertices[0].b, 1.0f);
-    EXPECT_EQ(frame.back().vertices[0].x, 405);
-    EXPECT_EQ(frame.back().vertices[0].y, 207);
+    EXPECT_NEAR(frame.back().vertices[0].x, 405, 1e-3);
+    EXPECT_NEAR(frame.back().vertices[0].y, 207, 1e-3);
 
     const auto green = OfColour(frame, FeedbackPrimitive::Point, 0, 0.45f, 0);
     const auto red = OfColour(frame, FeedbackPrimitive::Point, 1, 0, 0);
@@ -119,20 +119,39 @@ TEST_F(Frame, ConstructionIsDrawnOnceWhateverBoxesAreChecked)
 
 TEST_F(Frame, LightlikeMarkersOnlyInTheMinkowskiPlane)
 {
-    // Four red markers of size 4 sit at 45 degrees and its mirrors.
-    auto markers = [&] {
-        int count = 0;
-        for (const FeedbackPrimitive &p : OfColour(RecordFrame(), FeedbackPrimitive::Point, 1, 0, 0)) {
-            const float dx = p.vertices[0].x - 405, dy = p.vertices[0].y - 207;
-            count += std::fabs(std::fabs(dx) - 48.79f) < 0.01f && std::fabs(std::fabs(dy) - 48.79f) < 0.01f;
+    // The markers are the red points between the curve and the pedal curve.
+    auto markersAfterTheCurve = [&] {
+        const auto frame = RecordFrame();
+        std::vector<FeedbackVertex> markers;
+        bool afterCurve = false;
+        for (const FeedbackPrimitive &p : frame) {
+            if (p.kind != FeedbackPrimitive::Point)
+                continue;
+            const FeedbackVertex &v = p.vertices[0];
+            if (v.g == 0.45f) {
+                afterCurve = true;
+            } else if (afterCurve) {
+                if (v.r != 1 || v.g != 0)
+                    break;
+                markers.push_back(v);
+            }
         }
-        return count;
+        return markers;
     };
-    const int euclidean = markers();
+    const auto euclidean = markersAfterTheCurve();
+    ASSERT_EQ(euclidean.size(), 62820u);  // only the pedal curve, from t = 0
+    EXPECT_NEAR(euclidean[0].x, 474, 1e-3);
     plot.euclideanPlane = false;
     plot.minkowskiPlane = true;
-    const int minkowski = markers();
-    EXPECT_EQ(minkowski - euclidean, 4);
+    // Then four markers come first (far pedal points are clipped away).
+    const auto minkowski = markersAfterTheCurve();
+    ASSERT_GT(minkowski.size(), 4u);
+    const float d = 0.70710677f * 69;
+    const float expected[4][2] = {{d, -d}, {-d, -d}, {-d, d}, {d, d}};  // 45, 135, 225, 315 degrees
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(minkowski[i].x - 405, expected[i][0], 1e-3);
+        EXPECT_NEAR(minkowski[i].y - 207, expected[i][1], 1e-3);
+    }
 }
 
 TEST_F(Frame, ResizesReleaseTheirFontLists)
