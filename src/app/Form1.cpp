@@ -107,7 +107,7 @@ void TForm1::FormResize()
     // are renewed, and the old lists are released first.
     SetupProjection(ClientWidth(), ClientHeight());
     DeleteOutlineFont(fontListBase);
-    fontListBase = BuildOutlineFont(QString());
+    fontListBase = BuildOutlineFont(QString(), fontListBase);
 }
 
 void TForm1::resizeEvent(QResizeEvent *)

@@ -8,7 +8,9 @@
 // at z = 0, back face at z = -0.2, side walls between) and then translate by
 // the glyph's advance; list 255 and codes without a glyph are empty.
 // An empty face name means "Times New Roman". Needs a current GL context.
-unsigned BuildOutlineFont(const QString &faceName);
+// A rebuild passes the base of the lists it released, so the names are used
+// again (the GL hands out ever new names otherwise); 0 asks for new names.
+unsigned BuildOutlineFont(const QString &faceName, unsigned reuseBase = 0);
 
 // Releases the 256 lists of a font built by BuildOutlineFont (0 is ignored).
 void DeleteOutlineFont(unsigned fontListBase);

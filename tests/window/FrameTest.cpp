@@ -154,24 +154,28 @@ TEST_F(Frame, LightlikeMarkersOnlyInTheMinkowskiPlane)
     }
 }
 
-TEST_F(Frame, ResizesReleaseTheirFontLists)
+TEST_F(Frame, ResizesRenewTheFontInTheSameListNames)
 {
-    form->Picture->makeCurrent();
-    const GLuint probeBefore = glGenLists(1);
-    glDeleteLists(probeBefore, 1);
-    form->Picture->doneCurrent();
-    for (int i = 0; i < 40; ++i) {
+    const unsigned base = form->fontListBase;
+    ASSERT_NE(base, 0u);
+    for (int i = 0; i < 30; ++i) {
         form->resize(1091 + (i % 7) * 13, 690 + (i % 5) * 11);
         QTest::qWait(1);
     }
     form->resize(1091, 690);
     QTest::qWait(20);
+    EXPECT_EQ(form->fontListBase, base);
     form->Picture->makeCurrent();
-    const GLuint probeAfter = glGenLists(1);
-    glDeleteLists(probeAfter, 1);
+    EXPECT_TRUE(glIsList(base + 48));       // "0"
+    EXPECT_FALSE(glIsList(base + 256));     // nothing beyond the font's block
     form->Picture->doneCurrent();
-    // The names in use do not grow: the first free name is the same.
-    EXPECT_LE(probeAfter, probeBefore + 256);
+    // The labels are still drawn after all those rebuilds.
+    const QImage image = Grab();
+    int black = 0;
+    for (int y = 420; y <= 431; ++y)
+        for (int x = 400; x <= 409; ++x)
+            black += PixelAt(image, x, y) == (Rgb{0, 0, 0});
+    EXPECT_GT(black, 8);
 }
 
 }  // namespace
