@@ -57,16 +57,11 @@ ScratchContext::~ScratchContext()
     context->doneCurrent();
 }
 
-namespace {
-constexpr int FeedbackCapacity = 16 * 1024 * 1024;
-}
-
-int FeedbackBegin(std::vector<float> &buffer)
+void FeedbackBegin(std::vector<float> &buffer, int capacity)
 {
-    buffer.assign(FeedbackCapacity, 0.0f);
-    glFeedbackBuffer(FeedbackCapacity, GL_3D_COLOR, buffer.data());
+    buffer.assign(size_t(capacity), 0.0f);
+    glFeedbackBuffer(capacity, GL_3D_COLOR, buffer.data());
     glRenderMode(GL_FEEDBACK);
-    return 0;
 }
 
 int FeedbackEnd()

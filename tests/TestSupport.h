@@ -41,19 +41,20 @@ struct FeedbackPrimitive {
     enum Kind { Point, Line, Polygon, Other } kind;
     std::vector<FeedbackVertex> vertices;
 };
-// Runs draw() in feedback mode on the current context whose viewport height is
-// viewportHeight; returns every primitive in order.
+// Runs draw() in feedback mode on the current context whose surface height is
+// surfaceHeight; returns every primitive in order (nothing if it overflowed).
+constexpr int DefaultFeedbackCapacity = 16 * 1024 * 1024;  // floats
 template <class Draw>
-std::vector<FeedbackPrimitive> RecordFeedback(Draw &&draw, int viewportHeight);
+std::vector<FeedbackPrimitive> RecordFeedback(Draw &&draw, int surfaceHeight, int capacity = DefaultFeedbackCapacity);
 std::vector<FeedbackPrimitive> ParseFeedback(const std::vector<float> &buffer, int used, int viewportHeight);
-int FeedbackBegin(std::vector<float> &buffer);  // room for 16 M floats
+void FeedbackBegin(std::vector<float> &buffer, int capacity);
 int FeedbackEnd();
 
 template <class Draw>
-std::vector<FeedbackPrimitive> RecordFeedback(Draw &&draw, int viewportHeight)
+std::vector<FeedbackPrimitive> RecordFeedback(Draw &&draw, int viewportHeight, int capacity)
 {
     std::vector<float> buffer;
-    FeedbackBegin(buffer);
+    FeedbackBegin(buffer, capacity);
     draw();
     int used = FeedbackEnd();
     if (used < 0)

@@ -28,15 +28,16 @@ void WindowTest::TearDown()
 
 QImage WindowTest::Grab()
 {
+    form->Redraw();
     return form->Picture->grabFramebuffer();
 }
 
-std::vector<FeedbackPrimitive> WindowTest::RecordFrame()
+std::vector<FeedbackPrimitive> WindowTest::RecordFrame(int capacity)
 {
     form->Picture->makeCurrent();
     const int pictureHeight = form->Picture->height();
     SetupViewport(form->ClientWidth(), form->ClientHeight(), pictureHeight, 1.0);
-    auto frame = RecordFeedback([&] { RenderScene(*form); }, pictureHeight);
+    auto frame = RecordFeedback([&] { RenderScene(*form); }, pictureHeight, capacity);
     form->Picture->doneCurrent();
     return frame;
 }

@@ -15,10 +15,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The picture as shown (client pixel (x, y) is image pixel (x, y)).
+    // The picture of the current state (client pixel (x, y) is image pixel (x, y)).
     QImage Grab();
     // Every primitive of one RenderScene, in order, positions in client pixels.
-    std::vector<FeedbackPrimitive> RecordFrame();
+    std::vector<FeedbackPrimitive> RecordFrame(int capacity = DefaultFeedbackCapacity);
     // Points (or lines) of one colour in a recorded frame.
     static std::vector<FeedbackPrimitive> OfColour(const std::vector<FeedbackPrimitive> &frame,
                                                    FeedbackPrimitive::Kind kind, float r, float g, float b);

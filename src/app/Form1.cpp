@@ -91,7 +91,7 @@ void TForm1::WireHandlers()
 
 void TForm1::Redraw()
 {
-    Picture->repaint();
+    Picture->RenderNow();
 }
 
 void TForm1::FormCreate()

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QSurfaceFormat>
+#include <GL/gl.h>
 
 #include "app/Form1.h"
 #include "app/GlSetup.h"
@@ -18,6 +19,9 @@ TPictureBox::TPictureBox(TForm1 *owner) : QOpenGLWidget(owner), form(owner)
     setFormat(format);
     // Moves without a button still refresh the origin.
     setMouseTracking(true);
+    // The framebuffer keeps its frame between paints, so a paint event for a
+    // frame already drawn only shows it.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
 }
 
 void TPictureBox::initializeGL()
@@ -27,15 +31,39 @@ void TPictureBox::initializeGL()
 
 void TPictureBox::resizeGL(int, int)
 {
+    frameIsCurrent = false;
     form->FormResize();
 }
 
 void TPictureBox::paintGL()
 {
-    // Qt sets a widget-sized viewport before every paint; the picture keeps
-    // the client-sized one.
+    if (!frameIsCurrent)
+        PaintFrame();
+}
+
+void TPictureBox::RenderNow()
+{
+    ++redrawCount;
+    if (!isValid())
+        return;  // not shown yet: the first paint draws
+    if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame && FrameInputs(*form, lineSmoothing) == inputsAfterFrame)
+        return;
+    makeCurrent();
+    PaintFrame();
+    doneCurrent();
+    update();
+}
+
+void TPictureBox::PaintFrame()
+{
+    // The toolkit sets a widget-sized viewport; the picture keeps the
+    // client-sized one.
     SetupViewport(form->ClientWidth(), form->ClientHeight(), height(), devicePixelRatioF());
+    inputsBeforeFrame = FrameInputs(*form, glIsEnabled(GL_LINE_SMOOTH));
     RenderScene(*form);
+    lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);
+    inputsAfterFrame = FrameInputs(*form, lineSmoothing);
+    frameIsCurrent = true;
     ++frameCount;
 }
 

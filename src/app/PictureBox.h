@@ -2,6 +2,8 @@
 
 #include <QOpenGLWidget>
 
+#include "app/LayerCache.h"
+
 class TForm1;
 
 // The GL surface of the picture. It covers the free top-left area at the
@@ -12,8 +14,14 @@ class TPictureBox : public QOpenGLWidget {
 public:
     explicit TPictureBox(TForm1 *form);
 
-    // Frames painted so far (a redraw is one more).
-    long frameCount = 0;
+    // Paints a frame at once into the picture's framebuffer and asks the
+    // toolkit to show it. A frame that would repeat the one shown, from the
+    // same inputs, is skipped: the screen already shows it.
+    void RenderNow();
+
+    long redrawCount = 0;  // redraws asked for
+    long frameCount = 0;   // frames painted
+    LayerCache layers;
 
 protected:
     void initializeGL() override;
@@ -23,5 +31,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void PaintFrame();
+
     TForm1 *form;
+    bool frameIsCurrent = false;  // the framebuffer holds the frame of the inputs below
+    bool lineSmoothing = false;   // left on by the last frame
+    LayerInputs inputsBeforeFrame, inputsAfterFrame;
 };

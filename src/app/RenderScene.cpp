@@ -5,12 +5,11 @@
 #include <GL/gl.h>
 
 #include "app/Form1.h"
+#include "app/LayerCache.h"
 #include "app/NumberText.h"
+#include "app/PictureBox.h"
 #include "app/PlotState.h"
 #include "controls/Adapters.h"
-#include "curves/Trace.h"
-#include "frame/Grid.h"
-#include "frame/PlotArea.h"
 #include "frame/Primitives.h"
 #include "pedal/Pedal.h"
 
@@ -26,18 +25,9 @@ float CurveIndex(const TForm1 &form)
 
 void RenderScene(TForm1 &form)
 {
-    glClearColor(0.94f, 0.94f, 0.94f, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    DrawPlotArea();
-    UpdateOrigin();
-    if (form.CheckBox1->isChecked())
-        DrawGrid();
-    else
-        DrawAxes();
-    TraceCurve(CurveIndex(form));
-    if (plot.minkowskiPlane)
-        DrawLightlikePoints(CurveIndex(form));
-    DrawPedalCurve(CurveIndex(form));
+    // Steps 1 to 7: clear, drawing area, grid or axes, curve, lightlike
+    // markers, pedal curve; restored from their saved picture when unchanged.
+    DrawBackgroundLayers(form, form.Picture->layers);
     if (form.CheckBox2->isChecked() || form.CheckBox3->isChecked() || form.CheckBox7->isChecked())
         DrawPedalConstruction(CurveIndex(form));
     if (form.CheckBox4->isChecked())

@@ -44,17 +44,27 @@ float UnitPixelsFor(double freeWidth, double freeHeight)
 
 void DrawPlotArea()
 {
+    if (ComputePlotArea())
+        DrawWhiteArea();
+}
+
+bool ComputePlotArea()
+{
     plot.gridXFrom = float(2.0 * plot.xMin);
     plot.gridXTo = float(2.0 * plot.xMax);
     plot.gridYFrom = float(2.0 * plot.yMin);
     plot.gridYTo = float(2.0 * plot.yMax);
     if (!(plot.xMax > plot.xMin) || !(plot.yMax > plot.yMin))
-        return;  // empty view window: keep the previous scale
+        return false;  // empty view window: keep the previous scale
     plot.unitPixels = UnitPixelsFor(OuterWidth() - 336, OuterHeight() - 313);
     plot.gridStepPixels = float(double(plot.unitPixels) * 0.5);
     plot.plotWidthPixels = int(std::trunc((double(plot.xMax) - double(plot.xMin)) * plot.unitPixels));
     plot.plotHeightPixels = int(std::trunc((double(plot.yMax) - double(plot.yMin)) * plot.unitPixels));
+    return true;
+}
 
+void DrawWhiteArea()
+{
     const AreaRect area = CurrentArea();
     const int top = (OuterHeight() - 313 - plot.plotHeightPixels) / 2;
     const int bottom = top + plot.plotHeightPixels;

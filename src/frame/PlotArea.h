@@ -21,6 +21,10 @@ AreaRect CurrentArea();
 
 // Derives grid index range, scale and plot size and draws the white area.
 void DrawPlotArea();
+// The derivation alone; false for an empty view window, which keeps the
+// previous scale and has no white area.
+bool ComputePlotArea();
+void DrawWhiteArea();
 // Derives originX and originY from the values DrawPlotArea left.
 void UpdateOrigin();
 

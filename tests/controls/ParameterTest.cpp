@@ -1,0 +1,310 @@
+// Parameter range, selected point and step. The track bar holds the selected
+// point in hundredths of t, truncated toward zero and clamped into its range.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "ControlTestSupport.h"
+#include "app/ExceptionBox.h"
+#include "app/PlotState.h"
+#include "controls/Adapters.h"
+
+namespace {
+
+constexpr double OriginX = 405;  // world origin of the initial frame, client pixels
+constexpr double OriginY = 207;
+constexpr double Unit = 69;      // pixels per world unit in the initial frame
+const float TwoPi = float(6.283185307179586);
+
+// The circle's point at t, in client pixels of the initial frame.
+QPointF CirclePixel(double t)
+{
+    return {OriginX + std::cos(t) * Unit, OriginY - std::sin(t) * Unit};
+}
+
+// The parameter a track-bar position stands for, as a stored value.
+float TOfPosition(int position)
+{
+    return float(position * 0.01);
+}
+
+class ParameterTest : public CommaWindowTest {
+protected:
+    void SetRange(const char *tMin, const char *tMax)
+    {
+        Type(form->Edit4, QString::fromLatin1(tMin));
+        Type(form->Edit5, QString::fromLatin1(tMax));
+        const long before = Frames();
+        Click(form->Button3);
+        EXPECT_TRUE(Redrawn(before));
+    }
+    void SetPoint(const char *t)
+    {
+        Type(form->Edit3, QString::fromLatin1(t));
+        const long before = Frames();
+        Click(form->Button2);
+        EXPECT_TRUE(Redrawn(before));
+    }
+    // One click on an arrow of the step spinner, and its redraw.
+    void Step(bool next)
+    {
+        const long before = Frames();
+        QTest::mouseClick(next ? form->UpDown1->NextArrow() : form->UpDown1->PreviousArrow(), Qt::LeftButton);
+        EXPECT_TRUE(Redrawn(before));
+    }
+    // Types a step; a lone "-" on the way to a negative step is a failure of its own.
+    void SetStep(const char *step)
+    {
+        CloseFailureBoxes([&] { Type(form->Edit6, QString::fromLatin1(step)); });
+    }
+    void ExpectTrackBar(int min, int max, int position)
+    {
+        EXPECT_EQ(form->TrackBar1->Min(), min);
+        EXPECT_EQ(form->TrackBar1->Max(), max);
+        EXPECT_EQ(form->TrackBar1->Position(), position);
+    }
+    bool HasPointNear(const std::vector<QPointF> &points, QPointF at, double tolerance = 0.6)
+    {
+        for (const QPointF &p : points)
+            if (std::hypot(p.x() - at.x(), p.y() - at.y()) <= tolerance)
+                return true;
+        return false;
+    }
+};
+
+TEST_F(ParameterTest, RangeSetGivesTrackBarRangeAndStartsAtTMin)
+{
+    SetRange("-1,5", "1,5");
+    EXPECT_EQ(plot.tMin, -1.5f);
+    EXPECT_EQ(plot.tMax, 1.5f);
+    EXPECT_EQ(plot.currentT, -1.5f);
+    ExpectTrackBar(-150, 150, -150);
+    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = -1,5"));
+
+    // The circle is now traced from t = -1.5 only.
+    const auto green = PointsOf(RecordFrame(), colour::Green);
+    ASSERT_FALSE(green.empty());
+    EXPECT_NEAR(green.front().x(), CirclePixel(-1.5).x(), 0.01);
+    EXPECT_NEAR(green.front().y(), CirclePixel(-1.5).y(), 0.01);
+    EXPECT_FALSE(HasPointNear(green, CirclePixel(3.0), 2.0)) << "t = 3 lies outside the range";
+}
+
+TEST_F(ParameterTest, RangeTruncatesTowardZero)
+{
+    SetRange("-1,999", "2,999");
+    ExpectTrackBar(-199, 299, -199);
+    EXPECT_EQ(plot.currentT, float(-1.999));
+}
+
+struct TypedPoint {
+    const char *text;
+    bool negativeRange;  // range -1,5..1,5 instead of the initial 0..6,28
+    int position;
+    float typed;
+    const char *caption;  // Label7 while no construction box is checked
+};
+
+TEST_F(ParameterTest, TypedPointTruncatesIntoTheTrackBarAndKeepsTheTypedValue)
+{
+    const TypedPoint cases[] = {
+        {"0,29", false, 28, float(0.29), " t = 0,28999999165535"},
+        {"2,01", false, 200, float(2.01), " t = 2,00999999046326"},
+        {"0,57", false, 56, float(0.57), " t = 0,569999992847443"},
+        {"7", false, 628, 7.0f, " t = 7"},
+        {"-0,29", false, 0, float(-0.29), " t = -0,28999999165535"},
+        {"-0,29", true, -28, float(-0.29), " t = -0,28999999165535"},
+        {"-2", true, -150, -2.0f, " t = -2"},
+    };
+    bool negative = false;
+    for (const TypedPoint &c : cases) {
+        SCOPED_TRACE(std::string(c.text) + (c.negativeRange ? " in -1,5..1,5" : " in 0..6,28"));
+        if (c.negativeRange && !negative) {
+            SetRange("-1,5", "1,5");
+            negative = true;
+        }
+        SetPoint(c.text);
+        EXPECT_EQ(form->TrackBar1->Position(), c.position);
+        EXPECT_EQ(plot.currentT, c.typed);
+        EXPECT_EQ(form->Label7->text(), QString::fromLatin1(c.caption));
+    }
+}
+
+TEST_F(ParameterTest, WithSelectedPointShownTheDrawnPointFollowsTheTrackBar)
+{
+    Click(form->CheckBox3);
+    ASSERT_TRUE(form->CheckBox3->isChecked());
+    struct Case {
+        const char *text;
+        int position;
+        const char *caption;
+    };
+    const Case cases[] = {
+        {"0,29", 28, " t = 0,280000001192093"},
+        {"2,01", 200, " t = 2"},
+        {"7", 628, " t = 6,28000020980835"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        SetPoint(c.text);
+        EXPECT_EQ(form->TrackBar1->Position(), c.position);
+        EXPECT_EQ(plot.currentT, TOfPosition(c.position));
+        EXPECT_EQ(form->Label7->text(), QString::fromLatin1(c.caption));
+        // P is the centre of the circle, so the foot is the point itself.
+        const auto purple = PointsOf(RecordFrame(), colour::Purple);
+        ASSERT_EQ(purple.size(), 2u);
+        for (const QPointF &p : purple) {
+            EXPECT_NEAR(p.x(), CirclePixel(c.position * 0.01).x(), 0.01);
+            EXPECT_NEAR(p.y(), CirclePixel(c.position * 0.01).y(), 0.01);
+        }
+    }
+}
+
+TEST_F(ParameterTest, FailingRangeFieldsStopAtTheFailingField)
+{
+    // t min fails: nothing changes.
+    Type(form->Edit4, QStringLiteral("abc"));
+    Type(form->Edit5, QStringLiteral("1"));
+    long shown = ShownExceptionCount();
+    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->Button3); }), 1);
+    EXPECT_EQ(ShownExceptionCount(), shown + 1);
+    EXPECT_EQ(plot.tMin, 0.0f);
+    EXPECT_EQ(plot.tMax, TwoPi);
+    EXPECT_EQ(plot.currentT, 0.0f);
+    ExpectTrackBar(0, 628, 0);
+
+    // t max fails: only the new t min is kept.
+    Type(form->Edit4, QStringLiteral("-1"));
+    Type(form->Edit5, QStringLiteral("x"));
+    shown = ShownExceptionCount();
+    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->Button3); }), 1);
+    EXPECT_EQ(ShownExceptionCount(), shown + 1);
+    EXPECT_EQ(plot.tMin, -1.0f);
+    EXPECT_EQ(plot.tMax, TwoPi);
+    EXPECT_EQ(plot.currentT, 0.0f);
+    ExpectTrackBar(0, 628, 0);
+
+    // The next redraw traces the circle over [-1, old t max].
+    const auto green = PointsOf(RecordFrame(), colour::Green);
+    ASSERT_FALSE(green.empty());
+    EXPECT_NEAR(green.front().x(), CirclePixel(-1).x(), 0.01);
+    EXPECT_NEAR(green.front().y(), CirclePixel(-1).y(), 0.01);
+}
+
+TEST_F(ParameterTest, FailingPointChangesNothing)
+{
+    SetPoint("0,57");
+    Type(form->Edit3, QStringLiteral("abc"));
+    const long shown = ShownExceptionCount();
+    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->Button2); }), 1);
+    EXPECT_EQ(ShownExceptionCount(), shown + 1);
+    EXPECT_EQ(form->TrackBar1->Position(), 56);
+    EXPECT_EQ(plot.currentT, float(0.57));
+}
+
+struct StepCase {
+    const char *step;
+    int start;
+    bool next;
+    std::vector<int> positions;  // after each click
+};
+
+TEST_F(ParameterTest, SpinnerStepsTheTrackBarByTheTruncatedStep)
+{
+    const StepCase cases[] = {
+        {"0,05", 0, true, {5, 10}},
+        {"0,015", 0, true, {1, 2}},
+        {"0,015", 5, true, {6}},
+        {"0,015", 5, false, {3, 1}},
+        {"0,001", 0, true, {0}},
+        {"0,001", 5, true, {5}},
+        {"0,001", 5, false, {4, 3}},
+        {"-0,05", 10, true, {5}},       // a negative step turns the arrows round
+        {"-0,05", 10, false, {15}},
+        {"0", 5, true, {5}},
+        {"0,05", 625, true, {628, 623}},  // stops at Max; the next one steps back
+        {"0,05", 0, false, {0}},          // at Min a previous click only redraws
+    };
+    // A previous click at Min leaves the selected parameter as it was.
+    auto stays = [](const StepCase &c) { return !c.next && c.start == 0; };
+    for (const StepCase &c : cases) {
+        SCOPED_TRACE(std::string("step ") + c.step + " from " + std::to_string(c.start) + (c.next ? " next" : " previous"));
+        SetStep(c.step);
+        form->TrackBar1->SetPosition(c.start);
+        const float tBefore = plot.currentT;
+        for (int expected : c.positions) {
+            Step(c.next);
+            EXPECT_EQ(form->TrackBar1->Position(), expected);
+            EXPECT_EQ(plot.currentT, stays(c) ? tBefore : TOfPosition(expected));
+        }
+    }
+}
+
+TEST_F(ParameterTest, FirstStepsShowTheirParameter)
+{
+    Step(true);
+    EXPECT_EQ(plot.currentT, float(0.05));
+    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,0500000007450581"));
+    Step(true);
+    EXPECT_EQ(plot.currentT, float(0.1));
+    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,100000001490116"));
+}
+
+TEST_F(ParameterTest, RepeatedNextClicksStopAtTheEndAndThenStepBack)
+{
+    SetStep("0,5");  // 50 hundredths a click keeps the walk short
+    std::vector<int> seen;
+    for (int i = 0; i < 14; ++i) {
+        QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
+        seen.push_back(form->TrackBar1->Position());
+    }
+    const std::vector<int> expected = {50, 100, 150, 200, 250, 300, 350, 400, 450, 500, 550, 600, 628, 578};
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(ParameterTest, StepsTruncateTowardZeroBelowZero)
+{
+    SetRange("-1,5", "1,5");
+    SetStep("0,015");
+    const std::pair<bool, int> clicks[] = {{true, -148}, {true, -146}, {false, -147}, {false, -148}};
+    for (const auto &[next, expected] : clicks) {
+        QTest::mouseClick(next ? form->UpDown1->NextArrow() : form->UpDown1->PreviousArrow(), Qt::LeftButton);
+        EXPECT_EQ(form->TrackBar1->Position(), expected);
+    }
+}
+
+TEST_F(ParameterTest, TypingAStepStoresItWithoutARedraw)
+{
+    const long before = Frames();
+    Type(form->Edit6, QStringLiteral("0,015"));
+    EXPECT_EQ(plot.tStep, float(0.015));
+    Type(form->Edit6, QStringLiteral("0,25"));
+    EXPECT_EQ(plot.tStep, float(0.25));
+    Settle();
+    EXPECT_EQ(Frames(), before);
+    // The new step takes effect with the next click.
+    QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
+    EXPECT_EQ(form->TrackBar1->Position(), 25);
+}
+
+TEST_F(ParameterTest, ClearingTheStepReportsOneFailureAndKeepsTheOldStep)
+{
+    const long shown = ShownExceptionCount();
+    EXPECT_EQ(CloseFailureBoxes([&] { Type(form->Edit6, QString()); }), 1);
+    EXPECT_EQ(ShownExceptionCount(), shown + 1);
+    EXPECT_EQ(plot.tStep, float(0.05));
+    QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
+    EXPECT_EQ(form->TrackBar1->Position(), 5);
+
+    // Typing the new step into the empty field reports nothing more.
+    EXPECT_EQ(CloseFailureBoxes([&] { QTest::keyClicks(form->Edit6, QStringLiteral("0,1")); }), 0);
+    EXPECT_EQ(ShownExceptionCount(), shown + 1);
+    EXPECT_EQ(plot.tStep, float(0.1));
+}
+
+}  // namespace

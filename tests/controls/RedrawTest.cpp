@@ -1,0 +1,80 @@
+// Every handler that redraws does so before it returns: the frame, the status
+// labels and the selected parameter read back from the track bar are all up
+// to date the moment the user's action has been handled, without waiting for
+// another pass of the event loop.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+
+#include "ControlTestSupport.h"
+#include "app/PictureBox.h"
+#include "app/PlotState.h"
+#include "controls/Adapters.h"
+
+namespace {
+
+class RedrawTest : public CommaWindowTest {};
+
+struct Action {
+    const char *name;
+    std::function<void(TForm1 &)> perform;
+};
+
+TEST_F(RedrawTest, EachHandlerHasPaintedWhenItReturns)
+{
+    Type(form->Edit1, QStringLiteral("1"));
+    Type(form->Edit2, QStringLiteral("1"));
+    const Action actions[] = {
+        {"set pedal point", [](TForm1 &f) { Click(f.Button1); }},
+        {"x min up", [](TForm1 &f) { QTest::mouseClick(f.UpDown2->NextArrow(), Qt::LeftButton); }},
+        {"x min down", [](TForm1 &f) { QTest::mouseClick(f.UpDown2->PreviousArrow(), Qt::LeftButton); }},
+        {"step up", [](TForm1 &f) { QTest::mouseClick(f.UpDown1->NextArrow(), Qt::LeftButton); }},
+        {"grid off", [](TForm1 &f) { Click(f.CheckBox1); }},
+        {"grid on", [](TForm1 &f) { Click(f.CheckBox1); }},
+        {"selected point on", [](TForm1 &f) { Click(f.CheckBox3); }},
+        {"set range", [](TForm1 &f) { Click(f.Button3); }},
+        {"set point", [](TForm1 &f) { Click(f.Button2); }},
+        {"Minkowski plane", [](TForm1 &f) { Click(f.CheckBox6); }},
+        {"Euclidean plane", [](TForm1 &f) { Click(f.CheckBox5); }},
+        {"timer tick", [](TForm1 &f) { f.Timer1Timer(); }},
+        {"timer tick again", [](TForm1 &f) { f.Timer1Timer(); }},
+    };
+    Settle();
+    for (const Action &a : actions) {
+        SCOPED_TRACE(a.name);
+        const long before = Frames();
+        const long painted = form->Picture->frameCount;
+        const auto inputs = FrameInputs(*form, true);
+        a.perform(*form);
+        EXPECT_EQ(Frames(), before + 1);
+        // A changed state is painted at once.
+        if (FrameInputs(*form, true) != inputs)
+            EXPECT_GT(form->Picture->frameCount, painted);
+    }
+    // The last frames wrote the labels of the state they drew.
+    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 1 , 1 )"));
+    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0"));
+}
+
+TEST_F(RedrawTest, TheLabelsShowTheNewStateRightAfterTheClick)
+{
+    Settle();
+    Type(form->Edit1, QStringLiteral("0,5"));
+    Type(form->Edit2, QStringLiteral("-1"));
+    Click(form->Button1);
+    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0,5 , -1 )"));
+    QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
+    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,0500000007450581"));
+    // With the selected point shown, a typed t is read back from the track bar.
+    Click(form->CheckBox3);
+    Type(form->Edit3, QStringLiteral("0,29"));
+    Click(form->Button2);
+    EXPECT_EQ(plot.currentT, float(0.28));
+    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,280000001192093"));
+}
+
+}  // namespace

@@ -1,0 +1,209 @@
+// Display toggles redraw at once (or, without a click handler, at the next
+// tick); the two plane boxes act as a pair of which exactly one is checked.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <string>
+
+#include "ControlTestSupport.h"
+#include "app/PlotState.h"
+#include "controls/Adapters.h"
+
+namespace {
+
+class TogglesTest : public CommaWindowTest {
+protected:
+    // What a frame shows of the construction and the grid.
+    struct Seen {
+        size_t greyLines, purplePoints, purpleLines, blueLines;
+    };
+    Seen Look()
+    {
+        const auto frame = RecordFrame();
+        return {LinesOf(frame, colour::Grey).size(), PointsOf(frame, colour::Purple).size(),
+                LinesOf(frame, colour::Purple).size(), LinesOf(frame, colour::Blue).size()};
+    }
+};
+
+struct Toggle {
+    const char *name;
+    QCheckBox *TForm1::*box;
+    // The frame with the box in its initial state, then toggled.
+    std::function<void(size_t grey, size_t purplePoints, size_t purpleLines, size_t blueLines)> initial, toggled;
+};
+
+TEST_F(TogglesTest, DisplayBoxesRedrawAtOnceAndChangeThePicture)
+{
+    auto initialPicture = [](size_t grey, size_t purplePoints, size_t purpleLines, size_t blueLines) {
+        EXPECT_EQ(grey, 24u) << "12 grey columns and 12 grey rows around the axes";
+        EXPECT_EQ(purplePoints, 0u);
+        EXPECT_EQ(purpleLines, 0u);
+        EXPECT_EQ(blueLines, 0u);
+    };
+    const Toggle toggles[] = {
+        {"grid", &TForm1::CheckBox1, initialPicture,
+         [](size_t grey, size_t, size_t, size_t) { EXPECT_EQ(grey, 0u) << "bare axes only"; }},
+        {"tangent and normal", &TForm1::CheckBox2, initialPicture,
+         [](size_t, size_t purplePoints, size_t purpleLines, size_t blueLines) {
+             EXPECT_EQ(purplePoints, 2u);
+             EXPECT_EQ(purpleLines, 2u) << "the tangent, one half each way";
+             EXPECT_EQ(blueLines, 1u) << "the perpendicular from P";
+         }},
+        {"selected point", &TForm1::CheckBox3, initialPicture,
+         [](size_t, size_t purplePoints, size_t purpleLines, size_t blueLines) {
+             EXPECT_EQ(purplePoints, 2u);
+             EXPECT_EQ(purpleLines, 0u);
+             EXPECT_EQ(blueLines, 0u);
+         }},
+    };
+    for (const Toggle &t : toggles) {
+        SCOPED_TRACE(t.name);
+        QCheckBox *box = form.get()->*t.box;
+        const bool wasChecked = box->isChecked();
+        for (int round = 0; round < 2; ++round) {
+            const long before = Frames();
+            Click(box);
+            EXPECT_NE(box->isChecked(), round == 0 ? wasChecked : !wasChecked);
+            EXPECT_TRUE(Redrawn(before)) << "the click redraws";
+            const Seen seen = Look();
+            const auto &expect = round == 0 ? t.toggled : t.initial;
+            expect(seen.greyLines, seen.purplePoints, seen.purpleLines, seen.blueLines);
+        }
+    }
+}
+
+TEST_F(TogglesTest, ThePlaneBoxesAlwaysLeaveExactlyOneChecked)
+{
+    // Box clicked, then the plane that must be in force.
+    struct Step {
+        int box;  // 5 or 6
+        bool euclidean;
+    };
+    const Step steps[] = {{6, false}, {6, true}, {5, false}, {6, true}, {5, false}, {5, true}, {6, false}, {5, true}};
+    int index = 0;
+    for (const Step &s : steps) {
+        SCOPED_TRACE("click " + std::to_string(++index) + " on CheckBox" + std::to_string(s.box));
+        const long before = Frames();
+        Click(s.box == 5 ? form->CheckBox5 : form->CheckBox6);
+        EXPECT_TRUE(Redrawn(before));
+        EXPECT_NE(form->CheckBox5->isChecked(), form->CheckBox6->isChecked());
+        EXPECT_EQ(form->CheckBox5->isChecked(), s.euclidean);
+        EXPECT_EQ(plot.euclideanPlane, form->CheckBox5->isChecked());
+        EXPECT_EQ(plot.minkowskiPlane, form->CheckBox6->isChecked());
+    }
+}
+
+TEST_F(TogglesTest, ThePlaneChangesThePedalCurve)
+{
+    auto red = [this] { return PointsOf(RecordFrame(), {1, 0, 0}); };
+    Type(form->Edit1, QStringLiteral("0,5"));
+    Click(form->Button1);
+    const auto euclidean = red();
+    Click(form->CheckBox6);
+    ASSERT_TRUE(plot.minkowskiPlane);
+    const auto minkowski = red();
+    EXPECT_FALSE(euclidean == minkowski);
+    Click(form->CheckBox6);
+    ASSERT_TRUE(plot.euclideanPlane);
+    EXPECT_TRUE(red() == euclidean);
+}
+
+TEST_F(TogglesTest, SwitchingThePlaneChangesNothingElse)
+{
+    // A state away from the initial one in everything the plane must keep.
+    Type(form->Edit4, QStringLiteral("-1,5"));
+    Type(form->Edit5, QStringLiteral("1,5"));
+    Click(form->Button3);
+    Type(form->Edit1, QStringLiteral("0,5"));
+    Type(form->Edit2, QStringLiteral("-1"));
+    Click(form->Button1);
+    QTest::mouseClick(form->UpDown2->NextArrow(), Qt::LeftButton);
+    QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
+    Settle();
+
+    struct Kept {
+        float tMin, tMax, currentT, tStep, pedalX, pedalY, xMin, xMax, yMin, yMax;
+        int min, max, position, curve;
+        bool operator==(const Kept &o) const
+        {
+            return tMin == o.tMin && tMax == o.tMax && currentT == o.currentT && tStep == o.tStep &&
+                   pedalX == o.pedalX && pedalY == o.pedalY && xMin == o.xMin && xMax == o.xMax &&
+                   yMin == o.yMin && yMax == o.yMax && min == o.min && max == o.max && position == o.position &&
+                   curve == o.curve;
+        }
+    };
+    auto now = [this] {
+        return Kept{plot.tMin, plot.tMax, plot.currentT, plot.tStep, plot.pedalX, plot.pedalY, plot.xMin,
+                    plot.xMax, plot.yMin, plot.yMax, form->TrackBar1->Min(), form->TrackBar1->Max(),
+                    form->TrackBar1->Position(), form->ComboBox1->currentIndex()};
+    };
+    const Kept before = now();
+    ASSERT_EQ(before.position, -145);
+    ASSERT_EQ(before.xMin, -2.5f);
+
+    long frames = Frames();
+    Click(form->CheckBox6);
+    ASSERT_TRUE(plot.minkowskiPlane);
+    EXPECT_TRUE(Redrawn(frames));
+    EXPECT_TRUE(now() == before);
+    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0,5 , -1 )"));
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("-2,5"));
+    frames = Frames();
+    Click(form->CheckBox5);
+    ASSERT_TRUE(plot.euclideanPlane);
+    EXPECT_TRUE(Redrawn(frames));
+    EXPECT_TRUE(now() == before);
+}
+
+struct Unhandled {
+    const char *name;
+    QCheckBox *TForm1::*box;
+    const float (*rgb)[3];  // the colour its effect is drawn in
+};
+
+TEST_F(TogglesTest, BoxesWithoutAHandlerShowWithinOneTick)
+{
+    // The singular tangents appear on a graph curve at t = 0.
+    form->ComboBox1->setCurrentIndex(4);
+    const Unhandled boxes[] = {
+        {"singular tangents", &TForm1::CheckBox4, &colour::Orange},
+        {"animation", &TForm1::CheckBox7, &colour::Purple},
+    };
+    for (const Unhandled &u : boxes) {
+        SCOPED_TRACE(u.name);
+        const long before = Frames();
+        Click(form.get()->*u.box);
+        ASSERT_TRUE((form.get()->*u.box)->isChecked());
+        Settle();
+        EXPECT_EQ(Frames(), before) << "no handler, no redraw";
+
+        form->Timer1->start();
+        QTest::qWait(150);
+        form->Timer1->stop();
+        EXPECT_GT(Frames(), before);
+        EXPECT_FALSE(PointsOf(RecordFrame(), *u.rgb).empty());
+    }
+    // The animation moved the selected point.
+    EXPECT_GT(form->TrackBar1->Position(), 0);
+}
+
+TEST_F(TogglesTest, SingularTangentShowsInThePixels)
+{
+    form->ComboBox1->setCurrentIndex(4);
+    Click(form->CheckBox4);
+    const long before = Frames();
+    form->Timer1Timer();
+    ASSERT_TRUE(Redrawn(before));
+    // P at the origin: the singular tangent is the vertical through the origin.
+    const QImage picture = Grab();
+    EXPECT_TRUE(ColourNear(picture, 405, 60, Rgb{255, 204, 0}, 1));
+    EXPECT_TRUE(ColourNear(picture, 405, 350, Rgb{255, 204, 0}, 1));
+}
+
+}  // namespace

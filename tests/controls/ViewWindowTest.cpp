@@ -1,0 +1,139 @@
+// The four spinners move the edges of the view window by half a unit; the
+// drawing area rescales at the redraw each click makes.
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+#include <string>
+
+#include "ControlTestSupport.h"
+#include "app/PlotState.h"
+#include "controls/Adapters.h"
+
+namespace {
+
+class ViewWindowTest : public CommaWindowTest {
+protected:
+    // Clicks on one arrow; each click is to be drawn before the next.
+    void Spin(TUpDown *spinner, bool next, int times = 1)
+    {
+        for (int i = 0; i < times; ++i) {
+            const long before = Frames();
+            QTest::mouseClick(next ? spinner->NextArrow() : spinner->PreviousArrow(), Qt::LeftButton);
+            EXPECT_TRUE(Redrawn(before)) << "click " << i + 1;
+        }
+    }
+    // The frame drawn for the current view window matches the mapping rules.
+    void ExpectArea()
+    {
+        const ExpectedArea want = AreaFor(plot.xMin, plot.xMax, plot.yMin, plot.yMax);
+        EXPECT_EQ(plot.unitPixels, float(want.unitPixels));
+        const auto frame = RecordFrame();
+        const QRectF white = WhiteArea(frame);
+        ASSERT_FALSE(white.isNull());
+        EXPECT_NEAR(white.left(), want.left, 0.01);
+        EXPECT_NEAR(white.right(), want.right, 0.01);
+        EXPECT_NEAR(white.top(), want.top, 0.01);
+        EXPECT_NEAR(white.bottom(), want.bottom, 0.01);
+        // P sits at the world origin.
+        const auto blue = BluePoints(frame);
+        ASSERT_EQ(blue.size(), 1u);
+        EXPECT_NEAR(blue[0].x(), want.originX, 0.01);
+        EXPECT_NEAR(blue[0].y(), want.originY, 0.01);
+    }
+};
+
+struct Edge {
+    const char *name;
+    TUpDown *TForm1::*spinner;
+    QLabel *TForm1::*label;
+    float PlotState::*edge;
+    float initial;
+    const char *afterNext;
+    const char *afterPrevious;
+};
+
+TEST_F(ViewWindowTest, EachSpinnerMovesItsEdgeByHalfAUnit)
+{
+    const Edge edges[] = {
+        {"x min", &TForm1::UpDown2, &TForm1::Label2, &PlotState::xMin, -3, "-2,5", "-3"},
+        {"x max", &TForm1::UpDown3, &TForm1::Label3, &PlotState::xMax, 3, "3,5", "3"},
+        {"y min", &TForm1::UpDown4, &TForm1::Label4, &PlotState::yMin, -3, "-2,5", "-3"},
+        {"y max", &TForm1::UpDown5, &TForm1::Label5, &PlotState::yMax, 3, "3,5", "3"},
+    };
+    for (const Edge &e : edges) {
+        SCOPED_TRACE(e.name);
+        const PlotState before = plot;
+        Spin(form.get()->*e.spinner, true);
+        EXPECT_EQ(plot.*e.edge, e.initial + 0.5f);
+        EXPECT_EQ((form.get()->*e.label)->text(), QString::fromLatin1(e.afterNext));
+        // The other three edges stay.
+        for (float PlotState::*other : {&PlotState::xMin, &PlotState::xMax, &PlotState::yMin, &PlotState::yMax}) {
+            if (other != e.edge) {
+                EXPECT_EQ(plot.*other, before.*other);
+            }
+        }
+        ExpectArea();
+
+        Spin(form.get()->*e.spinner, false);
+        EXPECT_EQ(plot.*e.edge, e.initial);
+        EXPECT_EQ((form.get()->*e.label)->text(), QString::fromLatin1(e.afterPrevious));
+    }
+}
+
+TEST_F(ViewWindowTest, AnEmptyWindowIsAcceptedAndDrawnWithThePreviousScale)
+{
+    Spin(form->UpDown2, true, 11);
+    ASSERT_EQ(plot.xMin, 2.5f);
+    const float unit = plot.unitPixels;
+    const int width = plot.plotWidthPixels;
+    Spin(form->UpDown2, true);
+    EXPECT_EQ(plot.xMin, 3.0f);
+    EXPECT_EQ(plot.xMax, 3.0f);
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("3"));
+    EXPECT_EQ(plot.unitPixels, 69.0f);
+    EXPECT_EQ(plot.unitPixels, unit);
+    EXPECT_EQ(plot.plotWidthPixels, width);
+
+    // The frame is complete but for the white area.
+    const auto frame = RecordFrame();
+    EXPECT_TRUE(WhiteArea(frame).isNull());
+    EXPECT_EQ(BluePoints(frame).size(), 1u);
+    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0 , 0 )"));
+
+    // One step back gives a drawable window again.
+    Spin(form->UpDown2, false);
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("2,5"));
+    ExpectArea();
+}
+
+TEST_F(ViewWindowTest, AWiderWindowZoomsOut)
+{
+    // Wider in x: the height still limits the scale, the area grows sideways.
+    Spin(form->UpDown3, true, 2);
+    Spin(form->UpDown2, false, 2);
+    EXPECT_EQ(plot.xMin, -4.0f);
+    EXPECT_EQ(plot.xMax, 4.0f);
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("-4"));
+    EXPECT_EQ(form->Label3->text(), QStringLiteral("4"));
+    ExpectArea();
+    EXPECT_EQ(plot.plotWidthPixels, 8 * 69);
+
+    // Taller as well: fewer pixels per unit.
+    Spin(form->UpDown5, true);
+    Spin(form->UpDown4, false);
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("-3,5"));
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("3,5"));
+    EXPECT_LT(plot.unitPixels, 69.0f);
+    ExpectArea();
+}
+
+TEST_F(ViewWindowTest, AWindowBesideTheOriginPutsTheOriginOutsideTheArea)
+{
+    // x from 1 to 3: the origin is one unit left of the drawing area.
+    Spin(form->UpDown2, true, 8);
+    EXPECT_EQ(plot.xMin, 1.0f);
+    ExpectArea();
+    EXPECT_NEAR(plot.originX, AreaFor(1, 3, -3, 3).left - plot.unitPixels, 0.01);
+}
+
+}  // namespace
