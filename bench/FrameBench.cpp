@@ -11,6 +11,7 @@
 #include "app/PictureBox.h"
 #include "app/PlotState.h"
 #include "app/RenderScene.h"
+#include "app/LayerCache.h"
 #include "controls/Adapters.h"
 #include "curves/Catalogue.h"
 #include "curves/Sampling.h"
@@ -41,8 +42,10 @@ void RenderOnce()
 void BM_Frame(benchmark::State &state, int curve, float tMin, float tMax, bool construction)
 {
     Scene(curve, tMin, tMax, construction);
+    window->Picture->layers.enabled = false;
     for (auto _ : state)
         RenderOnce();
+    window->Picture->layers.enabled = true;
 }
 
 // The floor: the same samples of both traces computed without drawing.
@@ -60,7 +63,83 @@ void BM_SamplesOnly(benchmark::State &state, int curve, float tMin, float tMax)
     }
 }
 
+// The frame as the user gets it: the redraw, the toolkit's compositing and
+// the rasteriser's finish.
+void ShowFrame()
+{
+    QApplication::processEvents();
+    window->Picture->makeCurrent();
+    glFinish();
+    window->Picture->doneCurrent();
+}
+
+// Reuse of unchanged layers on (true) or every frame drawn in full (false).
+void UseLayers(bool reuse)
+{
+    window->Picture->layers.enabled = reuse;
+}
+
+void Redraw(bool reuse)
+{
+    if (!reuse)
+        window->Picture->Invalidate();
+    window->Redraw();
+    ShowFrame();
+}
+
+void BM_IdleTick(benchmark::State &state, bool reuse)
+{
+    Scene(0, 0.0f, 6.2831855f, false);
+    UseLayers(reuse);
+    Redraw(true);
+    for (auto _ : state) {
+        if (!reuse)
+            window->Picture->Invalidate();
+        window->Timer1Timer();
+        ShowFrame();
+    }
+    UseLayers(true);
+}
+
+void BM_AnimationStep(benchmark::State &state, int curve, float tMin, float tMax, bool reuse)
+{
+    Scene(curve, tMin, tMax, false);
+    window->CheckBox7->setChecked(true);
+    UseLayers(reuse);
+    Redraw(true);
+    for (auto _ : state) {
+        window->Timer1Timer();
+        ShowFrame();
+    }
+    window->CheckBox7->setChecked(false);
+    UseLayers(true);
+}
+
+void BM_DragStep(benchmark::State &state, int curve, float tMin, float tMax, bool reuse)
+{
+    Scene(curve, tMin, tMax, false);
+    UseLayers(reuse);
+    Redraw(true);
+    int step = 0;
+    for (auto _ : state) {
+        window->FormMouseMove(420 + (step++ % 2) * 7, 180, true);
+        ShowFrame();
+    }
+    UseLayers(true);
+}
+
 const float twoPi = 6.2831855f;
+
+BENCHMARK_CAPTURE(BM_IdleTick, reuse, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_IdleTick, full, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AnimationStep, circle_reuse, 0, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AnimationStep, circle_full, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AnimationStep, parabola_reuse, 2, -10.0f, 10.0f, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AnimationStep, parabola_full, 2, -10.0f, 10.0f, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragStep, circle_reuse, 0, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragStep, circle_full, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragStep, parabola_reuse, 2, -10.0f, 10.0f, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragStep, parabola_full, 2, -10.0f, 10.0f, false)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(BM_Frame, circle_initial, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SamplesOnly, circle_initial, 0, 0.0f, twoPi)->Unit(benchmark::kMillisecond);

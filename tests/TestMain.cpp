@@ -6,6 +6,9 @@
 // hosts the GL surfaces.
 int main(int argc, char **argv)
 {
+#ifdef LUMETRA_TEST_SCALE_FACTOR
+    qputenv("QT_SCALE_FACTOR", LUMETRA_TEST_SCALE_FACTOR);
+#endif
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

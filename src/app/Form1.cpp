@@ -42,6 +42,8 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
 
     Picture = new TPictureBox(this);
     BuildPanels();
+    ConnectKeyboard();
+    AddPictureMenu();
     WireHandlers();
     resize(DesignedClientWidth, DesignedClientHeight);
     PlacePanels();

@@ -76,11 +76,17 @@ public:
     void UpDown4Click(bool next);
     void UpDown5Click(bool next);
 
+    // The picture's menu (right button): save it as PNG, copy it.
+    void SavePictureClick();
+    void CopyPictureClick();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void BuildPanels();
+    void ConnectKeyboard();
+    void AddPictureMenu();
     void WireHandlers();
     void PlacePanels();
 };

@@ -54,6 +54,11 @@ void TPictureBox::RenderNow()
     update();
 }
 
+void TPictureBox::Invalidate()
+{
+    frameIsCurrent = false;
+}
+
 void TPictureBox::PaintFrame()
 {
     // The toolkit sets a widget-sized viewport; the picture keeps the

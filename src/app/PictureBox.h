@@ -18,6 +18,8 @@ public:
     // toolkit to show it. A frame that would repeat the one shown, from the
     // same inputs, is skipped: the screen already shows it.
     void RenderNow();
+    // The next redraw paints even if nothing it reads has changed.
+    void Invalidate();
 
     long redrawCount = 0;  // redraws asked for
     long frameCount = 0;   // frames painted

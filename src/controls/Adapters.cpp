@@ -1,5 +1,6 @@
 #include "controls/Adapters.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -17,6 +18,24 @@ TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
     nextArrow->setObjectName(QStringLiteral("next"));
     connect(previousArrow, &QToolButton::clicked, this, [this] { emit Click(false); });
     connect(nextArrow, &QToolButton::clicked, this, [this] { emit Click(true); });
+    // The spinner takes the focus as one control; the arrow keys click it.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TUpDown::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        emit Click(false);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        emit Click(true);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void TUpDown::resizeEvent(QResizeEvent *)

@@ -1,4 +1,5 @@
 // The three control panels and every control at its designed place.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -177,6 +178,32 @@ void TForm1::BuildPanels()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
+}
+
+void TForm1::ConnectKeyboard()
+{
+    // Return in a field does what its "Set" button does.
+    const std::pair<QLineEdit *, QPushButton *> returns[] = {
+        {Edit1, Button1}, {Edit2, Button1}, {Edit3, Button2}, {Edit4, Button3}, {Edit5, Button3}};
+    for (const auto &[edit, button] : returns)
+        connect(edit, &QLineEdit::returnPressed, button, &QPushButton::click);
+
+    // Assistive tools read each field and spinner by the label beside it.
+    const std::pair<QWidget *, QLabel *> named[] = {
+        {Edit1, Label24},   {Edit2, Label25},    {Edit3, Label8},    {Edit4, Label9},
+        {Edit5, Label16},   {Edit6, Label17},    {UpDown1, Label17}, {UpDown2, Label12},
+        {UpDown3, Label11}, {UpDown4, Label13},  {UpDown5, Label14}, {ComboBox1, Label1},
+        {TrackBar1, Label6}};
+    for (const auto &[control, label] : named)
+        control->setAccessibleName(label->text());
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (!button->text().isEmpty())
+            button->setAccessibleName(button->text());
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setAccessibleName(label->text());
+    Button1->setAccessibleDescription(QStringLiteral("Set the pedal point"));
+    Button2->setAccessibleDescription(QStringLiteral("Set the selected point"));
+    Button3->setAccessibleDescription(QStringLiteral("Set the parameter range"));
 }
 
 void TForm1::PlacePanels()

@@ -1,0 +1,35 @@
+# Installs the build into PREFIX and checks what a desktop needs to offer Lumetra.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(program "${PREFIX}/bin/lumetra")
+set(entry "${PREFIX}/share/applications/lumetra.desktop")
+set(icon "${PREFIX}/share/icons/hicolor/scalable/apps/lumetra.svg")
+foreach(file IN ITEMS "${program}" "${entry}" "${icon}")
+  if(NOT EXISTS "${file}")
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+execute_process(COMMAND test -f "${program}" -a -x "${program}" RESULT_VARIABLE notExecutable)
+if(notExecutable)
+  message(FATAL_ERROR "not executable: ${program}")
+endif()
+
+file(STRINGS "${entry}" lines)
+foreach(expected IN ITEMS "Type=Application" "Name=Lumetra" "Exec=lumetra" "Icon=lumetra"
+                          "Categories=Education;Science;Math;")
+  list(FIND lines "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "lumetra.desktop lacks '${expected}'")
+  endif()
+endforeach()
+
+file(READ "${icon}" svg)
+if(NOT svg MATCHES "<svg" OR NOT svg MATCHES "</svg>")
+  message(FATAL_ERROR "the icon is not an SVG picture")
+endif()
+message(STATUS "installed: ${program}, ${entry}, ${icon}")

@@ -1,0 +1,148 @@
+// Restoring the unchanged layers from their saved pictures must give exactly
+// the frame a full redraw gives, pixel for pixel.
+#include <QCheckBox>
+#include <QTest>
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include "WindowFixture.h"
+#include "app/PictureBox.h"
+#include "app/PlotState.h"
+#include "controls/Adapters.h"
+
+namespace {
+
+class LayerReuse : public WindowTest {
+protected:
+    // Everything a frame starts from: the plot state, the track bar and the
+    // line smoothing that earlier frames may have left on.
+    struct Start {
+        PlotState state;
+        int min, max, position;
+        bool lineSmoothing;
+    };
+
+    Start Now()
+    {
+        form->Picture->makeCurrent();
+        const bool smoothing = glIsEnabled(GL_LINE_SMOOTH);
+        form->Picture->doneCurrent();
+        return {plot, form->TrackBar1->Min(), form->TrackBar1->Max(), form->TrackBar1->Position(), smoothing};
+    }
+
+    QImage FrameFrom(const Start &start, bool reuse)
+    {
+        plot = start.state;
+        form->TrackBar1->SetMin(start.min);
+        form->TrackBar1->SetMax(start.max);
+        form->TrackBar1->SetPosition(start.position);
+        form->Picture->makeCurrent();
+        if (start.lineSmoothing)
+            glEnable(GL_LINE_SMOOTH);
+        else
+            glDisable(GL_LINE_SMOOTH);
+        form->Picture->doneCurrent();
+        form->Picture->layers.enabled = reuse;
+        form->Picture->Invalidate();
+        form->Redraw();
+        form->Picture->layers.enabled = true;
+        return form->Picture->grabFramebuffer();
+    }
+
+    // Paints the next frame with the layers restored, then the same frame
+    // from the same start in full, and compares every pixel.
+    void ExpectSameFrame(const char *scene)
+    {
+        SCOPED_TRACE(scene);
+        const Start start = Now();
+        const long before = form->Picture->frameCount;
+        const QImage reused = FrameFrom(start, true);
+        const QImage full = FrameFrom(start, false);
+        EXPECT_EQ(form->Picture->frameCount, before + 2);
+        ASSERT_EQ(reused.size(), full.size());
+        EXPECT_TRUE(reused == full) << "frames differ";
+        reusedFrames += reused == full;
+    }
+
+    int reusedFrames = 0;
+};
+
+TEST_F(LayerReuse, EveryCurveInBothPlanesWithTheConstruction)
+{
+    plot.pedalX = 0.5f;
+    plot.pedalY = -0.25f;
+    for (int curve = 0; curve < 10; ++curve) {
+        form->ComboBox1->setCurrentIndex(curve);
+        for (bool minkowski : {false, true}) {
+            plot.minkowskiPlane = minkowski;
+            plot.euclideanPlane = !minkowski;
+            form->CheckBox2->setChecked(curve % 2 == 0);
+            form->CheckBox3->setChecked(curve % 2 == 1);
+            form->CheckBox4->setChecked(true);
+            form->TrackBar1->SetPosition(curve == 9 ? 77 : 0);
+            form->Redraw();  // the layers of this scene are saved here
+            form->TrackBar1->SetPosition(form->TrackBar1->Position() + 1);
+            ExpectSameFrame("selected point moved");
+            plot.pedalX = float(plot.pedalX + 0.125);
+            ExpectSameFrame("pedal point moved");
+        }
+    }
+    EXPECT_EQ(reusedFrames, 40);
+}
+
+TEST_F(LayerReuse, GridResizeViewWindowAndAnimation)
+{
+    form->Redraw();
+    form->CheckBox1->setChecked(false);
+    ExpectSameFrame("grid off");
+    form->CheckBox1->setChecked(true);
+    ExpectSameFrame("grid on again");
+    form->resize(1200, 760);
+    QTest::qWait(20);
+    ExpectSameFrame("resized");
+    plot.xMin = -2.5f;
+    ExpectSameFrame("view window changed");
+    plot.xMin = plot.xMax;
+    ExpectSameFrame("empty view window");
+    plot.xMin = -3;
+    form->ComboBox1->setCurrentIndex(2);
+    form->CheckBox7->setChecked(true);
+    form->Redraw();
+    for (int tick = 0; tick < 3; ++tick) {
+        form->Timer1Timer();
+        ExpectSameFrame("animation step");
+    }
+}
+
+TEST_F(LayerReuse, AStartingFootIsPartOfTheSavedPedalCurve)
+{
+    // The Minkowski parabola from t = -1 has no foot at its first sample: the
+    // trace starts from the foot of the construction of the frame before.
+    form->ComboBox1->setCurrentIndex(2);
+    plot.tMin = -1;
+    plot.tMax = 1;
+    plot.minkowskiPlane = true;
+    plot.euclideanPlane = false;
+    form->CheckBox3->setChecked(true);
+    form->Redraw();
+    form->TrackBar1->SetPosition(50);
+    ExpectSameFrame("construction moved the last foot");
+    form->TrackBar1->SetPosition(20);
+    ExpectSameFrame("and again");
+}
+
+TEST_F(LayerReuse, AnUnchangedFrameIsNotPaintedAgain)
+{
+    form->Redraw();
+    form->Redraw();
+    const long painted = form->Picture->frameCount;
+    for (int tick = 0; tick < 5; ++tick)
+        form->Timer1Timer();
+    EXPECT_EQ(form->Picture->frameCount, painted);
+    EXPECT_EQ(form->Picture->redrawCount >= 5, true);
+    plot.pedalX = 1;
+    form->Timer1Timer();
+    EXPECT_EQ(form->Picture->frameCount, painted + 1);
+}
+
+}  // namespace
