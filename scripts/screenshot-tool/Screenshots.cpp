@@ -1,0 +1,86 @@
+// Renders a few scenes with the real window and saves the picture area of
+// each as a PNG for the user guide. Usage: lumetra_screenshots OUTPUT_FOLDER
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "app/Form1.h"
+#include "app/PictureExport.h"
+#include "app/PlotState.h"
+#include "controls/Adapters.h"
+
+namespace {
+
+struct Scene {
+    const char *file;
+    std::function<void(TForm1 &)> set;
+};
+
+// Types into a field and presses its button, as a user would.
+void Enter(QLineEdit *field, const char *text, QPushButton *button)
+{
+    field->setText(QString::fromLatin1(text));
+    button->click();
+}
+
+void SetPedalPoint(TForm1 &form, const char *x, const char *y)
+{
+    form.Edit1->setText(QString::fromLatin1(x));
+    Enter(form.Edit2, y, form.Button1);
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QLocale::setDefault(QLocale::c());  // "0.5" in the fields below
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const Scene scenes[] = {
+        {"circle-pedal.png", [](TForm1 &f) { SetPedalPoint(f, "0.6", "0.2"); }},
+        {"minkowski-markers.png",
+         [](TForm1 &f) {
+             SetPedalPoint(f, "0.3", "0");
+             f.CheckBox6->click();
+         }},
+        {"construction.png",
+         [](TForm1 &f) {
+             f.ComboBox1->setCurrentIndex(1);
+             SetPedalPoint(f, "0.5", "0.5");
+             f.CheckBox2->click();
+             Enter(f.Edit3, "1", f.Button2);
+         }},
+        {"singular-tangent.png",
+         [](TForm1 &f) {
+             f.ComboBox1->setCurrentIndex(4);
+             SetPedalPoint(f, "0.5", "1");
+             f.CheckBox3->click();
+             f.CheckBox4->click();
+             Enter(f.Edit3, "0", f.Button2);
+         }},
+    };
+    for (const Scene &scene : scenes) {
+        ResetPlotState();  // every scene starts as the program does
+        TForm1 form;
+        form.Timer1->stop();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            return 1;
+        scene.set(form);
+        form.Redraw();
+        const QString path = folder.filePath(QString::fromLatin1(scene.file));
+        SavePicture(CurrentPicture(), path);
+        std::printf("%s\n", qPrintable(path));
+    }
+    return 0;
+}
