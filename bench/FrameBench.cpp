@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QTest>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <GL/gl.h>
 
