@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "TestSupport.h"
+#include "DrawingFixture.h"
 #include "app/Form1.h"
 #include "app/PlotState.h"
 #include "curves/Catalogue.h"
@@ -17,77 +17,10 @@
 namespace {
 
 const double Pi = 3.14159265358979323846;
-constexpr int ClientHeight = TForm1::DesignedClientHeight;
 
-struct WorldPoint {
-    double x, y;
-};
 
-// Drawing needs the window's size (through Form1) and a current GL context
-// with the client-pixel projection.
-class Drawing : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        if (!Form1) {
-            new TForm1;  // the designed 1091 x 690 client area, never shown
-            Form1->Timer1->stop();
-        }
-        context = new ScratchContext;
-    }
-    static void TearDownTestSuite()
-    {
-        delete context;
-        context = nullptr;
-    }
-    void SetUp() override
-    {
-        ResetPlotState();
-        SetScale(69);
-    }
-
-    // The frame values of a -3..3 view window drawn at `unit` pixels per unit.
-    static void SetScale(float unit)
-    {
-        plot.unitPixels = unit;
-        plot.gridStepPixels = float(double(unit) * 0.5);
-        plot.plotWidthPixels = int(6 * double(unit));
-        plot.plotHeightPixels = int(6 * double(unit));
-        plot.gridXFrom = plot.gridYFrom = -6;
-        plot.gridXTo = plot.gridYTo = 6;
-    }
-
-    // Feedback of one call; a whole trace needs room for 8 floats per point.
-    static std::vector<FeedbackPrimitive> Record(void (*draw)(float), float curveIndex)
-    {
-        const bool trace = draw == TraceCurve;
-        std::vector<float> buffer(trace ? 4 * 1024 * 1024 : 64 * 1024);
-        glFeedbackBuffer(GLsizei(buffer.size()), GL_3D_COLOR, buffer.data());
-        glRenderMode(GL_FEEDBACK);
-        draw(curveIndex);
-        const int used = glRenderMode(GL_RENDER);
-        EXPECT_GE(used, 0) << "feedback buffer overflow";
-        return used < 0 ? std::vector<FeedbackPrimitive>{} : ParseFeedback(buffer, used, ClientHeight);
-    }
-
-    // Window pixels back to world units with the origin the drawing used.
-    static WorldPoint ToWorld(const FeedbackVertex &v)
-    {
-        return {(double(v.x) - plot.originX) / plot.unitPixels, -(double(v.y) - plot.originY) / plot.unitPixels};
-    }
-
-    static bool HasColour(const FeedbackVertex &v, double r, double g, double b)
-    {
-        const double tol = 1e-6;
-        return std::abs(v.r - r) < tol && std::abs(v.g - g) < tol && std::abs(v.b - b) < tol;
-    }
-
-    static ScratchContext *context;
-};
-ScratchContext *Drawing::context = nullptr;
-
-using TraceCurveTest = Drawing;
-using LightlikePointsTest = Drawing;
+using TraceCurveTest = DrawingTest;
+using LightlikePointsTest = DrawingTest;
 
 struct CountCase {
     int curve;

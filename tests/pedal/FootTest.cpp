@@ -4,24 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "DrawingFixture.h"
 #include "app/PlotState.h"
 #include "curves/Catalogue.h"
 #include "pedal/Foot.h"
 
 namespace {
 
-enum class Plane { Euclidean, Minkowski };
-
-void Select(Plane plane)
-{
-    plot.euclideanPlane = plane == Plane::Euclidean;
-    plot.minkowskiPlane = plane == Plane::Minkowski;
-}
-
-const char *Name(Plane plane)
-{
-    return plane == Plane::Euclidean ? "Euclidean" : "Minkowski";
-}
 
 // Marks the four results so that a missing write shows.
 void Poison()
