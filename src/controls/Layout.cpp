@@ -81,6 +81,13 @@ QFrame *MakeDivider(QWidget *panel, const char *name, int left, int top, int hei
     return line;
 }
 
+// Tab moves through a panel's controls in this order.
+void TabChain(std::initializer_list<QWidget *> chain)
+{
+    for (auto it = chain.begin(); it + 1 != chain.end(); ++it)
+        QWidget::setTabOrder(*it, *(it + 1));
+}
+
 // Initial texts in the locale's own decimal separator, so they convert.
 QString DecimalText(const char *integerPart, const char *fraction)
 {
@@ -122,15 +129,7 @@ void TForm1::BuildPanels()
     Edit4 = MakeEdit(p, "Edit4", 100, 165, 30, QStringLiteral("0"));
     Edit5 = MakeEdit(p, "Edit5", 100, 200, 30, DecimalText("6", "28"));
     Button3 = MakeButton(p, "Button3", 170, 180);
-    setTabOrder(CheckBox1, UpDown2);
-    setTabOrder(UpDown2, UpDown3);
-    setTabOrder(UpDown3, UpDown4);
-    setTabOrder(UpDown4, UpDown5);
-    setTabOrder(UpDown5, CheckBox5);
-    setTabOrder(CheckBox5, CheckBox6);
-    setTabOrder(CheckBox6, Edit4);
-    setTabOrder(Edit4, Edit5);
-    setTabOrder(Edit5, Button3);
+    TabChain({CheckBox1, UpDown2, UpDown3, UpDown4, UpDown5, CheckBox5, CheckBox6, Edit4, Edit5, Button3});
 
     p = Panel3;
     Label15 = MakeLabel(p, "Label15", 605, 8, 259, 21, "Tangent and normal line of the curve", 16);
@@ -151,11 +150,7 @@ void TForm1::BuildPanels()
     Edit3 = MakeEdit(p, "Edit3", 134, 115, 30, QStringLiteral("0"));
     Button2 = MakeButton(p, "Button2", 194, 114);
     Edit6 = MakeEdit(p, "Edit6", 545, 37, 35, DecimalText("0", "05"));
-    setTabOrder(UpDown1, CheckBox2);
-    setTabOrder(CheckBox2, CheckBox3);
-    setTabOrder(CheckBox3, Edit3);
-    setTabOrder(Edit3, Button2);
-    setTabOrder(Button2, Edit6);
+    TabChain({UpDown1, CheckBox2, CheckBox3, Edit3, Button2, Edit6});
 
     p = Panel4;
     Label22 = MakeLabel(p, "Label22", 105, 4, 227, 21, "Pedal curve of the selected curve", 16);
@@ -170,10 +165,7 @@ void TForm1::BuildPanels()
     Button1 = MakeButton(p, "Button1", 250, 59);
     CheckBox4 = MakeCheckBox(p, "CheckBox4", 603, 30, 305, 17, "Draw tangent line at singular point of pedal curve",
                              false);
-    setTabOrder(CheckBox7, Edit1);
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, Button1);
-    setTabOrder(Button1, CheckBox4);
+    TabChain({CheckBox7, Edit1, Edit2, Button1, CheckBox4});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
