@@ -25,12 +25,34 @@ QString FloatToStr(float value)
     return text;
 }
 
+namespace {
+
+// The locale reports a number too small for a double ("1e-400") as not
+// converting. Its digits do not decide whether it is well formed: with every
+// digit made 0 such a text reads as a zero of its sign, which is its value in
+// single precision, as it is for "1e-50".
+bool UnderflowsToZero(const QLocale &locale, const QString &text, double &zero)
+{
+    QString zeroed = text;
+    for (QChar &c : zeroed)
+        if (c >= QLatin1Char('1') && c <= QLatin1Char('9'))
+            c = QLatin1Char('0');
+    bool ok = false;
+    zero = locale.toDouble(zeroed, &ok);
+    return ok && zero == 0;
+}
+
+}  // namespace
+
 float StrToFloat(const QString &text)
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double wide = locale.toDouble(text.trimmed(), &ok);
+    const QString trimmed = text.trimmed();
+    double wide = locale.toDouble(trimmed, &ok);
+    if (!ok && wide == 0)
+        ok = UnderflowsToZero(locale, trimmed, wide);
     const float value = float(wide);
     if (!ok || !std::isfinite(wide) || !std::isfinite(value))
         throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
