@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 
 TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
 {
@@ -50,6 +52,12 @@ TTrackBar::TTrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent)
     setEnabled(false);
     setTickPosition(QSlider::NoTicks);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void TTrackBar::SetPositionTruncated(double position)
+{
+    const double inRange = std::clamp(std::trunc(position), double(Min()), double(Max()));
+    SetPosition(std::isnan(inRange) ? Position() : int(inRange));
 }
 
 TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)

@@ -43,6 +43,9 @@ public:
     void SetMin(int min) { setMinimum(min); }
     void SetMax(int max) { setMaximum(max); }
     void SetPosition(int position) { setValue(position); }
+    // A position reached by a step of any size: truncated toward zero and
+    // clamped into the range before it becomes an integer.
+    void SetPositionTruncated(double position);
 };
 
 // The curve list: reports its opening before the list shows.

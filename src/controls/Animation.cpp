@@ -1,7 +1,6 @@
 // The timer: a bounce of the selected point between the ends of the range,
 // and a redraw on every tick.
 #include <QCheckBox>
-#include <cmath>
 
 #include "app/Form1.h"
 #include "app/PlotState.h"
@@ -17,12 +16,12 @@ void TForm1::Timer1Timer()
             if (position == TrackBar1->Max())
                 plot.animationForward = false;
             else
-                TrackBar1->SetPosition(int(std::trunc(position + s)));
+                TrackBar1->SetPositionTruncated(position + s);
         } else {
             if (position == TrackBar1->Min())
                 plot.animationForward = true;
             else
-                TrackBar1->SetPosition(int(std::trunc(position - s)));
+                TrackBar1->SetPositionTruncated(position - s);
         }
     }
     Redraw();

@@ -31,7 +31,7 @@ namespace {
 // Moves the position by s hundredths, truncated toward zero; the track bar clamps.
 void StepPosition(TTrackBar *trackBar, double s)
 {
-    trackBar->SetPosition(int(std::trunc(trackBar->Position() + s)));
+    trackBar->SetPositionTruncated(trackBar->Position() + s);
     plot.currentT = float(trackBar->Position() * 0.01);
 }
 
