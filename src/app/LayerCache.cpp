@@ -154,7 +154,9 @@ void DrawBackgroundLayers(TForm1 &form, LayerCache &cache)
     // Feedback and selection modes rasterise nothing: there is no picture to save.
     GLint renderMode = GL_RENDER;
     glGetIntegerv(GL_RENDER_MODE, &renderMode);
-    if (!cache.enabled || renderMode != GL_RENDER || !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
+    // A picture with no pixels (a window smaller than its panels) has nothing to save either.
+    if (!cache.enabled || renderMode != GL_RENDER || FramebufferSize(*form.Picture).isEmpty() ||
+        !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
         DrawCurveLayers(form, curveIndex);
         DrawPedalCurve(curveIndex);
         return;
