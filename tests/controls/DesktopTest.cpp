@@ -91,8 +91,9 @@ TEST_F(DesktopTest, ControlsAreNamedByTheirCaptionOrTheirLabel)
     for (const auto &[control, name] : expected)
         EXPECT_EQ(control->accessibleName(), QString::fromLatin1(name)) << control->objectName().toStdString();
     for (QAbstractButton *button : form->findChildren<QAbstractButton *>())
-        if (!button->text().isEmpty())
+        if (!button->text().isEmpty()) {
             EXPECT_EQ(button->accessibleName(), button->text());
+        }
 }
 
 TEST_F(DesktopTest, TheSavedPictureIsThePictureShown)

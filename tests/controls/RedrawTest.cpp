@@ -52,8 +52,9 @@ TEST_F(RedrawTest, EachHandlerHasPaintedWhenItReturns)
         a.perform(*form);
         EXPECT_EQ(Frames(), before + 1);
         // A changed state is painted at once.
-        if (FrameInputs(*form, true) != inputs)
+        if (FrameInputs(*form, true) != inputs) {
             EXPECT_GT(form->Picture->frameCount, painted);
+        }
     }
     // The last frames wrote the labels of the state they drew.
     EXPECT_EQ(form->Label28->text(), QStringLiteral("( 1 , 1 )"));

@@ -119,8 +119,9 @@ TEST_F(Grid, NoAxisWhenZeroIsOutsideTheGrid)
     plot.xMax = 3;
     const auto frame = RecordFrame();
     for (const FeedbackPrimitive &p : frame) {
-        if (p.kind == FeedbackPrimitive::Line && IsVertical(p) && Near(Length(p), plot.plotHeightPixels))
+        if (p.kind == FeedbackPrimitive::Line && IsVertical(p) && Near(Length(p), plot.plotHeightPixels)) {
             EXPECT_EQ(p.vertices[0].r, 0.8f) << "black column at " << p.vertices[0].x;
+        }
     }
 }
 
