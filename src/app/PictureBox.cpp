@@ -46,6 +46,8 @@ void TPictureBox::RenderNow()
     ++redrawCount;
     if (!isValid())
         return;  // not shown yet: the first paint draws
+    // The last frame left its inputs as it found them and nothing has changed
+    // since: this frame would be the same picture, which the screen shows.
     if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame && FrameInputs(*form, lineSmoothing) == inputsAfterFrame)
         return;
     makeCurrent();
