@@ -141,6 +141,11 @@ struct RangeCase {
 
 class ExtremeRange : public Extreme, public ::testing::WithParamInterface<RangeCase> {};
 
+void PrintTo(const RangeCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 TEST_P(ExtremeRange, FramesFinishWithinTheSampleBudget)
 {
     const RangeCase &c = GetParam();
@@ -171,6 +176,11 @@ struct ViewCase {
     QSize client;
     bool scaleZero;  // no whole pixel per unit fits
 };
+
+void PrintTo(const ViewCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class ExtremeView : public Extreme, public ::testing::WithParamInterface<ViewCase> {};
 
