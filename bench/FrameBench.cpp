@@ -131,6 +131,56 @@ void BM_DragStep(benchmark::State &state, int curve, float tMin, float tMax, boo
 
 const float twoPi = 6.2831855f;
 
+void BM_DragRenderOnly(benchmark::State &state, bool reuse)
+{
+    Scene(0, 0.0f, 6.2831855f, false);
+    UseLayers(reuse);
+    Redraw(true);
+    int step = 0;
+    for (auto _ : state) {
+        window->FormMouseMove(420 + (step++ % 2) * 7, 180, true);
+        window->Picture->makeCurrent();
+        glFinish();
+        window->Picture->doneCurrent();
+    }
+    QApplication::processEvents();
+    UseLayers(true);
+}
+void BM_DragCompositeOnly(benchmark::State &state)
+{
+    Scene(0, 0.0f, 6.2831855f, false);
+    Redraw(true);
+    int step = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->FormMouseMove(420 + (step++ % 2) * 7, 180, true);
+        window->Picture->makeCurrent();
+        glFinish();
+        window->Picture->doneCurrent();
+        state.ResumeTiming();
+        ShowFrame();
+    }
+}
+BENCHMARK(BM_DragCompositeOnly)->Unit(benchmark::kMillisecond);
+void BM_AnimCompositeOnly(benchmark::State &state)
+{
+    Scene(0, 0.0f, 6.2831855f, false);
+    window->CheckBox7->setChecked(true);
+    Redraw(true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->Timer1Timer();
+        window->Picture->makeCurrent();
+        glFinish();
+        window->Picture->doneCurrent();
+        state.ResumeTiming();
+        ShowFrame();
+    }
+    window->CheckBox7->setChecked(false);
+}
+BENCHMARK(BM_AnimCompositeOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragRenderOnly, reuse, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragRenderOnly, full, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IdleTick, reuse, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IdleTick, full, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_AnimationStep, circle_reuse, 0, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);

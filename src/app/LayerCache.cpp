@@ -178,8 +178,11 @@ void DrawBackgroundLayers(TForm1 &form, LayerCache &cache)
         Save(cache.curveLayers, curveInputs, *form.Picture);
     }
     DrawPedalCurve(curveIndex);
-    Save(cache.pedalLayers, pedalInputs, *form.Picture);
-    cache.footAfterPedalTrace = CurrentFoot();
+    if (pedalInputs == cache.lastPedalInputs) {
+        Save(cache.pedalLayers, pedalInputs, *form.Picture);
+        cache.footAfterPedalTrace = CurrentFoot();
+    }
+    cache.lastPedalInputs = pedalInputs;
 }
 
 LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing)

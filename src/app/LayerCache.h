@@ -28,6 +28,10 @@ struct LayerCache {
     SavedLayers curveLayers;  // clear, drawing area, grid or axes, curve, markers
     SavedLayers pedalLayers;  // the above and the pedal trace
     FootState footAfterPedalTrace{};
+    // The pedal layers are saved only when a frame finds the same inputs as
+    // the frame before: while P is dragged each frame has a new pedal curve,
+    // and saving it would only cost time.
+    LayerInputs lastPedalInputs;
     bool enabled = true;
 };
 

@@ -64,6 +64,16 @@ protected:
         reusedFrames += reused == full;
     }
 
+    // The pedal layers are saved by the second frame that finds the same inputs.
+    void SaveLayersOfThisScene()
+    {
+        form->Picture->Invalidate();
+        form->Redraw();
+        form->Picture->Invalidate();
+        form->Redraw();
+        ASSERT_TRUE(form->Picture->layers.pedalLayers.valid);
+    }
+
     int reusedFrames = 0;
 };
 
@@ -80,7 +90,7 @@ TEST_F(LayerReuse, EveryCurveInBothPlanesWithTheConstruction)
             form->CheckBox3->setChecked(curve % 2 == 1);
             form->CheckBox4->setChecked(true);
             form->TrackBar1->SetPosition(curve == 9 ? 77 : 0);
-            form->Redraw();  // the layers of this scene are saved here
+            SaveLayersOfThisScene();
             form->TrackBar1->SetPosition(form->TrackBar1->Position() + 1);
             ExpectSameFrame("selected point moved");
             plot.pedalX = float(plot.pedalX + 0.125);
@@ -92,7 +102,7 @@ TEST_F(LayerReuse, EveryCurveInBothPlanesWithTheConstruction)
 
 TEST_F(LayerReuse, GridResizeViewWindowAndAnimation)
 {
-    form->Redraw();
+    SaveLayersOfThisScene();
     form->CheckBox1->setChecked(false);
     ExpectSameFrame("grid off");
     form->CheckBox1->setChecked(true);
@@ -107,7 +117,7 @@ TEST_F(LayerReuse, GridResizeViewWindowAndAnimation)
     plot.xMin = -3;
     form->ComboBox1->setCurrentIndex(2);
     form->CheckBox7->setChecked(true);
-    form->Redraw();
+    SaveLayersOfThisScene();
     for (int tick = 0; tick < 3; ++tick) {
         form->Timer1Timer();
         ExpectSameFrame("animation step");
@@ -124,11 +134,24 @@ TEST_F(LayerReuse, AStartingFootIsPartOfTheSavedPedalCurve)
     plot.minkowskiPlane = true;
     plot.euclideanPlane = false;
     form->CheckBox3->setChecked(true);
-    form->Redraw();
+    SaveLayersOfThisScene();
     form->TrackBar1->SetPosition(50);
     ExpectSameFrame("construction moved the last foot");
-    form->TrackBar1->SetPosition(20);
-    ExpectSameFrame("and again");
+    // A last foot off this pedal curve (as another curve would leave it) is
+    // drawn as the first point of the trace.
+    plot.footX = 2;
+    plot.footY = 2;
+    ExpectSameFrame("a foot left from elsewhere");
+}
+
+TEST_F(LayerReuse, ADraggedPedalCurveIsNotSaved)
+{
+    SaveLayersOfThisScene();
+    const LayerInputs saved = form->Picture->layers.pedalLayers.inputs;
+    for (int step = 0; step < 3; ++step)
+        form->FormMouseMove(420 + 7 * step, 180, true);
+    EXPECT_EQ(form->Picture->layers.pedalLayers.inputs, saved);
+    ExpectSameFrame("after the drag");
 }
 
 TEST_F(LayerReuse, AnUnchangedFrameIsNotPaintedAgain)
