@@ -29,18 +29,6 @@ protected:
         Click(form->CheckBox7);
         ASSERT_TRUE(form->CheckBox7->isChecked());
     }
-    void SetStep(const char *step)
-    {
-        CloseFailureBoxes([&] { Type(form->Edit6, QString::fromLatin1(step)); });
-    }
-    void SetRange(const char *tMin, const char *tMax)
-    {
-        Type(form->Edit4, QString::fromLatin1(tMin));
-        Type(form->Edit5, QString::fromLatin1(tMax));
-        const long before = Frames();
-        Click(form->Button3);
-        EXPECT_TRUE(Redrawn(before));
-    }
     // Runs ticks; returns the positions after each and checks the redraw.
     struct Tick {
         int position;

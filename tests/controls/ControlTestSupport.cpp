@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -62,6 +63,20 @@ void CommaWindowTest::Type(QLineEdit *edit, const QString &text)
         QTest::keyClick(edit, Qt::Key_Backspace);
     else
         QTest::keyClicks(edit, text);
+}
+
+void CommaWindowTest::SetRange(const char *tMin, const char *tMax)
+{
+    Type(form->Edit4, QString::fromLatin1(tMin));
+    Type(form->Edit5, QString::fromLatin1(tMax));
+    const long before = Frames();
+    Click(form->Button3);
+    EXPECT_TRUE(Redrawn(before));
+}
+
+void CommaWindowTest::SetStep(const char *step)
+{
+    CloseFailureBoxes([&] { Type(form->Edit6, QString::fromLatin1(step)); });
 }
 
 void CommaWindowTest::Click(QAbstractButton *button)

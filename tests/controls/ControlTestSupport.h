@@ -43,6 +43,10 @@ protected:
     static void Type(QLineEdit *edit, const QString &text);
     // A left click on a button, a check box or a spinner arrow.
     static void Click(QAbstractButton *button);
+    // Types the parameter range and presses its "Set"; the click redraws.
+    void SetRange(const char *tMin, const char *tMax);
+    // Types a step; a lone "-" on the way to a negative step is a failure of its own.
+    void SetStep(const char *step);
 
     // Positions of the points drawn in one colour, in client pixels.
     static std::vector<QPointF> PointsOf(const std::vector<FeedbackPrimitive> &frame, const float (&rgb)[3]);

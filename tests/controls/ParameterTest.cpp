@@ -36,14 +36,6 @@ float TOfPosition(int position)
 
 class ParameterTest : public CommaWindowTest {
 protected:
-    void SetRange(const char *tMin, const char *tMax)
-    {
-        Type(form->Edit4, QString::fromLatin1(tMin));
-        Type(form->Edit5, QString::fromLatin1(tMax));
-        const long before = Frames();
-        Click(form->Button3);
-        EXPECT_TRUE(Redrawn(before));
-    }
     void SetPoint(const char *t)
     {
         Type(form->Edit3, QString::fromLatin1(t));
@@ -57,11 +49,6 @@ protected:
         const long before = Frames();
         QTest::mouseClick(next ? form->UpDown1->NextArrow() : form->UpDown1->PreviousArrow(), Qt::LeftButton);
         EXPECT_TRUE(Redrawn(before));
-    }
-    // Types a step; a lone "-" on the way to a negative step is a failure of its own.
-    void SetStep(const char *step)
-    {
-        CloseFailureBoxes([&] { Type(form->Edit6, QString::fromLatin1(step)); });
     }
     void ExpectTrackBar(int min, int max, int position)
     {
