@@ -93,6 +93,7 @@ void DrawCurveLayers(const TForm1 &form, float curveIndex)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     DrawPlotArea();
     UpdateOrigin();
+    glLineWidth(plot.pixelRatio);  // grid and axes: one logical pixel
     if (form.CheckBox1->isChecked())
         DrawGrid();
     else
@@ -141,7 +142,7 @@ void Restore(const SavedLayers &saved, const TPictureBox &picture)
     const GLuint own = picture.defaultFramebufferObject();
     Blit(saved.image->handle(), own, FramebufferSize(picture), own);
     glClear(GL_DEPTH_BUFFER_BIT);
-    glPointSize(1.1f);
+    glPointSize(float(1.1 * plot.pixelRatio));
     glEnable(GL_POINT_SMOOTH);
     glColor3f(1, 0, 0);
 }

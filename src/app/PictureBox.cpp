@@ -6,6 +6,7 @@
 
 #include "app/Form1.h"
 #include "app/GlSetup.h"
+#include "app/PlotState.h"
 #include "app/RenderScene.h"
 
 TPictureBox::TPictureBox(TForm1 *owner) : QOpenGLWidget(owner), form(owner)
@@ -66,6 +67,7 @@ void TPictureBox::PaintFrame()
     // The toolkit sets a widget-sized viewport; the picture keeps the
     // client-sized one.
     SetupViewport(form->ClientWidth(), form->ClientHeight(), height(), devicePixelRatioF());
+    plot.pixelRatio = float(devicePixelRatioF());
     inputsBeforeFrame = FrameInputs(*form, glIsEnabled(GL_LINE_SMOOTH));
     RenderScene(*form);
     lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);

@@ -21,6 +21,9 @@ struct PlotState {
     int plotHeightPixels = 0;
     float originX = 0;
     float originY = 0;
+    // Device pixels per logical pixel: point sizes and line widths are given
+    // in logical pixels and drawn at this multiple.
+    float pixelRatio = 1;
 
     // Curve parameter.
     float tMin = 0;

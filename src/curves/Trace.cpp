@@ -16,7 +16,7 @@ void TraceCurve(float curveIndex)
     UpdateOrigin();
     // From here a vertex is in pixels relative to the world origin.
     glTranslatef(plot.originX, plot.originY, 0.0f);
-    glPointSize(1.1);
+    glPointSize(float(1.1 * plot.pixelRatio));
     glEnable(GL_POINT_SMOOTH);
     glBegin(GL_POINTS);
     const int k = CurveNumber(curveIndex);
@@ -56,9 +56,7 @@ void DrawLightlikePoints(float curveIndex)
 {
     glColor3f(1.0, 0.0, 0.0);
 
-    const double invSqrt2 = 1.0 / std::sqrt(2.0);
     const double invSqrt3 = 1.0 / std::sqrt(3.0);
-    const double invSqrt5 = 1.0 / std::sqrt(5.0);
 
     if (curveIndex == 0.0f) {
         // Odd multiples of 45 degrees on the unit circle.
@@ -72,14 +70,16 @@ void DrawLightlikePoints(float curveIndex)
         DrawMarkers(markers);
     }
     if (curveIndex == 1.0f) {
-        // Fixed points next to the lightlike ones: the ellipse point for t = 1/sqrt 5.
-        const float e = float(2.0 * std::cos(invSqrt5));
-        const float f = float(std::sin(invSqrt5));
+        // The tangent (-2 sin t, cos t) is lightlike where tan t = 1/2 or -1/2.
+        const double a = std::atan(0.5);
+        const double pi = 3.141592653589793;
+        const float e = float(2.0 * std::cos(a));
+        const float f = float(std::sin(a));
         const Marker markers[] = {
-            {0.45, e, f},
-            {2.69, -e, f},
-            {3.59, -e, -f},
-            {5.83, e, -f},
+            {a, e, f},
+            {pi - a, -e, f},
+            {pi + a, -e, -f},
+            {2.0 * pi - a, e, -f},
         };
         DrawMarkers(markers);
     }
@@ -100,10 +100,12 @@ void DrawLightlikePoints(float curveIndex)
         DrawMarkers(markers);
     }
     if (curveIndex == 5.0f) {
-        // Fixed points near the lightlike ones at x = 4^(-1/3).
+        // The tangent (1, 4t^3) is lightlike where 4t^3 = 1 or -1.
+        const double x = std::cbrt(0.25);
+        const float y = float(x * x * x * x);
         const Marker markers[] = {
-            {-invSqrt2, float(-invSqrt2), 0.25f},
-            {invSqrt2, float(invSqrt2), 0.25f},
+            {-x, float(-x), y},
+            {x, float(x), y},
         };
         DrawMarkers(markers);
     }

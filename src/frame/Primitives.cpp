@@ -10,7 +10,7 @@ namespace {
 void DrawLargePoint(float x, float y, bool blue)
 {
     UpdateOrigin();
-    glPointSize(4);
+    glPointSize(float(4.0 * plot.pixelRatio));
     if (blue)
         glColor3f(0, 0, 1);
     glEnable(GL_POINT_SMOOTH);
@@ -18,7 +18,7 @@ void DrawLargePoint(float x, float y, bool blue)
     glBegin(GL_POINTS);
     glVertex2f(at.x, at.y);
     glEnd();
-    glPointSize(1.1f);
+    glPointSize(float(1.1 * plot.pixelRatio));
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void DrawPedalPoint()
 
 void DrawSegment(float x1, float y1, float x2, float y2)
 {
-    glLineWidth(2);
+    glLineWidth(float(2.0 * plot.pixelRatio));
     glEnable(GL_LINE_SMOOTH);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     const WindowPoint from = WorldToWindow(x1, y1);
@@ -44,5 +44,5 @@ void DrawSegment(float x1, float y1, float x2, float y2)
     glVertex2f(from.x, from.y);
     glVertex2f(to.x, to.y);
     glEnd();
-    glLineWidth(1);
+    glLineWidth(plot.pixelRatio);
 }

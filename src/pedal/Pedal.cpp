@@ -12,6 +12,7 @@
 #include "frame/PlotArea.h"
 #include "frame/Primitives.h"
 #include "pedal/Foot.h"
+#include "pedal/SingularDirection.h"
 
 void DrawPedalCurve(float curveIndex)
 {
@@ -60,24 +61,30 @@ void DrawPedalConstruction(float curveIndex)
     const CurvePoint q = CurvePosition(k, t);
     const CurvePoint v = CurveTangent(k, t);
     ComputeFoot(curveIndex, t);
+    // A lightlike tangent has no foot: what the foot state holds then is an
+    // earlier sample's, which is no point of this construction.
+    const bool hasFoot = plot.footDenominator != 0.0f;
     const float fx = plot.footX;
     const float fy = plot.footY;
 
     if (Form1->CheckBox3->isChecked() || Form1->CheckBox7->isChecked()) {
         glColor3f(0.5, 0.08, 0.5);
         DrawPoint(q.x, q.y);
-        DrawPoint(fx, fy);
+        if (hasFoot)
+            DrawPoint(fx, fy);
     }
     if (Form1->CheckBox2->isChecked()) {
         glColor3f(0.5, 0.08, 0.5);
         DrawPoint(q.x, q.y);
-        DrawPoint(fx, fy);
+        if (hasFoot)
+            DrawPoint(fx, fy);
         // The tangent line at Q, ten tangent vectors each way.
         DrawSegmentAlong(q.x, q.y, 10.0, v.x, v.y);
         DrawSegmentAlong(q.x, q.y, -10.0, v.x, v.y);
         // The perpendicular from P onto it.
         glColor3f(0.0, 0.0, 1.0);
-        DrawSegment(plot.pedalX, plot.pedalY, fx, fy);
+        if (hasFoot)
+            DrawSegment(plot.pedalX, plot.pedalY, fx, fy);
     }
 }
 
@@ -135,38 +142,48 @@ void DrawInflection(float pedalX, float pedalY)
     if (plot.euclideanPlane) {
         DrawSingularLine((px - 2.0 * py) * 0.2, (-2.0 * px + 4.0 * py) * 0.2,
                          4.0 * px - 3.0 * py, -3.0 * px - 4.0 * py, 10.0, -10.0);
+        // With P at the origin the foot runs along (2, 1): -0.8 t^3, -0.4 t^3.
         if (atOrigin) {
-            DrawSegment(0.0f, 0.0f, -40.0f, 30.0f);
-            DrawSegment(0.0f, 0.0f, 40.0f, -30.0f);
+            DrawSegment(0.0f, 0.0f, 40.0f, 20.0f);
+            DrawSegment(0.0f, 0.0f, -40.0f, -20.0f);
         }
     }
 }
 
-// Flat points of curve 9 at t = +sqrt 0.6 and t = -sqrt 0.6; fixed
-// coefficients of the foot there and of the pedal curve's tangent.
+// Flat points of curve 9 at t = +sqrt 0.6 and t = -sqrt 0.6. The point S has
+// fixed coefficients of the foot there; the line's direction comes from the
+// curve at that parameter, so it is the pedal curve's own tangent.
+PlaneVector SexticTangentAtFlatPoint(bool positive, bool minkowski, double px, double py)
+{
+    const double t = positive ? std::sqrt(0.6) : -std::sqrt(0.6);
+    const double t3 = t * t * t;
+    const double t4 = t3 * t;
+    const double t5 = t4 * t;
+    const PlaneVector q{t, 0.16667 * t5 * t - 0.25 * t4};
+    return SingularTangentDirection(minkowski, q, {1.0, t5 - t3}, {px, py});
+}
+
 void DrawSexticInflection(bool positive, float pedalX, float pedalY)
 {
     const double px = double(pedalX);
     const double py = double(pedalY);
     const double r = std::sqrt(0.6);
+    const auto line = [&](bool minkowski, double sx, double sy, double first, double second) {
+        const PlaneVector v = SexticTangentAtFlatPoint(positive, minkowski, px, py);
+        DrawSingularLine(sx, sy, v.x, v.y, first, second);
+    };
     if (positive) {
         if (plot.minkowskiPlane)
-            DrawSingularLine(r + 1.0358 * px + 0.19267 * py - 0.79196,
-                             -0.054 - 0.1927 * px - 0.0358 * py + 0.1473,
-                             -4.814 * py - 0.26, 4.814 * px + 0.895 * py - 3.68, -100.0, 100.0);
+            line(true, r + 1.0358 * px + 0.19267 * py - 0.79196, -0.054 - 0.1927 * px - 0.0358 * py + 0.1473,
+                 -100.0, 100.0);
         if (plot.euclideanPlane)
-            DrawSingularLine(r + 0.966 * px - 0.18 * py - 0.758,
-                             -0.18 * px + 0.033 * py + 0.087,
-                             1.6719 * px + 4.18 * py - 1.068, 4.18 * px - 1.614 * py - 3.324, -100.0, 100.0);
+            line(false, r + 0.966 * px - 0.18 * py - 0.758, -0.18 * px + 0.033 * py + 0.087, -100.0, 100.0);
     } else {
         if (plot.minkowskiPlane)
-            DrawSingularLine(-r + 1.0358 * px - 0.19267 * py + 0.79196,
-                             0.1927 * px - 0.054 - 0.0358 * py + 0.1473,
-                             4.814 * py + 0.26, -4.814 * px + 0.895 * py - 3.68, -10.0, 10.0);
+            line(true, -r + 1.0358 * px - 0.19267 * py + 0.79196, 0.1927 * px - 0.054 - 0.0358 * py + 0.1473,
+                 -10.0, 10.0);
         if (plot.euclideanPlane)
-            DrawSingularLine(-r + 0.966 * px + 0.18 * py + 0.758,
-                             0.18 * px + 0.033 * py + 0.087,
-                             1.6719 * px - 4.18 * py + 1.068, -4.18 * px - 1.614 * py - 3.324, -100.0, 100.0);
+            line(false, -r + 0.966 * px + 0.18 * py + 0.758, 0.18 * px + 0.033 * py + 0.087, -100.0, 100.0);
     }
 }
 

@@ -260,8 +260,6 @@ TEST_F(PedalConstructionTest, PointFootTangentAndPerpendicular)
                 EXPECT_TRUE(HasColour(v, 0, 0, 1)) << i;
         }
     }
-    // The perpendicular meets the tangent at a right angle.
-    EXPECT_NEAR((0.9 - 0) * 1 + (0.7 - 1) * 3, 0.0, 1e-12);
 }
 
 TEST_F(PedalConstructionTest, CircleFromItsCentreShowsTheRadius)
@@ -289,31 +287,48 @@ TEST_F(PedalConstructionTest, CircleFromItsCentreShowsTheRadius)
     EXPECT_NEAR(std::hypot(p.x, p.y), 0.0, 1e-4);  // the radius from the centre
 }
 
-TEST_F(PedalConstructionTest, UndividableFootShowsTheLastTraceSample)
+// Where the tangent is lightlike there is no foot: the construction shows Q
+// and its tangent line, and nothing of an earlier sample's foot.
+TEST_F(PedalConstructionTest, LightlikeTangentHasNoFoot)
 {
-    // Parabola, Minkowski, t = 1: the construction's foot is the last foot of
-    // the pedal curve drawn before it in the same frame.
+    const struct {
+        const char *what;
+        float curve;
+        float tMin, tMax;
+        int position;
+        WorldPoint q;
+    } cases[] = {
+        {"parabola at t = 1", 2, -10, 10, 100, {0.5, 1}},
+        {"parabola at t = -1", 2, -10, 10, -100, {0.5, -1}},
+        {"y=x^3-2x at t = 1", 8, -5, 5, 100, {1, -1}},
+    };
     Select(Plane::Minkowski);
     plot.pedalX = 0.5f;
     plot.pedalY = -0.5f;
-    plot.tMin = -10;
-    plot.tMax = 10;
     SetScale(5);
-    Form1->TrackBar1->SetMin(-1000);
-    Form1->TrackBar1->SetMax(1000);
-    Form1->TrackBar1->SetPosition(100);
+    Form1->CheckBox2->setChecked(true);
     Form1->CheckBox3->setChecked(true);
-    const auto trace = Record(DrawPedalCurve, 2.0f);
-    ASSERT_FALSE(trace.empty());
-    const auto construction = Record(DrawPedalConstruction, 2.0f);
-    ASSERT_EQ(construction.size(), 2u);
-    const WorldPoint last = ToWorld(trace.back().vertices[0]);
-    const WorldPoint foot = ToWorld(construction[1].vertices[0]);
-    EXPECT_NEAR(foot.x, last.x, 1e-4);
-    EXPECT_NEAR(foot.y, last.y, 1e-4);
-    const WorldPoint q = ToWorld(construction[0].vertices[0]);
-    EXPECT_NEAR(q.x, 0.5, 1e-4);
-    EXPECT_NEAR(q.y, 1.0, 1e-4);
+    for (const auto &c : cases) {
+        plot.tMin = c.tMin;
+        plot.tMax = c.tMax;
+        Form1->TrackBar1->SetMin(HundredthsOf(c.tMin));
+        Form1->TrackBar1->SetMax(HundredthsOf(c.tMax));
+        Form1->TrackBar1->SetPosition(c.position);
+        ASSERT_FALSE(Record(DrawPedalCurve, c.curve).empty()) << c.what;  // leaves an earlier foot
+        size_t points = 0, lines = 0;
+        for (const FeedbackPrimitive &p : Record(DrawPedalConstruction, c.curve)) {
+            for (const FeedbackVertex &v : p.vertices)
+                EXPECT_FALSE(HasColour(v, 0, 0, 1)) << c.what << ": a perpendicular";
+            if (p.kind == FeedbackPrimitive::Point) {
+                ++points;
+                EXPECT_NEAR(ToWorld(p.vertices[0]).x, c.q.x, 1e-4) << c.what;
+                EXPECT_NEAR(ToWorld(p.vertices[0]).y, c.q.y, 1e-4) << c.what;
+            }
+            lines += p.kind == FeedbackPrimitive::Line;
+        }
+        EXPECT_EQ(points, 2u) << c.what;  // Q, for each of the two boxes
+        EXPECT_EQ(lines, 2u) << c.what;   // the tangent's two halves
+    }
 }
 
 // ---------------------------------------------------------- singular tangents
@@ -359,7 +374,6 @@ struct SingularCase {
 
 TEST_F(SingularTangentsTest, PointsAndTangentLines)
 {
-    const double r = std::sqrt(0.6);
     const SingularCase cases[] = {
         {"y=x^3, P = (1, 2)", 4, Plane::Euclidean, 1, 2, 0, 4, {1, 0}, {{41, 20}, {-39, -20}}},
         {"y=x^3, P = (1, 2)", 4, Plane::Minkowski, 1, 2, 0, 4, {1, 0}, {{-39, 20}, {41, -20}}},
@@ -378,26 +392,8 @@ TEST_F(SingularTangentsTest, PointsAndTangentLines)
          1,
          {-5.0 / 3, 10.0 / 3},
          {{-5.0 / 3 - 140, 10.0 / 3 + 130}, {-5.0 / 3 + 140, 10.0 / 3 - 130}}},
-        {"y=x^3-2x, P = (0, 0)", 8, Plane::Euclidean, 0, 0, 0, 4, {0, 0}, {{-40, 30}, {40, -30}}},
+        {"y=x^3-2x, P = (0, 0)", 8, Plane::Euclidean, 0, 0, 0, 4, {0, 0}, {{40, 20}, {-40, -20}}},
         {"y=x^3-2x, P = (0, 0)", 8, Plane::Minkowski, 0, 0, 0, 4, {0, 0}, {{40, -20}, {-40, 20}}},
-        {"curve 9 near +sqrt 0.6, P = (0, 0)",
-         9,
-         Plane::Euclidean,
-         0,
-         0,
-         float(0.77),
-         0.5,
-         {r - 0.758, 0.087},
-         {{r - 0.758 + 106.8, 332.487}, {r - 0.758 - 106.8, -332.313}}},
-        {"curve 9 near -sqrt 0.6, P = (0, 0)",
-         9,
-         Plane::Minkowski,
-         0,
-         0,
-         float(-0.77),
-         2,
-         {-r + 0.79196, -0.054 + 0.1473},
-         {{-r + 0.79196 - 2.6, -0.054 + 0.1473 + 36.8}, {-r + 0.79196 + 2.6, -0.054 + 0.1473 - 36.8}}},
     };
     for (const SingularCase &c : cases) {
         Select(c.plane);
@@ -418,77 +414,6 @@ TEST_F(SingularTangentsTest, PointsAndTangentLines)
             EXPECT_NEAR(d.segments[i].first.y, c.point.y, tol) << what << " segment " << i;
             EXPECT_NEAR(d.segments[i].second.x, c.ends[i].x, 20 * tol) << what << " segment " << i;
             EXPECT_NEAR(d.segments[i].second.y, c.ends[i].y, 20 * tol) << what << " segment " << i;
-        }
-    }
-}
-
-// Case C with the coefficients of its table, for pedal points off the origin.
-struct FlatPointRow {
-    const char *what;
-    Plane plane;
-    int side;  // +1: t near +sqrt 0.6, -1: near -sqrt 0.6
-    WorldPoint (*point)(double px, double py);
-    WorldPoint (*direction)(double px, double py);
-    double m;
-};
-
-TEST_F(SingularTangentsTest, CurveNineRowsForAnyPedalPoint)
-{
-    const FlatPointRow rows[] = {
-        {"C+", Plane::Minkowski, 1,
-         [](double px, double py) {
-             return WorldPoint{std::sqrt(0.6) + 1.0358 * px + 0.19267 * py - 0.79196,
-                               -0.054 - 0.1927 * px - 0.0358 * py + 0.1473};
-         },
-         [](double px, double py) { return WorldPoint{-4.814 * py - 0.26, 4.814 * px + 0.895 * py - 3.68}; },
-         100},
-        {"C+", Plane::Euclidean, 1,
-         [](double px, double py) {
-             return WorldPoint{std::sqrt(0.6) + 0.966 * px - 0.18 * py - 0.758, -0.18 * px + 0.033 * py + 0.087};
-         },
-         [](double px, double py) { return WorldPoint{1.6719 * px + 4.18 * py - 1.068, 4.18 * px - 1.614 * py - 3.324}; },
-         100},
-        {"C-", Plane::Minkowski, -1,
-         [](double px, double py) {
-             return WorldPoint{-std::sqrt(0.6) + 1.0358 * px - 0.19267 * py + 0.79196,
-                               0.1927 * px - 0.054 - 0.0358 * py + 0.1473};
-         },
-         [](double px, double py) { return WorldPoint{4.814 * py + 0.26, -4.814 * px + 0.895 * py - 3.68}; },
-         10},
-        {"C-", Plane::Euclidean, -1,
-         [](double px, double py) {
-             return WorldPoint{-std::sqrt(0.6) + 0.966 * px + 0.18 * py + 0.758, 0.18 * px + 0.033 * py + 0.087};
-         },
-         [](double px, double py) { return WorldPoint{1.6719 * px - 4.18 * py + 1.068, -4.18 * px - 1.614 * py - 3.324}; },
-         100},
-    };
-    const struct {
-        float px, py;
-    } pedals[] = {{2, -1.5f}, {-1.25f, 0.75f}};
-    for (const FlatPointRow &row : rows) {
-        Select(row.plane);
-        for (const auto &p : pedals) {
-            plot.pedalX = p.px;
-            plot.pedalY = p.py;
-            plot.currentT = float(row.side * 0.79);
-            const WorldPoint s = row.point(p.px, p.py);
-            const WorldPoint v = row.direction(p.px, p.py);
-            const std::string what = std::string(row.what) + " " + Name(row.plane);
-            // The point, at a fine scale.
-            SetScale(69);
-            const Drawn fine = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
-            ASSERT_EQ(fine.points.size(), 1u) << what;
-            EXPECT_NEAR(fine.points[0].x, s.x, 1e-5) << what;
-            EXPECT_NEAR(fine.points[0].y, s.y, 1e-5) << what;
-            // The whole line, at a scale that keeps it in view.
-            SetScale(0.1f);
-            const Drawn coarse = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
-            ASSERT_EQ(coarse.segments.size(), 2u) << what;
-            const WorldPoint ends[2] = {{s.x - row.m * v.x, s.y - row.m * v.y}, {s.x + row.m * v.x, s.y + row.m * v.y}};
-            for (int i = 0; i < 2; ++i) {
-                EXPECT_NEAR(coarse.segments[i].second.x, ends[i].x, 5e-3) << what << " end " << i;
-                EXPECT_NEAR(coarse.segments[i].second.y, ends[i].y, 5e-3) << what << " end " << i;
-            }
         }
     }
 }
@@ -623,49 +548,73 @@ double AngleBetweenLines(double ax, double ay, double bx, double by)
     return std::acos(std::min(1.0, c));
 }
 
-struct ChordCase {
-    float curve;
-    Plane plane;
-    float px, py;
-    float h;          // parameter offset of the chord
-    double tolerance; // radians
+// The graphs with singular pedal points, and their feet, worked out here in
+// long double from y(t) and y'(t): F = Q + lambda V, lambda = <P - Q, V> / <V, V>.
+struct GraphPoint {
+    long double y, slope;
 };
 
-// Cases A and B: the drawn line is the limit of the chords of the pedal curve
-// from S, F(h) - F(0), as computed by the foot routine (up to sign).
-TEST_F(SingularTangentsTest, DirectionsAreLimitsOfPedalChords)
+GraphPoint Graph(float curve, long double t)
 {
-    const ChordCase cases[] = {
-        {4, Plane::Euclidean, 1, 2, 0.01f, 0.01},      {4, Plane::Minkowski, 1, 2, 0.01f, 0.01},
-        {4, Plane::Euclidean, -0.5f, 1.5f, 0.01f, 0.01}, {4, Plane::Minkowski, 2, -0.75f, 0.01f, 0.01},
-        {5, Plane::Euclidean, 1, 2, 0.02f, 0.03},      {5, Plane::Minkowski, 1, 2, 0.02f, 0.03},
-        {6, Plane::Euclidean, 0, 1, 0.01f, 0.02},      {6, Plane::Minkowski, 0, -2, 0.01f, 0.02},
-        {7, Plane::Euclidean, 0, 1, 0.01f, 0.02},      {7, Plane::Minkowski, 0, 1.5f, 0.01f, 0.02},
-        {9, Plane::Euclidean, 1, 2, 0.02f, 0.03},      {9, Plane::Minkowski, 1, 2, 0.02f, 0.03},
-        {8, Plane::Euclidean, 1, 2, 0.01f, 0.02},      {8, Plane::Minkowski, 1, 2, 0.01f, 0.02},
-        {8, Plane::Euclidean, -1, 0.5f, 0.01f, 0.02},  {8, Plane::Minkowski, 0.3f, -0.7f, 0.01f, 0.02},
-    };
-    SetScale(1);
-    for (const ChordCase &c : cases) {
-        Select(c.plane);
-        plot.pedalX = c.px;
-        plot.pedalY = c.py;
-        plot.currentT = 0;
-        const Drawn d = Collect(Record(DrawSingularTangents, c.curve), ToWorld);
-        ASSERT_EQ(d.points.size(), 1u);
-        ASSERT_GE(d.segments.size(), 1u);
-        const double lx = d.segments[0].second.x - d.segments[0].first.x;
-        const double ly = d.segments[0].second.y - d.segments[0].first.y;
+    const long double t2 = t * t, t3 = t2 * t, t4 = t3 * t, t5 = t4 * t;
+    if (curve == 8.0f)
+        return {t3 - 2 * t, 3 * t2 - 2};
+    if (curve == 9.0f)
+        return {0.16667L * t5 * t - 0.25L * t4, t5 - t3};
+    const int n = int(curve) - 1;  // y = t^n
+    return {std::pow(t, n), n * std::pow(t, n - 1)};
+}
 
-        ComputeFoot(c.curve, 0.0f);
-        const double x0 = plot.footX, y0 = plot.footY;
-        // S is the foot at t = 0.
-        EXPECT_NEAR(d.points[0].x, x0, 1e-3) << "curve " << c.curve << " " << Name(c.plane);
-        EXPECT_NEAR(d.points[0].y, y0, 1e-3) << "curve " << c.curve << " " << Name(c.plane);
-        for (float h : {c.h, -c.h}) {
-            ComputeFoot(c.curve, h);
-            const double angle = AngleBetweenLines(plot.footX - x0, plot.footY - y0, lx, ly);
-            EXPECT_LT(angle, c.tolerance) << "curve " << c.curve << " " << Name(c.plane) << " h " << h;
+struct LongPoint {
+    long double x, y;
+};
+
+LongPoint PedalFoot(float curve, Plane plane, long double t, long double px, long double py)
+{
+    const GraphPoint g = Graph(curve, t);
+    const long double sign = plane == Plane::Minkowski ? -1 : 1;
+    const long double lambda = ((px - t) + sign * (py - g.y) * g.slope) / (1 + sign * g.slope * g.slope);
+    return {t + lambda, g.y + lambda * g.slope};
+}
+
+// Every orange line is the pedal curve's tangent at its singular point: the
+// limit of the chords F(t0 + h) - F(t0), for pedal points all over the view.
+TEST_F(SingularTangentsTest, LinesFollowThePedalChords)
+{
+    const struct {
+        float curve;
+        float currentT;
+        long double t0;
+    } cases[] = {
+        {4, 0, 0}, {5, 0, 0}, {6, 0, 0}, {7, 0, 0}, {9, 0, 0}, {8, 0, 0},
+        {9, float(0.78), std::sqrt(0.6L)}, {9, float(-0.78), -std::sqrt(0.6L)},
+    };
+    const double halfDegree = 0.5 * Pi / 180;
+    SetScale(1);
+    for (Plane plane : {Plane::Euclidean, Plane::Minkowski}) {
+        Select(plane);
+        for (const auto &c : cases) {
+            for (int i = -6; i <= 6; ++i) {
+                for (int j = -6; j <= 6; ++j) {
+                    plot.pedalX = float(0.5 * i);
+                    plot.pedalY = float(0.5 * j);
+                    plot.currentT = c.currentT;
+                    const Drawn d = Collect(Record(DrawSingularTangents, c.curve), ToWorld);
+                    const std::string what = "curve " + std::to_string(int(c.curve)) + " t0 " +
+                                             std::to_string(double(c.t0)) + " " + Name(plane) + " P " +
+                                             std::to_string(0.5 * i) + "," + std::to_string(0.5 * j);
+                    ASSERT_FALSE(d.segments.empty()) << what;
+                    const double lx = d.segments[0].second.x - d.segments[0].first.x;
+                    const double ly = d.segments[0].second.y - d.segments[0].first.y;
+                    const LongPoint s = PedalFoot(c.curve, plane, c.t0, 0.5L * i, 0.5L * j);
+                    for (long double h : {1e-3L, -1e-3L}) {
+                        const LongPoint f = PedalFoot(c.curve, plane, c.t0 + h, 0.5L * i, 0.5L * j);
+                        // The chord is tiny beside S: its length, not S, sets the scale.
+                        const long double cx = f.x - s.x, cy = f.y - s.y, n = std::hypot(cx, cy);
+                        EXPECT_LT(AngleBetweenLines(double(cx / n), double(cy / n), lx, ly), halfDegree) << what;
+                    }
+                }
+            }
         }
     }
 }
