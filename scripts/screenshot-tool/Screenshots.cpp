@@ -2,6 +2,7 @@
 // each as a PNG for the user guide. Usage: lumetra_screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,13 @@ void SetPedalPoint(TForm1 &form, const char *x, const char *y)
     Enter(form.Edit2, y, form.Button1);
 }
 
+// Chooses a curve from the list as a user would, which gives it its range.
+void ChooseCurve(TForm1 &form, int index)
+{
+    form.ComboBox1->setCurrentIndex(index);
+    emit form.ComboBox1->activated(index);
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -55,14 +63,14 @@ int main(int argc, char **argv)
          }},
         {"construction.png",
          [](TForm1 &f) {
-             f.ComboBox1->setCurrentIndex(1);
+             ChooseCurve(f, 1);
              SetPedalPoint(f, "0.5", "0.5");
              f.CheckBox2->click();
              Enter(f.Edit3, "1", f.Button2);
          }},
         {"singular-tangent.png",
          [](TForm1 &f) {
-             f.ComboBox1->setCurrentIndex(4);
+             ChooseCurve(f, 4);
              SetPedalPoint(f, "0.5", "1");
              f.CheckBox3->click();
              f.CheckBox4->click();

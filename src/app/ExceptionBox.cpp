@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdlib>
+#include <exception>
 
 namespace {
 long shownExceptions = 0;
@@ -19,4 +21,16 @@ void ShowException(const QString &message)
 long ShownExceptionCount()
 {
     return shownExceptions;
+}
+
+int ExitStatusOf(const std::function<int()> &program)
+{
+    try {
+        return program();
+    } catch (const std::exception &failure) {
+        ShowException(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        ShowException(QString());
+    }
+    return EXIT_FAILURE;
 }

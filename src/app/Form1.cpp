@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -46,6 +47,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     AddPictureMenu();
     WireHandlers();
     resize(DesignedClientWidth, DesignedClientHeight);
+    move(DesignedLeft, DesignedTop);
     PlacePanels();
     Timer1->start();
 }
@@ -84,10 +86,12 @@ void TForm1::WireHandlers()
     onSpin(UpDown4, &TForm1::UpDown4Click);
     onSpin(UpDown5, &TForm1::UpDown5Click);
 
-    // The program never sets the curve index, so every index change is the user's.
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { RunHandler([this] { ComboBox1Change(); }); });
+    // Every choice from the list counts, the curve already shown included:
+    // opening the list has replaced its range by -5..5.
+    connect(ComboBox1, &QComboBox::activated, this, [this] { RunHandler([this] { ComboBox1Change(); }); });
     ComboBox1->onDropDown = [this] { RunHandler([this] { ComboBox1DropDown(); }); };
     connect(Edit6, &QLineEdit::textChanged, this, [this] { RunHandler([this] { Edit6Change(); }); });
+    Edit6->installEventFilter(this);
     connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
 }
 
@@ -115,4 +119,25 @@ void TForm1::FormResize()
 void TForm1::resizeEvent(QResizeEvent *)
 {
     PlacePanels();
+}
+
+namespace {
+
+// Focus that moves to another control of the window, not to another window
+// or a menu.
+bool LeavesForAnotherControl(const QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Edit6 && LeavesForAnotherControl(event))
+        RunHandler([this] { Edit6Exit(); });
+    return QWidget::eventFilter(watched, event);
 }

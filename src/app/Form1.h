@@ -23,6 +23,9 @@ public:
     // Designed client area: 1107 x 728 outer.
     static constexpr int DesignedClientWidth = 1091;
     static constexpr int DesignedClientHeight = 690;
+    // Where the window opens, outer frame included, as far as the window manager allows.
+    static constexpr int DesignedLeft = 241;
+    static constexpr int DesignedTop = 0;
 
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
@@ -69,6 +72,7 @@ public:
     void ComboBox1Change();
     void ComboBox1DropDown();
     void Edit6Change();
+    void Edit6Exit();
     void Timer1Timer();
     void UpDown1Click(bool next);
     void UpDown2Click(bool next);
@@ -82,6 +86,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Reports the step field's exit to its handler.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildPanels();

@@ -42,19 +42,41 @@ bool UnderflowsToZero(const QLocale &locale, const QString &text, double &zero)
     return ok && zero == 0;
 }
 
-}  // namespace
+// The exponent mark as every locale reads it: locales whose own mark is
+// "×10^" (Swedish, Estonian, Lithuanian) read "E" but not the "e" that
+// FloatToStr writes.
+QString WithCapitalExponent(const QString &text)
+{
+    QString capital = text.trimmed();
+    capital.replace(QLatin1Char('e'), QLatin1Char('E'));
+    return capital;
+}
 
-float StrToFloat(const QString &text)
+bool ConvertsTo(const QString &text, float &value)
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    const QString trimmed = text.trimmed();
-    double wide = locale.toDouble(trimmed, &ok);
+    const QString number = WithCapitalExponent(text);
+    double wide = locale.toDouble(number, &ok);
     if (!ok && wide == 0)
-        ok = UnderflowsToZero(locale, trimmed, wide);
-    const float value = float(wide);
-    if (!ok || !std::isfinite(wide) || !std::isfinite(value))
+        ok = UnderflowsToZero(locale, number, wide);
+    value = float(wide);
+    return ok && std::isfinite(wide) && std::isfinite(value);
+}
+
+}  // namespace
+
+float StrToFloat(const QString &text)
+{
+    float value = 0;
+    if (!ConvertsTo(text, value))
         throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return value;
+}
+
+bool IsStartOfNumber(const QString &text)
+{
+    float value = 0;
+    return !ConvertsTo(text, value) && ConvertsTo(text + QLatin1Char('1'), value);
 }

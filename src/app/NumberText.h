@@ -15,5 +15,10 @@ public:
 // 15 significant digits, no trailing zeros, the locale's decimal separator.
 QString FloatToStr(float value);
 
-// Locale text to a single-precision number; throws EConvertError.
+// Locale text to a single-precision number; throws EConvertError. The
+// exponent mark is "e" or "E" in every locale.
 float StrToFloat(const QString &text);
+
+// A text that is no number yet but becomes one when a digit follows: empty,
+// a sign, a separator, a trailing exponent mark.
+bool IsStartOfNumber(const QString &text);

@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <QMessageBox>
+#include <cstdlib>
 
 #include "app/ExceptionBox.h"
 #include "app/Form1.h"
@@ -30,17 +30,13 @@ int main(int argc, char **argv)
     try {
         TApplication application(argc, argv);
         TApplication::setApplicationName(QStringLiteral("Lumetra"));
-        try {
+        return ExitStatusOf([] {
             TForm1 form;
             form.show();
-            application.exec();
-        } catch (const std::exception &failure) {
-            ShowException(QString::fromLocal8Bit(failure.what()));
-        } catch (...) {
-            ShowException(QString());
-        }
+            return TApplication::exec();
+        });
     } catch (...) {
         // Without an application object no box can be shown.
+        return EXIT_FAILURE;
     }
-    return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -76,4 +77,10 @@ void SetCaption(QLabel *label, const QString &caption)
 {
     label->setText(caption);
     label->resize(label->sizeHint().width(), label->height());
+}
+
+void ShowInField(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
 }

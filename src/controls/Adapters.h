@@ -6,7 +6,7 @@
 #include <functional>
 
 class QLabel;
-
+class QLineEdit;
 class QToolButton;
 
 // Horizontal spinner: two auto-repeating arrows side by side; every click
@@ -59,3 +59,7 @@ public:
 
 // A label's new caption; the label widens to it and keeps its height.
 void SetCaption(QLabel *label, const QString &caption);
+
+// A text the program writes into a field: shown from its first character,
+// however narrow the field.
+void ShowInField(QLineEdit *field, const QString &text);

@@ -12,8 +12,8 @@ namespace {
 
 void ShowRange(TForm1 &form)
 {
-    form.Edit4->setText(FloatToStr(plot.tMin));
-    form.Edit5->setText(FloatToStr(plot.tMax));
+    ShowInField(form.Edit4, FloatToStr(plot.tMin));
+    ShowInField(form.Edit5, FloatToStr(plot.tMax));
     // Min first, then Max; the track bar carries the other end along, so the
     // range ends as [trunc(100 tMin), trunc(100 tMax)] in either order.
     form.TrackBar1->SetMin(HundredthsOf(plot.tMin));

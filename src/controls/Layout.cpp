@@ -62,7 +62,11 @@ QPushButton *MakeButton(QWidget *panel, const char *name, int left, int top)
 
 QLineEdit *MakeEdit(QWidget *panel, const char *name, int left, int top, int width, const QString &text)
 {
-    return Place(new QLineEdit(text, panel), name, left, top, width, 23);
+    QLineEdit *edit = Place(new QLineEdit(panel), name, left, top, width, 23);
+    // A number longer than the narrow field is read whole in its tooltip.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, &QWidget::setToolTip);
+    ShowInField(edit, text);
+    return edit;
 }
 
 TUpDown *MakeUpDown(QWidget *panel, const char *name, int left, int top)

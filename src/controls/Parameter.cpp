@@ -48,7 +48,18 @@ void TForm1::UpDown1Click(bool next)
     Redraw();
 }
 
+// The step is read on every keystroke. A step on its way ("", "-", "0,",
+// "1e-") keeps the previous one without a word; a text no key can finish
+// is reported at once.
 void TForm1::Edit6Change()
 {
-    plot.tStep = StrToFloat(Edit6->text());
+    if (!IsStartOfNumber(Edit6->text()))
+        plot.tStep = StrToFloat(Edit6->text());
+}
+
+// Leaving the field ends the typing: a step left unfinished is reported now.
+void TForm1::Edit6Exit()
+{
+    if (IsStartOfNumber(Edit6->text()))
+        plot.tStep = StrToFloat(Edit6->text());  // fails, and says so
 }

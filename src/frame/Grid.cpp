@@ -1,6 +1,7 @@
 #include "frame/Grid.h"
 
 #include <GL/gl.h>
+#include <QLocale>
 #include <cmath>
 
 #include "app/Form1.h"
@@ -19,6 +20,18 @@ void Line(double x1, double y1, double x2, double y2)
     glEnd();
 }
 
+// The font has the Windows-1252 characters only: a decimal separator beyond
+// them (the Arabic U+066B) is drawn as the point that goes with the Western
+// digits of the labels.
+QString WithSeparatorOfTheFont(const QString &text)
+{
+    const QString separator = QLocale().decimalPoint();
+    if (!TextBytes(separator).contains('?'))
+        return text;
+    QString drawable = text;
+    return drawable.replace(separator, QStringLiteral("."));
+}
+
 // Text with the left end of its baseline at client (x, y), 13 px per em.
 void PlaceLabel(const QString &text, double x, double y)
 {
@@ -26,7 +39,7 @@ void PlaceLabel(const QString &text, double x, double y)
     glPushMatrix();
     glTranslatef(float(x), float(y), 0);
     glScalef(13, -13, 1);
-    PrintText(Form1->fontListBase, TextBytes(text));
+    PrintText(Form1->fontListBase, TextBytes(WithSeparatorOfTheFont(text)));
     glPopMatrix();
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
+#include "WindowFixture.h"
 #include "app/NumberText.h"
 #include "app/PlotState.h"
 
@@ -89,6 +90,39 @@ TEST(NumberText, TextOfAValueConvertsBackToIt)
         LocaleScope scope(locale);
         for (float v : {0.1f, -1234.5678f, 3.4e38f, 1.17549435e-38f, float(0.81), 6.2831855f})
             EXPECT_EQ(StrToFloat(FloatToStr(v)), v) << FloatToStr(v).toStdString();
+    }
+}
+
+TEST(NumberText, EveryLocaleReadsBothExponentMarksAndGetsE)
+{
+    for (const QLocale &locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        LocaleScope scope(locale);
+        const QString separator = locale.decimalPoint();
+        EXPECT_EQ(StrToFloat(QStringLiteral("1e3")), 1000.0f) << locale.name().toStdString();
+        EXPECT_EQ(StrToFloat(QStringLiteral("-2") + separator + QStringLiteral("5E-1")), -0.25f)
+            << locale.name().toStdString();
+        EXPECT_EQ(FloatToStr(1e20f), QStringLiteral("1") + separator + QStringLiteral("00000002004088e+20"))
+            << locale.name().toStdString();
+    }
+}
+
+using NumberTextInThePicture = WindowTest;
+
+TEST_F(NumberTextInThePicture, GridLabelsDrawASeparatorTheFontHas)
+{
+    // The labels of a decimal-point locale, then of one whose separator
+    // (U+066B) is not among the font's characters.
+    const std::vector<FeedbackPrimitive> pointFrame = RecordFrame();
+    LocaleScope arabic(QLocale(QLocale::Arabic, QLocale::Egypt));
+    const std::vector<FeedbackPrimitive> arabicFrame = RecordFrame();
+    ASSERT_EQ(arabicFrame.size(), pointFrame.size());
+    for (size_t i = 0; i < pointFrame.size(); ++i) {
+        ASSERT_EQ(arabicFrame[i].vertices.size(), pointFrame[i].vertices.size()) << "primitive " << i;
+        for (size_t k = 0; k < pointFrame[i].vertices.size(); ++k) {
+            EXPECT_EQ(arabicFrame[i].vertices[k].x, pointFrame[i].vertices[k].x);
+            EXPECT_EQ(arabicFrame[i].vertices[k].y, pointFrame[i].vertices[k].y);
+        }
     }
 }
 

@@ -1,8 +1,10 @@
 #include "ControlTestSupport.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
@@ -124,6 +126,19 @@ QRectF CommaWindowTest::WhiteArea(const std::vector<FeedbackPrimitive> &frame)
         }
     }
     return any ? QRectF(QPointF(left, top), QPointF(right, bottom)) : QRectF();
+}
+
+void ChooseFromList(QComboBox *list, int index)
+{
+    QTest::mouseClick(list, Qt::LeftButton);
+    QAbstractItemView *items = list->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(items->window()));
+    QTest::keyClick(items, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(items, Qt::Key_Down);
+    ASSERT_EQ(items->currentIndex().row(), index);
+    QTest::keyClick(items, Qt::Key_Return);
+    ASSERT_FALSE(items->window()->isVisible());
 }
 
 int CloseFailureBoxes(const std::function<void()> &action)

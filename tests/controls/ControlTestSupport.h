@@ -11,6 +11,7 @@
 
 class QLineEdit;
 class QAbstractButton;
+class QComboBox;
 
 // The colours the picture uses.
 namespace colour {
@@ -59,6 +60,10 @@ protected:
 private:
     std::unique_ptr<LocaleScope> locale;
 };
+
+// Chooses item `index` of a list as a user does: a click opens the list, the
+// arrow keys go to the item and Return chooses it (the one shown included).
+void ChooseFromList(QComboBox *list, int index);
 
 // Runs an action that may show failure boxes, accepting every failure box that
 // opens meanwhile. Returns how many boxes were closed.

@@ -54,7 +54,7 @@ TEST_F(CurveListTest, EachCurveGetsItsRange)
     for (const Choice &c : choices) {
         SCOPED_TRACE(c.name);
         const long frames = Frames();
-        form->ComboBox1->setCurrentIndex(c.index);
+        ChooseFromList(form->ComboBox1, c.index);
         ASSERT_EQ(form->ComboBox1->currentText(), QString::fromLatin1(c.name));
         ExpectRange(c.tMin, c.tMax, c.minText, c.maxText, c.min, c.max);
         // Nothing else moves, and nothing is drawn yet.
@@ -64,6 +64,28 @@ TEST_F(CurveListTest, EachCurveGetsItsRange)
         EXPECT_EQ(form->TrackBar1->Position(), 0);
         Settle();
         EXPECT_EQ(Frames(), frames);
+    }
+}
+
+TEST_F(CurveListTest, ChoosingTheShownCurveAgainGivesItsRangeBack)
+{
+    // Opening the list sets -5..5; the curve shown, chosen again, has its own range.
+    ChooseFromList(form->ComboBox1, 0);
+    ExpectRange(0, TwoPi, "0", "6,28318548202515", 0, 628);
+    ChooseFromList(form->ComboBox1, 3);
+    ChooseFromList(form->ComboBox1, 3);
+    ExpectRange(-Pi, Pi, "-3,14159274101257", "3,14159274101257", -314, 314);
+}
+
+TEST_F(CurveListTest, TheRangeFieldsShowTheStartOfTheirNumbers)
+{
+    ChooseFromList(form->ComboBox1, 3);
+    for (QLineEdit *field : {form->Edit4, form->Edit5}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        EXPECT_EQ(field->width(), 30);
+        // A field shows the part of its text around the cursor.
+        EXPECT_EQ(field->cursorPosition(), 0);
+        EXPECT_EQ(field->toolTip(), field->text());
     }
 }
 
@@ -98,7 +120,7 @@ TEST_F(CurveListTest, ANarrowerRangeClampsTheSelectedPoint)
     Click(form->Button2);
     EXPECT_TRUE(Redrawn(frames));
     ASSERT_EQ(form->TrackBar1->Position(), 600);
-    form->ComboBox1->setCurrentIndex(7);
+    ChooseFromList(form->ComboBox1, 7);
     ExpectRange(-3, 3, "-3", "3", -300, 300);
     EXPECT_EQ(form->TrackBar1->Position(), 300);
     EXPECT_EQ(plot.currentT, 6.0f) << "the handler leaves the selected parameter to the next frame";
@@ -110,14 +132,14 @@ TEST_F(CurveListTest, ATypedRangeIsReplacedByTheNextChoice)
     Type(form->Edit5, QStringLiteral("1"));
     Click(form->Button3);
     ASSERT_EQ(form->TrackBar1->Min(), -100);
-    form->ComboBox1->setCurrentIndex(1);
+    ChooseFromList(form->ComboBox1, 1);
     ExpectRange(0, TwoPi, "0", "6,28318548202515", 0, 628);
     EXPECT_EQ(form->TrackBar1->Position(), 0);
 }
 
 TEST_F(CurveListTest, OpeningTheListSetsMinusFiveToFiveAtOnce)
 {
-    form->ComboBox1->setCurrentIndex(3);
+    ChooseFromList(form->ComboBox1, 3);
     const long frames = Frames();
     form->ComboBox1->showPopup();
     ExpectRange(-5, 5, "-5", "5", -500, 500);

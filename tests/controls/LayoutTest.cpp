@@ -151,6 +151,12 @@ TEST_F(Layout, PanelsKeepTheirSizesAndLeaveTheFreeArea)
     EXPECT_EQ(form->Picture->geometry(), QRect(0, 0, 1000, 561));
 }
 
+TEST_F(Layout, TheWindowOpensAtItsDesignedPlace)
+{
+    // Outer frame included; the virtual display has no window manager to object.
+    EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(241, 0));
+}
+
 TEST_F(Layout, TrackBarCannotBeMovedByTheUser)
 {
     const QPoint middle = form->TrackBar1->rect().center();

@@ -279,18 +279,48 @@ TEST_F(ParameterTest, TypingAStepStoresItWithoutARedraw)
     EXPECT_EQ(form->TrackBar1->Position(), 25);
 }
 
-TEST_F(ParameterTest, ClearingTheStepReportsOneFailureAndKeepsTheOldStep)
+TEST_F(ParameterTest, AStepOnItsWayKeepsThePreviousStepSilently)
 {
+    struct Keystroke {
+        char key;
+        float step;  // after the key
+    };
+    const Keystroke typing[] = {{'-', float(0.05)}, {'1', -1},    {',', -1},           {'5', -1.5f},
+                                {'e', -1.5f},       {'-', -1.5f}, {'2', float(-0.015)}};
     const long shown = ShownExceptionCount();
-    EXPECT_EQ(CloseFailureBoxes([&] { Type(form->Edit6, QString()); }), 1);
+    const int boxes = CloseFailureBoxes([&] {
+        Type(form->Edit6, QString());
+        EXPECT_EQ(plot.tStep, float(0.05)) << "the field is empty";
+        for (const Keystroke &k : typing) {
+            QTest::keyClick(form->Edit6, k.key);
+            EXPECT_EQ(plot.tStep, k.step) << "after \"" << form->Edit6->text().toStdString() << '"';
+        }
+    });
+    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(ShownExceptionCount(), shown);
+
+    // A text no key can finish is reported at once.
+    EXPECT_EQ(CloseFailureBoxes([&] { QTest::keyClick(form->Edit6, ','); }), 1);
+    EXPECT_EQ(ShownExceptionCount(), shown + 1);
+    EXPECT_EQ(plot.tStep, float(-0.015));
+}
+
+TEST_F(ParameterTest, LeavingTheStepFieldUnfinishedReportsItThen)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::mouseClick(form->Edit6, Qt::LeftButton);
+    ASSERT_TRUE(form->Edit6->hasFocus());
+    EXPECT_EQ(CloseFailureBoxes([&] { Type(form->Edit6, QStringLiteral("-")); }), 0);
+    const long shown = ShownExceptionCount();
+    EXPECT_EQ(CloseFailureBoxes([&] { QTest::mouseClick(form->Edit3, Qt::LeftButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
     EXPECT_EQ(plot.tStep, float(0.05));
-    QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
-    EXPECT_EQ(form->TrackBar1->Position(), 5);
 
-    // Typing the new step into the empty field reports nothing more.
-    EXPECT_EQ(CloseFailureBoxes([&] { QTest::keyClicks(form->Edit6, QStringLiteral("0,1")); }), 0);
-    EXPECT_EQ(ShownExceptionCount(), shown + 1);
+    // A finished step leaves quietly.
+    QTest::mouseClick(form->Edit6, Qt::LeftButton);
+    Type(form->Edit6, QStringLiteral("0,1"));
+    EXPECT_EQ(CloseFailureBoxes([&] { QTest::mouseClick(form->Edit3, Qt::LeftButton); }), 0);
     EXPECT_EQ(plot.tStep, float(0.1));
 }
 

@@ -170,7 +170,7 @@ struct Unhandled {
 TEST_F(TogglesTest, BoxesWithoutAHandlerShowWithinOneTick)
 {
     // The singular tangents appear on a graph curve at t = 0.
-    form->ComboBox1->setCurrentIndex(4);
+    ChooseFromList(form->ComboBox1, 4);
     const Unhandled boxes[] = {
         {"singular tangents", &TForm1::CheckBox4, &colour::Orange},
         {"animation", &TForm1::CheckBox7, &colour::Purple},
@@ -195,7 +195,7 @@ TEST_F(TogglesTest, BoxesWithoutAHandlerShowWithinOneTick)
 
 TEST_F(TogglesTest, SingularTangentShowsInThePixels)
 {
-    form->ComboBox1->setCurrentIndex(4);
+    ChooseFromList(form->ComboBox1, 4);
     Click(form->CheckBox4);
     const long before = Frames();
     form->Timer1Timer();

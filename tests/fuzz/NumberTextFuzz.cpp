@@ -1,4 +1,4 @@
-// Any text in either locale: the conversion either fails with its own
+// Any text in each locale: the conversion either fails with its own
 // failure or gives a finite single-precision value whose text reads back as
 // that value. Anything else, or a sanitizer report, stops the fuzzer.
 #include <QLocale>
@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     static const QLocale comma(QLocale::German, QLocale::Germany);
     static const QLocale point(QLocale::English, QLocale::UnitedStates);
-    for (const QLocale &locale : {comma, point}) {
+    static const QLocale timesTenExponent(QLocale::Swedish, QLocale::Sweden);  // its own mark is "×10^"
+    for (const QLocale &locale : {comma, point, timesTenExponent}) {
         QLocale::setDefault(locale);
         Check(text);
     }

@@ -18,6 +18,7 @@
 #include "app/PictureBox.h"
 #include "app/PlotState.h"
 #include "controls/Adapters.h"
+#include "controls/ControlTestSupport.h"
 #include "curves/Sampling.h"
 
 namespace {
@@ -74,7 +75,7 @@ protected:
             box->setChecked(true);
         for (int curve = 0; curve < 10; ++curve) {
             for (bool minkowski : {false, true}) {
-                form->ComboBox1->setCurrentIndex(curve);
+                ChooseFromList(form->ComboBox1, curve);
                 SetPlane(minkowski);
                 if (range)
                     range();
@@ -94,8 +95,7 @@ protected:
             box->setChecked(false);
         form->CheckBox1->setChecked(true);
         SetPlane(false);
-        form->ComboBox1->setCurrentIndex(1);
-        form->ComboBox1->setCurrentIndex(0);  // the circle and its range, written into the fields
+        ChooseFromList(form->ComboBox1, 0);  // the circle and its range, written into the fields
         QTest::mouseClick(form->Button3, Qt::LeftButton);
         form->Edit1->setText(QStringLiteral("0"));
         form->Edit2->setText(QStringLiteral("0"));

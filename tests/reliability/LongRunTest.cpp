@@ -18,6 +18,7 @@
 #include "app/PictureBox.h"
 #include "app/PlotState.h"
 #include "controls/Adapters.h"
+#include "controls/ControlTestSupport.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ protected:
     // that frames are cheap.
     void ChooseCurve(int curve, bool minkowski)
     {
-        form->ComboBox1->setCurrentIndex(curve);
+        ChooseFromList(form->ComboBox1, curve);
         form->CheckBox5->setChecked(!minkowski);
         form->CheckBox6->setChecked(minkowski);
         plot.euclideanPlane = !minkowski;

@@ -1,5 +1,5 @@
 // The text of every stored value reads back as that value, bit for bit, in
-// both locales; the boundaries of what converts.
+// every kind of locale; the boundaries of what converts.
 #include <QLocale>
 #include <cfloat>
 #include <cmath>
@@ -9,6 +9,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "app/NumberText.h"
@@ -27,6 +28,14 @@ float FromBits(uint32_t bits)
     float v;
     std::memcpy(&v, &bits, sizeof v);
     return v;
+}
+
+// A decimal comma, a decimal point, and locales whose own exponent mark is
+// "×10^" rather than "e".
+std::vector<QLocale> RoundTripLocales()
+{
+    return {CommaLocale(), PointLocale(), QLocale(QLocale::Swedish, QLocale::Sweden),
+            QLocale(QLocale::Estonian, QLocale::Estonia), QLocale(QLocale::Lithuanian, QLocale::Lithuania)};
 }
 
 // Counts the values of `each` whose text does not read back to them; reports the first few.
@@ -63,8 +72,8 @@ TEST(NumberTextProperties, RandomFiniteFloatsReadBackExactly)
             }
         }
     };
-    EXPECT_EQ(RoundTripFailures(CommaLocale(), sample), 0);
-    EXPECT_EQ(RoundTripFailures(PointLocale(), sample), 0);
+    for (const QLocale &locale : RoundTripLocales())
+        EXPECT_EQ(RoundTripFailures(locale, sample), 0) << locale.name().toStdString();
 }
 
 TEST(NumberTextProperties, EveryFloatOfDenseRangesReadsBackExactly)
@@ -89,8 +98,8 @@ TEST(NumberTextProperties, EveryFloatOfDenseRangesReadsBackExactly)
                 check(-FromBits(Bits(r.from) + k));
             }
     };
-    EXPECT_EQ(RoundTripFailures(CommaLocale(), ranges), 0);
-    EXPECT_EQ(RoundTripFailures(PointLocale(), ranges), 0);
+    for (const QLocale &locale : RoundTripLocales())
+        EXPECT_EQ(RoundTripFailures(locale, ranges), 0) << locale.name().toStdString();
 }
 
 struct Boundary {
