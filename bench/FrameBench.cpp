@@ -8,15 +8,15 @@
 #include <benchmark/benchmark.h>
 #include <GL/gl.h>
 
-#include "app/Form1.h"
-#include "app/PictureBox.h"
-#include "app/PlotState.h"
-#include "app/RenderScene.h"
-#include "app/LayerCache.h"
-#include "controls/Adapters.h"
-#include "curves/Catalogue.h"
-#include "curves/Sampling.h"
-#include "pedal/Foot.h"
+#include "window/Form1.h"
+#include "window/PictureBox.h"
+#include "model/PlotState.h"
+#include "window/RenderScene.h"
+#include "drawing/LayerCache.h"
+#include "window/controls/Adapters.h"
+#include "maths/Curves.h"
+#include "maths/Sampling.h"
+#include "maths/Foot.h"
 
 namespace {
 

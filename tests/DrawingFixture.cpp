@@ -5,9 +5,12 @@
 #include <GL/gl.h>
 #include <cmath>
 
-#include "app/Form1.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "drawing/Pedal.h"
+#include "drawing/PlotArea.h"
+#include "model/PlotState.h"
+#include "window/Form1.h"
+#include "window/RenderScene.h"
+#include "window/controls/Adapters.h"
 
 ScratchContext *DrawingTest::context = nullptr;
 
@@ -47,12 +50,43 @@ void DrawingTest::SetScale(float unit)
     plot.gridXTo = plot.gridYTo = 6;
 }
 
-std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(float), float curveIndex)
+namespace {
+
+// The curve of a list index given as a number; a fraction or any other number names none.
+const CurveRow *CurveFor(float curveIndex)
 {
+    const int index = int(curveIndex);
+    return float(index) == curveIndex ? CurveAt(index) : nullptr;
+}
+
+}  // namespace
+
+std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const CurveRow *), float curveIndex)
+{
+    return Record([&] { draw(CurveFor(curveIndex)); });
+}
+
+std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const Frame &, const CurveRow *), float curveIndex)
+{
+    return Record([&] {
+        SelectedPointFromTrackBar(*Form1);
+        draw(ReadFrame(*Form1), CurveFor(curveIndex));
+    });
+}
+
+void DrawingTest::StoreFootAt(float curveIndex, float t)
+{
+    StoreFoot(FootAt(CurveFor(curveIndex), t));
+}
+
+std::vector<FeedbackPrimitive> DrawingTest::Record(const std::function<void()> &draw)
+{
+    // A frame derives its origin once, before it draws.
+    UpdateOrigin({Form1->ClientWidth(), Form1->ClientHeight()});
     std::vector<float> buffer(4 * 1024 * 1024);
     glFeedbackBuffer(GLsizei(buffer.size()), GL_3D_COLOR, buffer.data());
     glRenderMode(GL_FEEDBACK);
-    draw(curveIndex);
+    draw();
     const int used = glRenderMode(GL_RENDER);
     EXPECT_GE(used, 0) << "feedback buffer overflow";
     return used < 0 ? std::vector<FeedbackPrimitive>{} : ParseFeedback(buffer, used, TForm1::DesignedClientHeight);

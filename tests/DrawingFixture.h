@@ -1,13 +1,17 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <vector>
 
 #include "TestSupport.h"
+#include "drawing/Frame.h"
+#include "maths/Curves.h"
 
-// Drawing routines tested on their own: they need the window (its size and
-// controls, through Form1; built once, never shown) and a current GL context
-// with the client-pixel projection of the designed client area.
+// Drawing routines tested on their own, fed as a frame feeds them: with the
+// window's frame value (its size and toggles, through Form1; built once, never
+// shown), the origin of this frame, and a current GL context with the
+// client-pixel projection of the designed client area.
 struct WorldPoint {
     double x, y;
 };
@@ -20,16 +24,21 @@ protected:
 
     // The frame values of a -3..3 view window drawn at `unit` pixels per unit.
     static void SetScale(float unit);
-    // Feedback of one call, with room for a whole trace (8 floats per point).
-    static std::vector<FeedbackPrimitive> Record(void (*draw)(float), float curveIndex);
+    // Feedback of one call, with room for a whole trace (8 floats per point),
+    // for the curve of a list index (anything else: no curve).
+    static std::vector<FeedbackPrimitive> Record(void (*draw)(const CurveRow *), float curveIndex);
+    // The construction, after the selected parameter is taken from the track bar.
+    static std::vector<FeedbackPrimitive> Record(void (*draw)(const Frame &, const CurveRow *), float curveIndex);
+    // The foot the routines would keep for the curve of a list index at t.
+    static void StoreFootAt(float curveIndex, float t);
     // Window pixels back to world units with the origin the drawing used.
     static WorldPoint ToWorld(const FeedbackVertex &v);
     static bool HasColour(const FeedbackVertex &v, double r, double g, double b);
 
 private:
+    static std::vector<FeedbackPrimitive> Record(const std::function<void()> &draw);
     static ScratchContext *context;
 };
 
-enum class Plane { Euclidean, Minkowski };
 void Select(Plane plane);
 const char *Name(Plane plane);

@@ -5,7 +5,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/GlSetup.h"
+#include "drawing/GlSetup.h"
 
 LocaleScope::LocaleScope(const QLocale &locale) : previous(QLocale())
 {

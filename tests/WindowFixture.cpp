@@ -5,10 +5,10 @@
 #include <cmath>
 #include <ostream>
 
-#include "app/GlSetup.h"
-#include "app/PictureBox.h"
-#include "app/PlotState.h"
-#include "app/RenderScene.h"
+#include "drawing/GlSetup.h"
+#include "window/PictureBox.h"
+#include "model/PlotState.h"
+#include "window/RenderScene.h"
 
 void WindowTest::SetUp()
 {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "app/Form1.h"
+#include "window/Form1.h"
 
 // A fresh Lumetra window at the designed size with the plot state at its
 // initial values. The timer is stopped so that frames come only from the

@@ -11,10 +11,10 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/Form1.h"
-#include "app/PictureExport.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "window/Form1.h"
+#include "window/PictureExport.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

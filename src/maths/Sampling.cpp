@@ -1,4 +1,4 @@
-#include "curves/Sampling.h"
+#include "maths/Sampling.h"
 
 namespace {
 // While |t| < 2048 one step t := f32(t + 0.0001) moves t by at most

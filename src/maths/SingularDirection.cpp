@@ -1,4 +1,4 @@
-#include "pedal/SingularDirection.h"
+#include "maths/SingularDirection.h"
 
 PlaneVector SingularTangentDirection(bool minkowski, PlaneVector q, PlaneVector tangent, PlaneVector pedal)
 {

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/PictureBox.h"
+#include "window/PictureBox.h"
 
 void CommaWindowTest::SetUp()
 {

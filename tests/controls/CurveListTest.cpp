@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "ControlTestSupport.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

@@ -15,11 +15,11 @@
 #include <sys/stat.h>
 
 #include "ControlTestSupport.h"
-#include "app/ExceptionBox.h"
-#include "app/PictureBox.h"
-#include "app/PictureExport.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "window/ExceptionBox.h"
+#include "window/PictureBox.h"
+#include "window/PictureExport.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "app/PictureBox.h"
-#include "controls/Adapters.h"
+#include "window/PictureBox.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

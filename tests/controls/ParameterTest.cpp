@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "app/ExceptionBox.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "window/ExceptionBox.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

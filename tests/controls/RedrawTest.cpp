@@ -11,9 +11,9 @@
 #include <functional>
 
 #include "ControlTestSupport.h"
-#include "app/PictureBox.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "window/PictureBox.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

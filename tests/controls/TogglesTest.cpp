@@ -12,8 +12,8 @@
 #include <string>
 
 #include "ControlTestSupport.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/NumberText.h"
+#include "model/NumberText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "curves/Catalogue.h"
+#include "maths/Curves.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ TEST(CurveList, TenEntriesInCatalogueOrder)
                                   "Graph of y=x^3-2x",
                                   "Graph of y=1/6x^6-1/4x^4"};
     EXPECT_EQ(CurveNames(), expected);
-    EXPECT_EQ(CurveNames().size(), CurveCount);
+    EXPECT_EQ(CurveNames().size(), CurveCount());
 }
 
 // 1 + 2^-12 is exact in single precision. Its square 1 + 2^-11 + 2^-24 is a tie
@@ -65,18 +65,18 @@ TEST(RaiseToPower, Table)
     EXPECT_NE(RaiseToPower(NearOne, 3), float(std::pow(double(NearOne), 3)));
 }
 
-TEST(CurveNumber, MatchesOnlyTheTenWholeIndices)
+TEST(CurveAt, OnlyTheListIndicesNameACurve)
 {
-    const struct {
-        float index;
-        int expected;
-    } cases[] = {
-        {0.0f, 0}, {-0.0f, 0}, {1.0f, 1}, {4.0f, 4}, {9.0f, 9},
-        {-1.0f, -1}, {10.0f, -1}, {0.5f, -1}, {std::nextafter(3.0f, 4.0f), -1},
-        {std::numeric_limits<float>::quiet_NaN(), -1},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(CurveNumber(c.index), c.expected) << c.index;
+    for (int index : {-1, 10, 11, -1000})
+        EXPECT_EQ(CurveAt(index), nullptr) << index;
+    for (int index = 0; index < CurveCount(); ++index)
+        EXPECT_NE(CurveAt(index), nullptr) << index;
+}
+
+// The curve of a list index.
+CurveKind Kind(int k)
+{
+    return CurveAt(k)->kind;
 }
 
 struct PositionCase {
@@ -103,8 +103,8 @@ TEST(CurvePosition, KnownPointsAndTangents)
         {9, 2.0f, 2, 0.16667 * 64 - 4, 1, 24},
     };
     for (const PositionCase &c : cases) {
-        const CurvePoint q = CurvePosition(c.k, c.t);
-        const CurvePoint v = CurveTangent(c.k, c.t);
+        const CurvePoint q = CurvePosition(Kind(c.k), c.t);
+        const CurvePoint v = CurveTangent(Kind(c.k), c.t);
         EXPECT_EQ(q.x, float(c.x)) << "curve " << c.k << " t " << c.t;
         EXPECT_EQ(q.y, float(c.y)) << "curve " << c.k << " t " << c.t;
         EXPECT_EQ(v.x, float(c.vx)) << "curve " << c.k << " t " << c.t;
@@ -114,7 +114,7 @@ TEST(CurvePosition, KnownPointsAndTangents)
 
 TEST(CurvePosition, CurveNineUsesTheWrittenConstant)
 {
-    const float y = CurvePosition(9, 1.0f).y;
+    const float y = CurvePosition(Kind(9), 1.0f).y;
     EXPECT_EQ(y, float(0.16667 - 0.25));
     EXPECT_NE(y, float(1.0 / 6.0 - 0.25));
     EXPECT_NEAR(y, -0.08333, 1e-7);
@@ -125,9 +125,9 @@ TEST(CurvePosition, TrigonometryOfTheParameterWidened)
     // Circle and ellipse points for the single-precision 2 pi are not the
     // double-precision ones at 2 pi: sin of the stored t is about 1.7e-7.
     const float twoPi = float(2 * Pi);
-    EXPECT_EQ(CurvePosition(0, twoPi).y, float(std::sin(double(twoPi))));
-    EXPECT_GT(CurvePosition(0, twoPi).y, 1e-7f);
-    EXPECT_EQ(CurvePosition(1, twoPi).y, CurvePosition(0, twoPi).y);
+    EXPECT_EQ(CurvePosition(Kind(0), twoPi).y, float(std::sin(double(twoPi))));
+    EXPECT_GT(CurvePosition(Kind(0), twoPi).y, 1e-7f);
+    EXPECT_EQ(CurvePosition(Kind(1), twoPi).y, CurvePosition(Kind(0), twoPi).y);
 }
 
 // The tangent of every curve is the derivative of its position: central
@@ -136,14 +136,14 @@ TEST(CurveTangent, IsTheDerivativeOfThePosition)
 {
     const float ts[] = {-1.7f, -0.6f, 0.0f, 0.3f, 0.9f, 1.4f, 2.0f};
     const double h = 1e-3;
-    for (int k = 0; k < CurveCount; ++k) {
+    for (int k = 0; k < CurveCount(); ++k) {
         for (float t : ts) {
-            const CurvePoint ahead = CurvePosition(k, float(double(t) + h));
-            const CurvePoint behind = CurvePosition(k, float(double(t) - h));
+            const CurvePoint ahead = CurvePosition(Kind(k), float(double(t) + h));
+            const CurvePoint behind = CurvePosition(Kind(k), float(double(t) - h));
             const double step = double(float(double(t) + h)) - double(float(double(t) - h));
             const double dx = (double(ahead.x) - double(behind.x)) / step;
             const double dy = (double(ahead.y) - double(behind.y)) / step;
-            const CurvePoint v = CurveTangent(k, t);
+            const CurvePoint v = CurveTangent(Kind(k), t);
             const double scale = 1 + std::hypot(double(v.x), double(v.y)) +
                                  std::hypot(double(ahead.x), double(ahead.y));
             EXPECT_NEAR(dx, v.x, 1e-3 * scale) << "curve " << k << " t " << t;
@@ -155,9 +155,9 @@ TEST(CurveTangent, IsTheDerivativeOfThePosition)
 TEST(CurvePosition, ParabolaAndHyperbolaShapes)
 {
     for (float t : {-7.5f, -1.0f, 0.25f, 4.0f}) {
-        const CurvePoint p = CurvePosition(2, t);
+        const CurvePoint p = CurvePosition(Kind(2), t);
         EXPECT_DOUBLE_EQ(double(p.x), double(t) * double(t) / 2) << t;  // opens to the right
-        const CurvePoint h = CurvePosition(3, t);
+        const CurvePoint h = CurvePosition(Kind(3), t);
         EXPECT_GE(h.x, 1.0f) << t;  // right branch only
         EXPECT_NEAR(double(h.x) * h.x - double(h.y) * h.y, 1.0, 1e-6 * h.x * h.x) << t;
     }

@@ -4,26 +4,24 @@
 #include <cmath>
 #include <limits>
 
-#include "DrawingFixture.h"
-#include "app/PlotState.h"
-#include "curves/Catalogue.h"
-#include "pedal/Foot.h"
+#include "maths/Foot.h"
 
 namespace {
 
-
-// Marks the four results so that a missing write shows.
-void Poison()
+const char *Name(Plane plane)
 {
-    plot.footNumerator = 111;
-    plot.footDenominator = 222;
-    plot.footX = 333;
-    plot.footY = 444;
+    return plane == Plane::Euclidean ? "Euclidean" : "Minkowski";
+}
+
+// The foot on the tangent of the curve with list index k.
+Foot FootOf(int k, Plane plane, float px, float py, float t)
+{
+    return ComputeFoot(CurveAt(k)->kind, plane, px, py, t);
 }
 
 struct KnownCase {
     const char *what;
-    float curve;
+    int curve;
     Plane plane;
     float px, py, t;
     float numerator, denominator;
@@ -42,85 +40,46 @@ TEST(ComputeFoot, KnownFeet)
          1},
         {"parabola at its vertex from (2, 0)", 2, Plane::Euclidean, 2, 0, 0, 0, 1, true, 0, 0},
         {"hyperbola vertex from (0, 1)", 3, Plane::Minkowski, 0, 1, 0, -1, -1, true, 1, 1},
-        // Lightlike tangents: numerator and denominator written, foot kept.
+        // Lightlike tangents: numerator and denominator, no foot.
         {"parabola at t = 1", 2, Plane::Minkowski, 0.5f, 0.25f, 1, 0.75f, 0, false, 0, 0},
         {"parabola at t = -1", 2, Plane::Minkowski, 0, 0, -1, -0.5f, 0, false, 0, 0},
         {"y=x^3-2x at t = 1", 8, Plane::Minkowski, 0, 0, 1, -2, 0, false, 0, 0},
         {"y=x^3-2x at t = -1", 8, Plane::Minkowski, 1, 0, -1, 3, 0, false, 0, 0},
     };
     for (const KnownCase &c : cases) {
-        Select(c.plane);
-        plot.pedalX = c.px;
-        plot.pedalY = c.py;
-        Poison();
-        ComputeFoot(c.curve, c.t);
-        EXPECT_FLOAT_EQ(plot.footNumerator, c.numerator) << c.what << ", " << Name(c.plane);
-        EXPECT_FLOAT_EQ(plot.footDenominator, c.denominator) << c.what << ", " << Name(c.plane);
+        const Foot foot = FootOf(c.curve, c.plane, c.px, c.py, c.t);
+        EXPECT_FLOAT_EQ(foot.numerator, c.numerator) << c.what << ", " << Name(c.plane);
+        EXPECT_FLOAT_EQ(foot.denominator, c.denominator) << c.what << ", " << Name(c.plane);
+        EXPECT_EQ(foot.hasPoint, c.footWritten) << c.what << ", " << Name(c.plane);
         if (c.footWritten) {
-            EXPECT_NEAR(plot.footX, c.footX, 1e-6) << c.what << ", " << Name(c.plane);
-            EXPECT_NEAR(plot.footY, c.footY, 1e-6) << c.what << ", " << Name(c.plane);
-        } else {
-            EXPECT_EQ(plot.footX, 333.0f) << c.what << ", " << Name(c.plane);
-            EXPECT_EQ(plot.footY, 444.0f) << c.what << ", " << Name(c.plane);
-        }
-    }
-}
-
-TEST(ComputeFoot, NoCurveWritesNothing)
-{
-    const float indices[] = {-1.0f, 10.0f, 0.5f, 3.25f, -0.5f, std::numeric_limits<float>::quiet_NaN()};
-    for (Plane plane : {Plane::Euclidean, Plane::Minkowski}) {
-        Select(plane);
-        for (float index : indices) {
-            Poison();
-            ComputeFoot(index, 0.5f);
-            EXPECT_EQ(plot.footNumerator, 111.0f) << index;
-            EXPECT_EQ(plot.footDenominator, 222.0f) << index;
-            EXPECT_EQ(plot.footX, 333.0f) << index;
-            EXPECT_EQ(plot.footY, 444.0f) << index;
+            EXPECT_NEAR(foot.x, c.footX, 1e-6) << c.what << ", " << Name(c.plane);
+            EXPECT_NEAR(foot.y, c.footY, 1e-6) << c.what << ", " << Name(c.plane);
         }
     }
 }
 
 TEST(ComputeFoot, CircleFromItsCentreGivesTheCurvePoint)
 {
-    Select(Plane::Euclidean);
-    plot.pedalX = 0;
-    plot.pedalY = 0;
     for (float t : {0.0f, 0.3f, 1.0f, 2.5f, 4.0f, 6.2831855f}) {
-        ComputeFoot(0.0f, t);
-        EXPECT_EQ(plot.footNumerator, 0.0f) << t;
-        EXPECT_NEAR(plot.footX, std::cos(double(t)), 1e-7) << t;
-        EXPECT_NEAR(plot.footY, std::sin(double(t)), 1e-7) << t;
+        const Foot foot = FootOf(0, Plane::Euclidean, 0, 0, t);
+        EXPECT_EQ(foot.numerator, 0.0f) << t;
+        EXPECT_NEAR(foot.x, std::cos(double(t)), 1e-7) << t;
+        EXPECT_NEAR(foot.y, std::sin(double(t)), 1e-7) << t;
     }
-}
-
-TEST(ComputeFoot, BothSwitchesOnLeaveTheEuclideanPair)
-{
-    plot.pedalX = 0;
-    plot.pedalY = 1;
-    plot.euclideanPlane = true;
-    plot.minkowskiPlane = true;
-    ComputeFoot(4.0f, 1.0f);
-    EXPECT_EQ(plot.footDenominator, 10.0f);
-    EXPECT_EQ(plot.footNumerator, -1.0f);
 }
 
 // Switching the plane changes the coefficient only: both feet lie on the same
 // tangent line through the same curve point.
 TEST(ComputeFoot, BothPlanesFootOnTheSameTangentLine)
 {
-    plot.pedalX = 0.7f;
-    plot.pedalY = -1.3f;
-    for (int k = 0; k < CurveCount; ++k) {
+    for (int k = 0; k < CurveCount(); ++k) {
         for (float t : {-0.8f, 0.35f, 1.2f}) {
-            const CurvePoint q = CurvePosition(k, t);
-            const CurvePoint v = CurveTangent(k, t);
+            const CurvePoint q = CurvePosition(CurveAt(k)->kind, t);
+            const CurvePoint v = CurveTangent(CurveAt(k)->kind, t);
             for (Plane plane : {Plane::Euclidean, Plane::Minkowski}) {
-                Select(plane);
-                ComputeFoot(float(k), t);
-                const double dx = double(plot.footX) - q.x;
-                const double dy = double(plot.footY) - q.y;
+                const Foot foot = FootOf(k, plane, 0.7f, -1.3f, t);
+                const double dx = double(foot.x) - q.x;
+                const double dy = double(foot.y) - q.y;
                 const double scale = (1 + std::hypot(dx, dy)) * std::hypot(double(v.x), double(v.y));
                 EXPECT_NEAR(dx * v.y - dy * v.x, 0.0, 1e-5 * scale) << "curve " << k << " t " << t << " " << Name(plane);
             }
@@ -134,7 +93,7 @@ struct Reference {
     double qx, qy, vx, vy;
 };
 
-Reference CurveAt(int k, double t)
+Reference ReferenceCurve(int k, double t)
 {
     switch (k) {
     case 0:
@@ -166,15 +125,12 @@ TEST(ComputeFoot, AgreesWithAnIndependentEvaluation)
         float px, py;
     } pedals[] = {{0.7f, -1.3f}, {-2.0f, 0.5f}, {0.0f, 0.0f}, {3.0f, 2.5f}};
     int compared = 0;
-    for (int k = 0; k < CurveCount; ++k) {
+    for (int k = 0; k < CurveCount(); ++k) {
         for (Plane plane : {Plane::Euclidean, Plane::Minkowski}) {
             const double sign = plane == Plane::Euclidean ? 1 : -1;
-            Select(plane);
             for (const auto &p : pedals) {
-                plot.pedalX = p.px;
-                plot.pedalY = p.py;
                 for (float t : ts) {
-                    const Reference r = CurveAt(k, double(t));
+                    const Reference r = ReferenceCurve(k, double(t));
                     const double ux = p.px - r.qx, uy = p.py - r.qy;
                     const double numerator = ux * r.vx + sign * uy * r.vy;
                     const double denominator = r.vx * r.vx + sign * r.vy * r.vy;
@@ -186,13 +142,13 @@ TEST(ComputeFoot, AgreesWithAnIndependentEvaluation)
                     const double magnitude = (std::abs(ux * r.vx) + std::abs(uy * r.vy)) / std::abs(denominator);
                     const double scale = 1 + std::hypot(r.qx, r.qy) + magnitude * std::sqrt(vv);
 
-                    ComputeFoot(float(k), t);
+                    const Foot foot = FootOf(k, plane, p.px, p.py, t);
                     const char *plane_ = Name(plane);
-                    EXPECT_NEAR(plot.footX, r.qx + lambda * r.vx, 2e-6 * scale)
+                    EXPECT_NEAR(foot.x, r.qx + lambda * r.vx, 2e-6 * scale)
                         << "curve " << k << " " << plane_ << " t " << t << " P " << p.px << "," << p.py;
-                    EXPECT_NEAR(plot.footY, r.qy + lambda * r.vy, 2e-6 * scale)
+                    EXPECT_NEAR(foot.y, r.qy + lambda * r.vy, 2e-6 * scale)
                         << "curve " << k << " " << plane_ << " t " << t << " P " << p.px << "," << p.py;
-                    EXPECT_NEAR(plot.footNumerator / plot.footDenominator, lambda, 2e-6 * (1 + magnitude))
+                    EXPECT_NEAR(foot.numerator / foot.denominator, lambda, 2e-6 * (1 + magnitude))
                         << "curve " << k << " " << plane_ << " t " << t;
                     ++compared;
                 }

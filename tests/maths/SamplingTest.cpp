@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "curves/Sampling.h"
+#include "maths/Sampling.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 
 #include "ReliabilitySupport.h"
 #include "WindowFixture.h"
-#include "app/ExceptionBox.h"
-#include "app/PictureBox.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "window/ExceptionBox.h"
+#include "window/PictureBox.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 #include "controls/ControlTestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-#include "app/ExceptionBox.h"
+#include "window/ExceptionBox.h"
 #include "controls/ControlTestSupport.h"
 
 namespace {

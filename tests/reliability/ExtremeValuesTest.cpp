@@ -14,12 +14,12 @@
 
 #include "ReliabilitySupport.h"
 #include "WindowFixture.h"
-#include "app/NumberText.h"
-#include "app/PictureBox.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "model/NumberText.h"
+#include "window/PictureBox.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 #include "controls/ControlTestSupport.h"
-#include "curves/Sampling.h"
+#include "maths/Sampling.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 
 #include "ReliabilitySupport.h"
 #include "WindowFixture.h"
-#include "app/PictureBox.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "window/PictureBox.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 #include "controls/ControlTestSupport.h"
 
 namespace {

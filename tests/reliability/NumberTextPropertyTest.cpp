@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "app/NumberText.h"
+#include "model/NumberText.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "app/Form1.h"
-#include "app/PictureBox.h"
+#include "window/Form1.h"
+#include "window/PictureBox.h"
 
 unsigned PictureGlError(TForm1 &form)
 {

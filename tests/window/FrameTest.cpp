@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "app/PictureBox.h"
-#include "app/PlotState.h"
+#include "window/PictureBox.h"
+#include "model/PlotState.h"
 
 namespace {
 

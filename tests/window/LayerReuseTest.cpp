@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "app/PictureBox.h"
-#include "app/PlotState.h"
-#include "controls/Adapters.h"
+#include "window/PictureBox.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

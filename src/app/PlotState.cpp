@@ -1,8 +1,0 @@
-#include "app/PlotState.h"
-
-PlotState plot;
-
-void ResetPlotState()
-{
-    plot = PlotState();
-}

@@ -1,4 +1,0 @@
-#pragma once
-
-void TraceCurve(float curveIndex);
-void DrawLightlikePoints(float curveIndex);

@@ -1,0 +1,37 @@
+#pragma once
+
+struct LayerCache;
+
+// The client area of the window, in logical pixels; the projection maps one
+// unit to one of its pixels.
+struct ClientSize {
+    int width;
+    int height;
+};
+
+// What a frame takes from the window, read once at its start: the drawing
+// never reaches into a widget.
+struct Frame {
+    ClientSize client{0, 0};
+    // The picture's framebuffer (the layer cache copies to and from it).
+    unsigned framebuffer = 0;
+    int pictureWidth = 0;  // logical pixels
+    int pictureHeight = 0;
+    double pixelRatio = 1;
+    // The display toggles.
+    bool grid = true;
+    bool tangentAndNormal = false;
+    bool selectedPoint = false;
+    bool singularTangents = false;
+    bool animation = false;
+    int curve = 0;  // the curve list's index
+    unsigned fontListBase = 0;
+    unsigned short decimalPoint = '.';  // of the locale the labels are written in
+};
+
+// The whole picture: background layers (restored from the cache where their
+// inputs are unchanged), construction, singular tangents and P.
+void DrawFrame(const Frame &frame, LayerCache &cache);
+
+// Whether the frame shows the construction at the selected point.
+bool ShowsConstruction(const Frame &frame);

@@ -1,0 +1,93 @@
+#include "drawing/Grid.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+#include "model/NumberText.h"
+#include "drawing/OutlineFont.h"
+#include "model/PlotState.h"
+#include "drawing/PlotArea.h"
+
+namespace {
+
+void Line(double x1, double y1, double x2, double y2)
+{
+    glBegin(GL_LINES);
+    glVertex2f(float(x1), float(y1));
+    glVertex2f(float(x2), float(y2));
+    glEnd();
+}
+
+// The font has the Windows-1252 characters only: a decimal separator beyond
+// them (the Arabic U+066B) is drawn as the point that goes with the Western
+// digits of the labels.
+QString WithSeparatorOfTheFont(const QString &text, QChar separator)
+{
+    if (!TextBytes(QString(separator)).contains('?'))
+        return text;
+    QString drawable = text;
+    return drawable.replace(separator, QLatin1Char('.'));
+}
+
+// Text with the left end of its baseline at client (x, y), 13 px per em.
+void PlaceLabel(const Frame &frame, const QString &text, double x, double y)
+{
+    glColor4f(0, 0, 0, 1);
+    glPushMatrix();
+    glTranslatef(float(x), float(y), 0);
+    glScalef(13, -13, 1);
+    PrintText(frame.fontListBase, TextBytes(WithSeparatorOfTheFont(text, QChar(frame.decimalPoint))));
+    glPopMatrix();
+}
+
+void SetLineColour(int index)
+{
+    if (index == 0)
+        glColor3f(0, 0, 0);
+    else
+        glColor3f(0.8f, 0.8f, 0.8f);
+}
+
+// Whole values get the smaller shift; halves have longer texts.
+bool IsEven(int index)
+{
+    return index % 2 == 0;
+}
+
+}  // namespace
+
+void DrawGrid(const Frame &frame)
+{
+    const AreaRect area = CurrentArea(frame.client);
+    const double step = plot.gridStepPixels;
+
+    int k = 0;
+    for (int i = int(std::trunc(plot.gridXFrom)); float(i) <= plot.gridXTo; ++i, ++k) {
+        const double x = area.areaLeft + k * step;
+        SetLineColour(i);
+        Line(x, area.areaTop, x, area.areaBottom);
+        glColor3f(0, 0, 0);
+        Line(x, area.areaBottom, x, area.areaBottom + 5);
+        PlaceLabel(frame, FloatToStr(float(i * 0.5)), x - (IsEven(i) ? 4 : 8), area.areaBottom + 17);
+    }
+
+    int m = int(std::trunc(double(plot.gridYTo) - double(plot.gridYFrom)));
+    for (int j = int(std::trunc(plot.gridYFrom)); float(j) <= plot.gridYTo; ++j, --m) {
+        const double y = area.areaTop + m * step;
+        SetLineColour(j);
+        Line(area.areaLeft, y, area.areaRight, y);
+        glColor3f(0, 0, 0);
+        Line(area.areaLeft - 5, y, area.areaLeft, y);
+        PlaceLabel(frame, FloatToStr(float(j * 0.5)), area.areaLeft - (IsEven(j) ? 17 : 25), y + 7);
+    }
+}
+
+void DrawAxes(const Frame &frame)
+{
+    const AreaRect area = CurrentArea(frame.client);
+    glColor3f(0, 0, 0);
+    Line(plot.originX, area.areaTop, plot.originX, area.areaBottom);
+    Line(area.areaLeft, plot.originY, area.areaRight, plot.originY);
+    PlaceLabel(frame, QStringLiteral("0"), double(plot.originX) - 4, area.areaBottom + 17);
+    PlaceLabel(frame, QStringLiteral("0"), area.areaLeft - 17, double(plot.originY) + 7);
+}

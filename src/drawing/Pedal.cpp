@@ -1,0 +1,107 @@
+#include "drawing/Pedal.h"
+
+#include <GL/gl.h>
+
+#include "drawing/Frame.h"
+#include "drawing/Primitives.h"
+#include "maths/Curves.h"
+#include "maths/Sampling.h"
+#include "maths/SingularMarks.h"
+#include "model/PlotState.h"
+
+Plane SelectedPlane()
+{
+    return plot.euclideanPlane ? Plane::Euclidean : Plane::Minkowski;
+}
+
+Foot FootAt(const CurveRow *curve, float t)
+{
+    if (!curve)
+        return {plot.footNumerator, plot.footDenominator, false, plot.footX, plot.footY};
+    return ComputeFoot(curve->kind, SelectedPlane(), plot.pedalX, plot.pedalY, t);
+}
+
+void StoreFoot(const Foot &foot)
+{
+    plot.footNumerator = foot.numerator;
+    plot.footDenominator = foot.denominator;
+    if (foot.hasPoint) {
+        plot.footX = foot.x;
+        plot.footY = foot.y;
+    }
+}
+
+void DrawPedalCurve(const CurveRow *curve)
+{
+    glPushMatrix();
+    glColor3f(1.0, 0.0, 0.0);
+    glTranslatef(plot.originX, plot.originY, 0.0f);
+    // Point size and smoothing stay as the curve trace left them.
+    glBegin(GL_POINTS);
+    const double unit = double(plot.unitPixels);
+    ForEachSample(plot.tMin, plot.tMax, [&](float t) {
+        StoreFoot(FootAt(curve, t));
+        glVertex2f(float(double(plot.footX) * unit), float(-(double(plot.footY) * unit)));
+    });
+    glEnd();
+    glPopMatrix();
+}
+
+namespace {
+
+// The segment from (x, y) to (x, y) + m (vx, vy).
+void DrawSegmentAlong(float x, float y, double m, float vx, float vy)
+{
+    DrawSegment(x, y, float(double(x) + m * double(vx)), float(double(y) + m * double(vy)));
+}
+
+}  // namespace
+
+void DrawPedalConstruction(const Frame &frame, const CurveRow *curve)
+{
+    if (!curve)
+        return;  // no curve: no point, tangent or foot to show
+
+    const float t = plot.currentT;
+    const CurvePoint q = CurvePosition(curve->kind, t);
+    const CurvePoint v = CurveTangent(curve->kind, t);
+    const Foot foot = FootAt(curve, t);
+    StoreFoot(foot);
+    // A lightlike tangent has no foot: what the foot state holds then is an
+    // earlier sample's, which is no point of this construction.
+    const bool hasFoot = foot.hasPoint;
+    const float fx = plot.footX;
+    const float fy = plot.footY;
+
+    if (frame.selectedPoint || frame.animation) {
+        glColor3f(0.5, 0.08, 0.5);
+        DrawPoint(q.x, q.y);
+        if (hasFoot)
+            DrawPoint(fx, fy);
+    }
+    if (frame.tangentAndNormal) {
+        glColor3f(0.5, 0.08, 0.5);
+        DrawPoint(q.x, q.y);
+        if (hasFoot)
+            DrawPoint(fx, fy);
+        // The tangent line at Q, ten tangent vectors each way.
+        DrawSegmentAlong(q.x, q.y, 10.0, v.x, v.y);
+        DrawSegmentAlong(q.x, q.y, -10.0, v.x, v.y);
+        // The perpendicular from P onto it.
+        glColor3f(0.0, 0.0, 1.0);
+        if (hasFoot)
+            DrawSegment(plot.pedalX, plot.pedalY, fx, fy);
+    }
+}
+
+void DrawSingularTangents(const CurveRow *curve)
+{
+    glColor3f(1.0, 0.8, 0.0);
+    if (!curve)
+        return;
+    for (const SingularMark &mark : SingularMarksAt(*curve, SelectedPlane(), plot.pedalX, plot.pedalY, plot.currentT)) {
+        DrawPoint(mark.x, mark.y);
+        for (const WorldSegment &s : mark.segments)
+            DrawSegment(s.x1, s.y1, s.x2, s.y2);
+    }
+}

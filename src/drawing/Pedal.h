@@ -1,0 +1,25 @@
+#pragma once
+
+#include "maths/Foot.h"
+
+struct CurveRow;
+struct Frame;
+
+// The plane the plot state selects.
+Plane SelectedPlane();
+
+// The foot of the perpendicular from P onto the curve's tangent at t in the
+// selected plane; null curve: no foot (the stored one stays).
+Foot FootAt(const CurveRow *curve, float t);
+// Keeps a foot in the plot state: its quotient, and its point where it has one.
+void StoreFoot(const Foot &foot);
+
+// The pedal curve as a dense run of red points, one foot per sample; a sample
+// without a foot repeats the previous one. Leaves the last foot in the plot state.
+void DrawPedalCurve(const CurveRow *curve);
+// Q, its foot F, the tangent at Q and the perpendicular from P onto it, at
+// the selected parameter, as the frame's toggles ask.
+void DrawPedalConstruction(const Frame &frame, const CurveRow *curve);
+// The singular points of the pedal curve at the selected parameter, with
+// their tangent lines, in orange.
+void DrawSingularTangents(const CurveRow *curve);

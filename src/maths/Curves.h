@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QStringList>
+#include <vector>
+
+// The built-in curves: one row of facts per curve, and the formulas of its
+// position Q(t) and tangent vector V(t) (plain derivatives), each component
+// rounded to single precision. Adding a curve adds a kind, a row and its
+// formulas here and in Foot.cpp.
+enum class CurveKind {
+    Circle,
+    Ellipse,
+    Parabola,
+    Hyperbola,
+    Cubic,           // y = t^3
+    Quartic,         // y = t^4
+    Quintic,         // y = t^5
+    Sextic,          // y = t^6
+    CubicWithSlope,  // y = t^3 - 2t
+    FlatSextic,      // y = 0.16667 t^6 - 0.25 t^4
+};
+
+enum class Plane { Euclidean, Minkowski };
+
+// A point of the curve whose tangent is lightlike, drawn while its parameter
+// (the gate) lies in the range.
+struct LightlikeMarker {
+    double gate;
+    float x;
+    float y;
+};
+
+// Where the pedal curve has a singular point whose tangent line is drawn.
+enum class SingularCase {
+    FlatAtZero,        // curvature zero at t = 0, tangent y = 0
+    InflectionAtZero,  // y = t^3 - 2t at t = 0, tangent y = -2x
+    FlatAtPlus,        // y = 0.16667 t^6 - 0.25 t^4 near t = +sqrt 0.6
+    FlatAtMinus,       // ... near t = -sqrt 0.6
+};
+
+struct CurveRow {
+    CurveKind kind;
+    const char *name;  // the curve list's text
+    float tMin;        // the range the curve gets when chosen
+    float tMax;
+    std::vector<LightlikeMarker> lightlike;  // in drawing order
+    std::vector<SingularCase> singular;      // in drawing order
+};
+
+// The rows in the curve list's order; the list index is the row's index.
+const std::vector<CurveRow> &CurveTable();
+// The row of a list index, or nullptr where the index names no curve.
+const CurveRow *CurveAt(int listIndex);
+int CurveCount();
+QStringList CurveNames();
+
+// t^n by repeated single-precision multiplication; 1 for n <= 0.
+float RaiseToPower(float x, int n);
+
+struct CurvePoint {
+    float x;
+    float y;
+};
+CurvePoint CurvePosition(CurveKind kind, float t);
+CurvePoint CurveTangent(CurveKind kind, float t);
+
+struct ParameterRange {
+    bool known;  // false: the index names no curve and the range stays
+    float tMin;
+    float tMax;
+};
+ParameterRange CurveRange(int listIndex);
+
+// Track-bar position for a parameter value: 100 t, truncated toward zero.
+int HundredthsOf(float t);

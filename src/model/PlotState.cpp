@@ -1,0 +1,8 @@
+#include "model/PlotState.h"
+
+PlotState plot;
+
+void ResetPlotState()
+{
+    plot = PlotState();
+}

@@ -1,5 +1,0 @@
-#pragma once
-
-void DrawPedalCurve(float curveIndex);
-void DrawPedalConstruction(float curveIndex);
-void DrawSingularTangents(float curveIndex);

@@ -1,0 +1,143 @@
+#include "window/Form1.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "window/ExceptionBox.h"
+#include "drawing/GlSetup.h"
+#include "model/NumberText.h"
+#include "drawing/OutlineFont.h"
+#include "window/PictureBox.h"
+#include "window/controls/Adapters.h"
+
+TForm1 *Form1 = nullptr;
+
+void RunHandler(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const EConvertError &failure) {
+        ShowException(failure.Message());
+    } catch (const std::exception &failure) {
+        ShowException(QString::fromLocal8Bit(failure.what()));
+    }
+}
+
+TForm1::TForm1(QWidget *parent) : QWidget(parent)
+{
+    Form1 = this;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Lumetra"));
+    QFont font(QStringLiteral("Palatino Linotype"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    font.setItalic(true);
+    setFont(font);
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, QColor(240, 240, 240));
+    setPalette(buttonFace);
+    setAutoFillBackground(true);
+
+    Picture = new TPictureBox(this);
+    BuildPanels();
+    ConnectKeyboard();
+    AddPictureMenu();
+    WireHandlers();
+    resize(DesignedClientWidth, DesignedClientHeight);
+    move(DesignedLeft, DesignedTop);
+    PlacePanels();
+    Timer1->start();
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::WireHandlers()
+{
+    auto onClick = [this](QPushButton *button, void (TForm1::*handler)()) {
+        connect(button, &QPushButton::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+    };
+    onClick(Button1, &TForm1::Button1Click);
+    onClick(Button2, &TForm1::Button2Click);
+    onClick(Button3, &TForm1::Button3Click);
+
+    auto onCheck = [this](QCheckBox *box, void (TForm1::*handler)()) {
+        connect(box, &QCheckBox::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+    };
+    onCheck(CheckBox1, &TForm1::CheckBox1Click);
+    onCheck(CheckBox2, &TForm1::CheckBox2Click);
+    onCheck(CheckBox3, &TForm1::CheckBox3Click);
+    onCheck(CheckBox5, &TForm1::CheckBox5Click);
+    onCheck(CheckBox6, &TForm1::CheckBox6Click);
+
+    auto onSpin = [this](TUpDown *spinner, void (TForm1::*handler)(bool)) {
+        connect(spinner, &TUpDown::Click, this,
+                [this, handler](bool next) { RunHandler([&] { (this->*handler)(next); }); });
+    };
+    onSpin(UpDown1, &TForm1::UpDown1Click);
+    onSpin(UpDown2, &TForm1::UpDown2Click);
+    onSpin(UpDown3, &TForm1::UpDown3Click);
+    onSpin(UpDown4, &TForm1::UpDown4Click);
+    onSpin(UpDown5, &TForm1::UpDown5Click);
+
+    // Every choice from the list counts, the curve already shown included:
+    // opening the list has replaced its range by -5..5.
+    connect(ComboBox1, &QComboBox::activated, this, [this] { RunHandler([this] { ComboBox1Change(); }); });
+    ComboBox1->onDropDown = [this] { RunHandler([this] { ComboBox1DropDown(); }); };
+    connect(Edit6, &QLineEdit::textChanged, this, [this] { RunHandler([this] { Edit6Change(); }); });
+    Edit6->installEventFilter(this);
+    connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+}
+
+void TForm1::Redraw()
+{
+    Picture->RenderNow();
+}
+
+void TForm1::FormCreate()
+{
+    ClearWindow();
+    SetupProjection(ClientWidth(), ClientHeight());
+    fontListBase = BuildOutlineFont(QString());
+}
+
+void TForm1::FormResize()
+{
+    // One context for the life of the picture: only projection and font lists
+    // are renewed, and the old lists are released first.
+    SetupProjection(ClientWidth(), ClientHeight());
+    DeleteOutlineFont(fontListBase);
+    fontListBase = BuildOutlineFont(QString(), fontListBase);
+}
+
+void TForm1::resizeEvent(QResizeEvent *)
+{
+    PlacePanels();
+}
+
+namespace {
+
+// Focus that moves to another control of the window, not to another window
+// or a menu.
+bool LeavesForAnotherControl(const QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Edit6 && LeavesForAnotherControl(event))
+        RunHandler([this] { Edit6Exit(); });
+    return QWidget::eventFilter(watched, event);
+}

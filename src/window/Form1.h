@@ -1,0 +1,150 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class TComboBox;
+class TPictureBox;
+class TTrackBar;
+class TUpDown;
+
+#include "drawing/WindowLayout.h"
+
+// The one window of Lumetra. Every control is a member named as the control,
+// with the same objectName. Handlers live in window/controls, one file per
+// group of controls; the frame is drawn by RenderScene (window/RenderScene.cpp).
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Designed client area: 1107 x 728 outer.
+    static constexpr int DesignedClientWidth = ::DesignedClientWidth;
+    static constexpr int DesignedClientHeight = ::DesignedClientHeight;
+    // Where the window opens, outer frame included, as far as the window manager allows.
+    static constexpr int DesignedLeft = 241;
+    static constexpr int DesignedTop = 0;
+
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    QWidget *Panel2;  // right: drawing settings
+    QWidget *Panel3;  // below the picture: selected point, step, tangent and normal
+    QWidget *Panel4;  // bottom: pedal point, animation, singular tangents
+
+    QLabel *Label1;   // "Curve selection:"
+    QLabel *Label2;   // x min value
+    QLabel *Label3;   // x max value
+    QLabel *Label4;   // y min value
+    QLabel *Label5;   // y max value
+    QLabel *Label6;   // "Selected point:"
+    QLabel *Label7;   // " t = " and the selected parameter
+    QLabel *Label8;   // "t" beside the selected-point field
+    QLabel *Label9;   // "t min"
+    QLabel *Label10;  // "Drawing settings:"
+    QLabel *Label11;  // "x max"
+    QLabel *Label12;  // "x min"
+    QLabel *Label13;  // "y min"
+    QLabel *Label14;  // "y max"
+    QLabel *Label15;  // "Tangent and normal line of the curve"
+    QLabel *Label16;  // "t max"
+    QLabel *Label17;  // "Step"
+    QLabel *Label21;  // "Selection of a point on the curve"
+    QLabel *Label22;  // "Pedal curve of the selected curve"
+    QLabel *Label23;  // "Pedal point:"
+    QLabel *Label24;  // "x" beside the pedal point's x field
+    QLabel *Label25;  // "y" beside the pedal point's y field
+    QLabel *Label28;  // "( x , y )" of the pedal point
+
+    QCheckBox *CheckBox1;  // "Draw grid"
+    QCheckBox *CheckBox2;  // "Draw tangent and normal line of the curve"
+    QCheckBox *CheckBox3;  // "Draw selected point"
+    QCheckBox *CheckBox4;  // "Draw tangent line at singular point of pedal curve"
+    QCheckBox *CheckBox5;  // "Euclidean plane"
+    QCheckBox *CheckBox6;  // "Minkowski plane"
+    QCheckBox *CheckBox7;  // "Start animation"
+
+    TComboBox *ComboBox1;  // the curve list
+
+    TUpDown *UpDown1;  // steps the selected point by the step
+    TUpDown *UpDown2;  // x min by half a unit
+    TUpDown *UpDown3;  // x max
+    TUpDown *UpDown4;  // y min
+    TUpDown *UpDown5;  // y max
+
+    QLineEdit *Edit1;  // pedal point x
+    QLineEdit *Edit2;  // pedal point y
+    QLineEdit *Edit3;  // selected point t
+    QLineEdit *Edit4;  // t min
+    QLineEdit *Edit5;  // t max
+    QLineEdit *Edit6;  // step
+
+    QPushButton *Button1;  // "Set" the pedal point
+    QPushButton *Button2;  // "Set" the selected point
+    QPushButton *Button3;  // "Set" the parameter range
+
+    TTrackBar *TrackBar1;  // the selected point in hundredths of t (not user-draggable)
+    QFrame *Splitter1, *Splitter2;
+    QTimer *Timer1;  // 100 ms: animation steps and redraws
+
+    // The picture: a GL surface over the free top-left area.
+    TPictureBox *Picture;
+    unsigned fontListBase = 0;
+
+    int ClientWidth() const { return width(); }
+    int ClientHeight() const { return height(); }
+
+    // Synchronous redraw of the picture (RenderScene inside the paint).
+    void Redraw();
+
+    // Window events.
+    void FormCreate();
+    void FormResize();
+    void FormMouseDown(int x, int y);
+    void FormMouseMove(int x, int y, bool leftButtonHeld);
+
+    // Control handlers.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void CheckBox5Click();
+    void CheckBox6Click();
+    void ComboBox1Change();
+    void ComboBox1DropDown();
+    void Edit6Change();
+    void Edit6Exit();
+    void Timer1Timer();
+    void UpDown1Click(bool next);
+    void UpDown2Click(bool next);
+    void UpDown3Click(bool next);
+    void UpDown4Click(bool next);
+    void UpDown5Click(bool next);
+
+    // The picture's menu (right button): save it as PNG, copy it.
+    void SavePictureClick();
+    void CopyPictureClick();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    // Reports the step field's exit to its handler.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildPanels();
+    void ConnectKeyboard();
+    void AddPictureMenu();
+    void WireHandlers();
+    void PlacePanels();
+};
+
+extern TForm1 *Form1;
+
+// Runs a handler; a failure it raises is shown by the application-wide handler.
+void RunHandler(const std::function<void()> &handler);

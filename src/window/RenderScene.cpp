@@ -1,0 +1,51 @@
+#include "window/RenderScene.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+
+#include "drawing/Frame.h"
+#include "maths/Curves.h"
+#include "model/NumberText.h"
+#include "model/PlotState.h"
+#include "window/Form1.h"
+#include "window/PictureBox.h"
+#include "window/controls/Adapters.h"
+
+Frame ReadFrame(const TForm1 &form)
+{
+    const TPictureBox &picture = *form.Picture;
+    Frame frame;
+    frame.client = {form.ClientWidth(), form.ClientHeight()};
+    frame.framebuffer = picture.defaultFramebufferObject();
+    frame.pictureWidth = picture.width();
+    frame.pictureHeight = picture.height();
+    frame.pixelRatio = picture.devicePixelRatioF();
+    frame.grid = form.CheckBox1->isChecked();
+    frame.tangentAndNormal = form.CheckBox2->isChecked();
+    frame.selectedPoint = form.CheckBox3->isChecked();
+    frame.singularTangents = form.CheckBox4->isChecked();
+    frame.animation = form.CheckBox7->isChecked();
+    frame.curve = form.ComboBox1->currentIndex();
+    frame.fontListBase = form.fontListBase;
+    frame.decimalPoint = QLocale().decimalPoint().at(0).unicode();
+    return frame;
+}
+
+void SelectedPointFromTrackBar(TForm1 &form)
+{
+    form.TrackBar1->SetMax(HundredthsOf(plot.tMax));
+    form.TrackBar1->SetMin(HundredthsOf(plot.tMin));
+    plot.currentT = float(double(form.TrackBar1->Position()) * 0.01);
+}
+
+void RenderScene(TForm1 &form)
+{
+    const Frame frame = ReadFrame(form);
+    if (ShowsConstruction(frame))
+        SelectedPointFromTrackBar(form);
+    DrawFrame(frame, form.Picture->layers);
+    SetCaption(form.Label28, QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
+                                 FloatToStr(plot.pedalY) + QStringLiteral(" )"));
+    SetCaption(form.Label7, QStringLiteral(" t = ") + FloatToStr(plot.currentT));
+}

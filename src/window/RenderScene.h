@@ -1,0 +1,16 @@
+#pragma once
+
+#include "drawing/Frame.h"
+
+class TForm1;
+
+// What the frame takes from the window's controls, read without changing them.
+Frame ReadFrame(const TForm1 &form);
+
+// The track bar stores the selected parameter in hundredths: keep its range
+// equal to the parameter range (Max first, then Min) and take the parameter
+// from its position. A frame does this when it shows the construction.
+void SelectedPointFromTrackBar(TForm1 &form);
+
+// One frame: the selected parameter, the picture, and the labels of P and t.
+void RenderScene(TForm1 &form);

@@ -1,0 +1,40 @@
+// The curve list: a choice gives the curve its parameter range; opening the
+// list sets -5..5 at once. Neither redraws; the next tick shows the change.
+#include <QLineEdit>
+
+#include "window/Form1.h"
+#include "model/NumberText.h"
+#include "model/PlotState.h"
+#include "window/controls/Adapters.h"
+#include "maths/Curves.h"
+
+namespace {
+
+void ShowRange(TForm1 &form)
+{
+    ShowInField(form.Edit4, FloatToStr(plot.tMin));
+    ShowInField(form.Edit5, FloatToStr(plot.tMax));
+    // Min first, then Max; the track bar carries the other end along, so the
+    // range ends as [trunc(100 tMin), trunc(100 tMax)] in either order.
+    form.TrackBar1->SetMin(HundredthsOf(plot.tMin));
+    form.TrackBar1->SetMax(HundredthsOf(plot.tMax));
+}
+
+}  // namespace
+
+void TForm1::ComboBox1Change()
+{
+    const ParameterRange range = CurveRange(ComboBox1->currentIndex());
+    if (range.known) {
+        plot.tMin = range.tMin;
+        plot.tMax = range.tMax;
+    }
+    ShowRange(*this);
+}
+
+void TForm1::ComboBox1DropDown()
+{
+    plot.tMin = -5;
+    plot.tMax = 5;
+    ShowRange(*this);
+}

@@ -1,0 +1,291 @@
+// The curve trace and the lightlike markers, as OpenGL draws them: vertices
+// and colours recorded in feedback mode, turned back into world points.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+#include <QTimer>
+#include <cmath>
+#include <vector>
+
+#include "DrawingFixture.h"
+#include "window/Form1.h"
+#include "model/PlotState.h"
+#include "maths/Curves.h"
+#include "maths/Sampling.h"
+#include "drawing/Trace.h"
+
+namespace {
+
+const double Pi = 3.14159265358979323846;
+
+
+using TraceCurveTest = DrawingTest;
+using LightlikePointsTest = DrawingTest;
+
+struct CountCase {
+    int curve;
+    float tMin, tMax;
+    float unit;  // small enough that no point falls outside the viewport
+    size_t expected;
+};
+
+TEST_F(TraceCurveTest, OneGreenPointPerSample)
+{
+    const CountCase cases[] = {
+        {0, 0.0f, float(2 * Pi), 69, 62820},
+        {1, 0.0f, float(2 * Pi), 69, 62820},
+        {2, -10.0f, 10.0f, 6, 199874},
+        {3, -float(Pi), float(Pi), 10, 62851},
+        {8, -5.0f, 5.0f, 1, 100010},
+        {9, -3.0f, 3.0f, 1, 60017},
+    };
+    for (const CountCase &c : cases) {
+        plot.tMin = c.tMin;
+        plot.tMax = c.tMax;
+        SetScale(c.unit);
+        const auto primitives = Record(TraceCurve, float(c.curve));
+        ASSERT_EQ(primitives.size(), c.expected) << "curve " << c.curve;
+        size_t green = 0;
+        for (const FeedbackPrimitive &p : primitives) {
+            if (p.kind == FeedbackPrimitive::Point && HasColour(p.vertices[0], 0, 0.45f, 0))
+                ++green;
+        }
+        EXPECT_EQ(green, c.expected) << "curve " << c.curve;
+    }
+}
+
+TEST_F(TraceCurveTest, CircleClosesAroundTheOriginWithUpwardY)
+{
+    const auto primitives = Record(TraceCurve, 0.0f);
+    ASSERT_EQ(primitives.size(), 62820u);
+    EXPECT_EQ(plot.originX, 405.0f);
+    EXPECT_EQ(plot.originY, 207.0f);
+    double highest = 1e9;
+    for (const FeedbackPrimitive &p : primitives) {
+        const FeedbackVertex &v = p.vertices[0];
+        EXPECT_NEAR(std::hypot(v.x - 405.0, v.y - 207.0), 69.0, 1e-3);
+        highest = std::min(highest, double(v.y));
+    }
+    // t = pi/2 is unitPixels above the origin, not below it.
+    EXPECT_NEAR(highest, 207.0 - 69.0, 1e-3);
+    // The first sample is t = 0 at (1, 0), the next ones turn counter-clockwise.
+    const WorldPoint first = ToWorld(primitives[0].vertices[0]);
+    const WorldPoint later = ToWorld(primitives[1000].vertices[0]);
+    EXPECT_NEAR(first.x, 1.0, 1e-5);
+    EXPECT_NEAR(first.y, 0.0, 1e-5);
+    EXPECT_GT(later.y, 0.0);
+}
+
+TEST_F(TraceCurveTest, ParabolaOpensToTheRight)
+{
+    plot.tMin = -10;
+    plot.tMax = 10;
+    SetScale(6);
+    const auto primitives = Record(TraceCurve, 2.0f);
+    ASSERT_EQ(primitives.size(), 199874u);
+    const WorldPoint first = ToWorld(primitives.front().vertices[0]);
+    const WorldPoint last = ToWorld(primitives.back().vertices[0]);
+    EXPECT_NEAR(first.x, 50.0, 1e-4);
+    EXPECT_NEAR(first.y, -10.0, 1e-4);
+    EXPECT_NEAR(last.x, 50.0, 1e-2);
+    EXPECT_NEAR(last.y, 10.0, 1e-3);
+    for (const FeedbackPrimitive &p : primitives) {
+        const WorldPoint w = ToWorld(p.vertices[0]);
+        ASSERT_NEAR(w.x, w.y * w.y / 2, 1e-3 * (1 + w.x));
+    }
+}
+
+TEST_F(TraceCurveTest, HyperbolaRightBranchOnly)
+{
+    plot.tMin = -float(Pi);
+    plot.tMax = float(Pi);
+    SetScale(10);
+    for (const FeedbackPrimitive &p : Record(TraceCurve, 3.0f))
+        ASSERT_GE(ToWorld(p.vertices[0]).x, 1.0 - 1e-4);
+}
+
+TEST_F(TraceCurveTest, CurveNineAtOneUsesTheWrittenConstant)
+{
+    plot.tMin = 1.0f;
+    plot.tMax = float(1.00005);
+    const auto primitives = Record(TraceCurve, 9.0f);
+    ASSERT_EQ(primitives.size(), 1u);
+    const WorldPoint w = ToWorld(primitives[0].vertices[0]);
+    EXPECT_NEAR(w.x, 1.0, 1e-5);
+    EXPECT_NEAR(w.y, -0.08333, 1e-5);
+}
+
+TEST_F(TraceCurveTest, ScaleFollowsTheFrameValues)
+{
+    SetScale(30);
+    const auto primitives = Record(TraceCurve, 0.0f);
+    ASSERT_FALSE(primitives.empty());
+    for (const FeedbackPrimitive &p : primitives)
+        ASSERT_NEAR(std::hypot(p.vertices[0].x - plot.originX, p.vertices[0].y - plot.originY), 30.0, 1e-3);
+}
+
+struct NothingCase {
+    const char *what;
+    float curve;
+    float tMin, tMax;
+};
+
+TEST_F(TraceCurveTest, DrawsNothingButStillSetsTheState)
+{
+    const NothingCase cases[] = {
+        {"no curve selected", -1.0f, 0.0f, float(2 * Pi)},
+        {"index beyond the list", 10.0f, 0.0f, float(2 * Pi)},
+        {"fractional index", 2.5f, -1.0f, 1.0f},
+        {"empty range", 0.0f, 1.0f, 1.0f},
+        {"reversed range", 4.0f, 2.0f, -2.0f},
+    };
+    for (const NothingCase &c : cases) {
+        plot.tMin = c.tMin;
+        plot.tMax = c.tMax;
+        glColor3f(0.2f, 0.3f, 0.4f);
+        glPointSize(7);
+        glDisable(GL_POINT_SMOOTH);
+        EXPECT_TRUE(Record(TraceCurve, c.curve).empty()) << c.what;
+        GLfloat colour[4], size, matrix[16];
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        glGetFloatv(GL_POINT_SIZE, &size);
+        glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+        EXPECT_FLOAT_EQ(colour[0], 0) << c.what;
+        EXPECT_FLOAT_EQ(colour[1], 0.45f) << c.what;
+        EXPECT_FLOAT_EQ(colour[2], 0) << c.what;
+        EXPECT_FLOAT_EQ(size, 1.1f) << c.what;
+        EXPECT_TRUE(glIsEnabled(GL_POINT_SMOOTH)) << c.what;
+        EXPECT_EQ(matrix[12], 0.0f) << c.what;  // translation undone
+        EXPECT_EQ(matrix[13], 0.0f) << c.what;
+    }
+}
+
+TEST_F(TraceCurveTest, HugeRangesDrawTheBudgetAndFinish)
+{
+    const NothingCase cases[] = {
+        {"a million each way", 0.0f, -1e6f, 1e6f},
+        {"past 2048", 0.0f, 2000.0f, 2100.0f},
+        {"sixty units", 0.0f, 0.0f, 60.0f},
+    };
+    for (const NothingCase &c : cases) {
+        plot.tMin = c.tMin;
+        plot.tMax = c.tMax;
+        const auto primitives = Record(TraceCurve, c.curve);
+        ASSERT_EQ(int(primitives.size()), SampleBudget) << c.what;
+        // Still points of the circle.
+        const FeedbackVertex &v = primitives[SampleBudget / 3].vertices[0];
+        EXPECT_NEAR(std::hypot(v.x - plot.originX, v.y - plot.originY), 69.0, 1e-3) << c.what;
+    }
+}
+
+// Lightlike markers: red 4-pixel dots at fixed points, each gated by the range.
+struct MarkerCase {
+    const char *what;
+    float curve;
+    float tMin, tMax;
+    std::vector<WorldPoint> expected;  // in drawing order
+};
+
+TEST_F(LightlikePointsTest, MarkersWithinTheRange)
+{
+    const double s = std::sqrt(0.5);
+    const double r3 = 1 / std::sqrt(3.0);
+    const MarkerCase cases[] = {
+        {"circle, whole turn", 0, 0.0f, float(2 * Pi), {{s, s}, {-s, s}, {-s, -s}, {s, -s}}},
+        {"circle, half turn", 0, 0.0f, float(Pi), {{s, s}, {-s, s}}},
+        {"ellipse, whole turn",
+         1,
+         0.0f,
+         float(2 * Pi),
+         {{1.7888544, 0.4472136}, {-1.7888544, 0.4472136}, {-1.7888544, -0.4472136}, {1.7888544, -0.4472136}}},
+        {"ellipse up to its first lightlike point", 1, 0.0f, 0.4636477f, {{1.7888544, 0.4472136}}},
+        {"ellipse before the first gate", 1, 0.0f, 0.44f, {}},
+        {"parabola from exactly -1", 2, -1.0f, 10.0f, {{0.5, -1}, {0.5, 1}}},
+        {"parabola from just above -1", 2, std::nextafter(-1.0f, 0.0f), 10.0f, {{0.5, 1}}},
+        {"parabola up to exactly 1", 2, -10.0f, 1.0f, {{0.5, -1}, {0.5, 1}}},
+        {"hyperbola", 3, -float(Pi), float(Pi), {}},
+        {"y=x^3 on 0..5", 4, 0.0f, 5.0f, {{0.57735, 0.19245}}},
+        {"y=x^3 on -5..5", 4, -5.0f, 5.0f, {{-0.57735, -0.19245}, {0.57735, 0.19245}}},
+        {"y=x^4", 5, -5.0f, 5.0f, {{-0.6299605, 0.1574901}, {0.6299605, 0.1574901}}},
+        {"y=x^4 on 0.63..5", 5, 0.63f, 5.0f, {}},
+        {"y=x^5", 6, -5.0f, 5.0f, {{-0.66874, -0.13375}, {0.66874, 0.13375}}},
+        {"y=x^6", 7, -3.0f, 3.0f, {{-0.69883, 0.11647}, {0.69883, 0.11647}}},
+        {"y=x^3-2x", 8, -5.0f, 5.0f, {{-1, 1}, {1, -1}, {-r3, 0.96225}, {r3, -0.96225}}},
+        {"y=x^3-2x on 0.6..5", 8, 0.6f, 5.0f, {{1, -1}}},
+        {"curve 9", 9, -3.0f, 3.0f, {{-1.23651, 0.01128}, {1.23651, 0.01128}}},
+        {"curve 9 on -1..1", 9, -1.0f, 1.0f, {}},
+        {"no curve", -1, -10.0f, 10.0f, {}},
+    };
+    for (const MarkerCase &c : cases) {
+        plot.tMin = c.tMin;
+        plot.tMax = c.tMax;
+        glColor3f(0, 0, 1);
+        const auto primitives = Record(DrawLightlikePoints, c.curve);
+        ASSERT_EQ(primitives.size(), c.expected.size()) << c.what;
+        for (size_t i = 0; i < primitives.size(); ++i) {
+            const FeedbackVertex &v = primitives[i].vertices[0];
+            EXPECT_EQ(primitives[i].kind, FeedbackPrimitive::Point) << c.what;
+            EXPECT_TRUE(HasColour(v, 1, 0, 0)) << c.what;
+            const WorldPoint w = ToWorld(v);
+            EXPECT_NEAR(w.x, c.expected[i].x, 2e-5) << c.what << " marker " << i;
+            EXPECT_NEAR(w.y, c.expected[i].y, 2e-5) << c.what << " marker " << i;
+        }
+        // Red is set even when nothing is drawn; the point size is back to 1.1.
+        GLfloat colour[4], size;
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        glGetFloatv(GL_POINT_SIZE, &size);
+        EXPECT_EQ(colour[0], 1.0f) << c.what;
+        EXPECT_EQ(colour[1], 0.0f) << c.what;
+        EXPECT_EQ(colour[2], 0.0f) << c.what;
+        EXPECT_FLOAT_EQ(size, 1.1f) << c.what;
+    }
+}
+
+// The mathematics behind the markers, from the derivatives written here:
+// every marker stands where the tangent has |x'| = |y'|.
+struct TangentOf {
+    const char *what;
+    float curve;
+    float tMin, tMax;
+    // Parameter of a marked point, and the tangent there.
+    double (*parameter)(const WorldPoint &);
+    WorldPoint (*tangent)(double t);
+    size_t markers;
+};
+
+TEST_F(LightlikePointsTest, MarkersStandOnLightlikeTangents)
+{
+    const TangentOf cases[] = {
+        {"circle", 0, 0.0f, float(2 * Pi), [](const WorldPoint &p) { return std::atan2(p.y, p.x); },
+         [](double t) { return WorldPoint{-std::sin(t), std::cos(t)}; }, 4},
+        {"ellipse", 1, 0.0f, float(2 * Pi), [](const WorldPoint &p) { return std::atan2(p.y, p.x / 2); },
+         [](double t) { return WorldPoint{-2 * std::sin(t), std::cos(t)}; }, 4},
+        {"y=x^4", 5, -5.0f, 5.0f, [](const WorldPoint &p) { return p.x; },
+         [](double t) { return WorldPoint{1, 4 * t * t * t}; }, 2},
+        {"parabola", 2, -10.0f, 10.0f, [](const WorldPoint &p) { return p.y; },
+         [](double t) { return WorldPoint{t, 1}; }, 2},
+        {"y=x^3", 4, -5.0f, 5.0f, [](const WorldPoint &p) { return p.x; },
+         [](double t) { return WorldPoint{1, 3 * t * t}; }, 2},
+        {"y=x^5", 6, -5.0f, 5.0f, [](const WorldPoint &p) { return p.x; },
+         [](double t) { return WorldPoint{1, 5 * std::pow(t, 4)}; }, 2},
+        {"y=x^6", 7, -3.0f, 3.0f, [](const WorldPoint &p) { return p.x; },
+         [](double t) { return WorldPoint{1, 6 * std::pow(t, 5)}; }, 2},
+        {"y=x^3-2x", 8, -5.0f, 5.0f, [](const WorldPoint &p) { return p.x; },
+         [](double t) { return WorldPoint{1, 3 * t * t - 2}; }, 4},
+        {"curve 9", 9, -3.0f, 3.0f, [](const WorldPoint &p) { return p.x; },
+         [](double t) { return WorldPoint{1, std::pow(t, 5) - std::pow(t, 3)}; }, 2},
+    };
+    for (const TangentOf &c : cases) {
+        plot.tMin = c.tMin;
+        plot.tMax = c.tMax;
+        const auto primitives = Record(DrawLightlikePoints, c.curve);
+        ASSERT_EQ(primitives.size(), c.markers) << c.what;
+        for (const FeedbackPrimitive &p : primitives) {
+            const double t = c.parameter(ToWorld(p.vertices[0]));
+            const WorldPoint v = c.tangent(t);
+            EXPECT_NEAR(std::abs(v.x), std::abs(v.y), 1e-4) << c.what << " at t = " << t;
+        }
+    }
+}
+
+}  // namespace
