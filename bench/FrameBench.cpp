@@ -13,6 +13,7 @@
 #include "model/PlotState.h"
 #include "window/RenderScene.h"
 #include "drawing/LayerCache.h"
+#include "drawing/Pedal.h"
 #include "window/controls/Adapters.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
@@ -55,9 +56,10 @@ void BM_SamplesOnly(benchmark::State &state, int curve, float tMin, float tMax)
     Scene(curve, tMin, tMax, false);
     for (auto _ : state) {
         double sum = 0;
-        ForEachSample(tMin, tMax, [&](float t) { sum += CurvePosition(curve, t).x; });
+        const CurveRow *row = CurveAt(curve);
+        ForEachSample(tMin, tMax, [&](float t) { sum += CurvePosition(row->kind, t).x; });
         ForEachSample(tMin, tMax, [&](float t) {
-            ComputeFoot(float(curve), t);
+            StoreFoot(FootAt(row, t));
             sum += plot.footX;
         });
         benchmark::DoNotOptimize(sum);
@@ -208,7 +210,8 @@ int main(int argc, char **argv)
     window = &form;
     form.Timer1->stop();
     form.show();
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

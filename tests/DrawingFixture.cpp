@@ -32,7 +32,7 @@ void DrawingTest::TearDownTestSuite()
 void DrawingTest::SetUp()
 {
     ResetPlotState();
-    SetScale(69);
+    SetScale(InitialUnit);
     for (QCheckBox *box : {Form1->CheckBox2, Form1->CheckBox3, Form1->CheckBox7})
         box->setChecked(false);
     Form1->TrackBar1->SetMin(0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/WindowLayout.h"
+
 #include <QLocale>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -43,6 +45,14 @@ struct FeedbackPrimitive {
 };
 // Runs draw() in feedback mode on the current context whose surface height is
 // surfaceHeight; returns every primitive in order (nothing if it overflowed).
+// The initial frame (view window -3..3 in the designed window): the world
+// origin at client pixel (405, 207) and 69 pixels per unit, as the layout's
+// numbers give them.
+constexpr int InitialOriginX = (DesignedClientWidth + OuterFrameWidth - AreaCentreInsetX) / 2;
+constexpr int InitialOriginY = (DesignedClientHeight + OuterFrameHeight - AreaInsetY) / 2;
+constexpr int InitialUnit = (DesignedClientHeight + OuterFrameHeight - AreaInsetY) / 6;
+static_assert(InitialOriginX == 405 && InitialOriginY == 207 && InitialUnit == 69, "the designed window's frame");
+
 constexpr int DefaultFeedbackCapacity = 16 * 1024 * 1024;  // floats
 template <class Draw>
 std::vector<FeedbackPrimitive> RecordFeedback(Draw &&draw, int surfaceHeight, int capacity = DefaultFeedbackCapacity);

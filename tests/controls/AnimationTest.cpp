@@ -190,8 +190,8 @@ TEST_F(AnimationTest, TheRealTimerAnimatesAndRedraws)
     const auto purple = PointsOf(RecordFrame(), colour::Purple);
     ASSERT_EQ(purple.size(), 2u);
     const double t = position * 0.01;
-    EXPECT_NEAR(purple[0].x(), 405 + 69 * std::cos(t), 0.01);
-    EXPECT_NEAR(purple[0].y(), 207 - 69 * std::sin(t), 0.01);
+    EXPECT_NEAR(purple[0].x(), InitialOriginX + InitialUnit * std::cos(t), 0.01);
+    EXPECT_NEAR(purple[0].y(), InitialOriginY - InitialUnit * std::sin(t), 0.01);
 }
 
 }  // namespace

@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr double OriginX = 405;  // world origin of the initial frame, client pixels
-constexpr double OriginY = 207;
-constexpr double Unit = 69;      // pixels per world unit in the initial frame
+constexpr double OriginX = InitialOriginX;  // world origin of the initial frame, client pixels
+constexpr double OriginY = InitialOriginY;
+constexpr double Unit = InitialUnit;     // pixels per world unit in the initial frame
 const float TwoPi = float(6.283185307179586);
 
 // The circle's point at t, in client pixels of the initial frame.

@@ -17,9 +17,9 @@ namespace {
 
 // The initial frame: view window -3..3 at the designed size puts the world
 // origin at client pixel (405, 207) with 69 pixels per unit.
-constexpr double OriginX = 405;
-constexpr double OriginY = 207;
-constexpr double Unit = 69;
+constexpr double OriginX = InitialOriginX;
+constexpr double OriginY = InitialOriginY;
+constexpr double Unit = InitialUnit;
 
 QPointF PixelOf(double x, double y)
 {

@@ -202,8 +202,8 @@ TEST_F(TogglesTest, SingularTangentShowsInThePixels)
     ASSERT_TRUE(Redrawn(before));
     // P at the origin: the singular tangent is the vertical through the origin.
     const QImage picture = Grab();
-    EXPECT_TRUE(ColourNear(picture, 405, 60, Rgb{255, 204, 0}, 1));
-    EXPECT_TRUE(ColourNear(picture, 405, 350, Rgb{255, 204, 0}, 1));
+    EXPECT_TRUE(ColourNear(picture, InitialOriginX, 60, Rgb{255, 204, 0}, 1));
+    EXPECT_TRUE(ColourNear(picture, InitialOriginX, 350, Rgb{255, 204, 0}, 1));
 }
 
 }  // namespace

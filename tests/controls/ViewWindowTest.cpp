@@ -90,7 +90,7 @@ TEST_F(ViewWindowTest, AnEmptyWindowIsAcceptedAndDrawnWithThePreviousScale)
     EXPECT_EQ(plot.xMin, 3.0f);
     EXPECT_EQ(plot.xMax, 3.0f);
     EXPECT_EQ(form->Label2->text(), QStringLiteral("3"));
-    EXPECT_EQ(plot.unitPixels, 69.0f);
+    EXPECT_EQ(plot.unitPixels, InitialUnit);
     EXPECT_EQ(plot.unitPixels, unit);
     EXPECT_EQ(plot.plotWidthPixels, width);
 
@@ -116,14 +116,14 @@ TEST_F(ViewWindowTest, AWiderWindowZoomsOut)
     EXPECT_EQ(form->Label2->text(), QStringLiteral("-4"));
     EXPECT_EQ(form->Label3->text(), QStringLiteral("4"));
     ExpectArea();
-    EXPECT_EQ(plot.plotWidthPixels, 8 * 69);
+    EXPECT_EQ(plot.plotWidthPixels, 8 * InitialUnit);
 
     // Taller as well: fewer pixels per unit.
     Spin(form->UpDown5, true);
     Spin(form->UpDown4, false);
     EXPECT_EQ(form->Label4->text(), QStringLiteral("-3,5"));
     EXPECT_EQ(form->Label5->text(), QStringLiteral("3,5"));
-    EXPECT_LT(plot.unitPixels, 69.0f);
+    EXPECT_LT(plot.unitPixels, InitialUnit);
     ExpectArea();
 }
 

@@ -65,11 +65,11 @@ TEST_F(Grid, ColumnsRowsAndAxesAtTheDesignedSize)
     for (int k = 0; k < 13; ++k) {
         const FeedbackVertex &c = columns[k].vertices[0];
         EXPECT_NEAR(c.x, 198 + k * 34.5f, 1e-3);
-        const bool axis = Near(c.x, 405);
+        const bool axis = Near(c.x, InitialOriginX);
         EXPECT_EQ(c.r, axis ? 0.0f : 0.8f) << "column " << k;
         const FeedbackVertex &r = rows[k].vertices[0];
         EXPECT_NEAR(r.y, 414 - k * 34.5f, 1e-3);  // rows run from the lowest up
-        EXPECT_EQ(r.r, Near(r.y, 207) ? 0.0f : 0.8f) << "row " << k;
+        EXPECT_EQ(r.r, Near(r.y, InitialOriginY) ? 0.0f : 0.8f) << "row " << k;
     }
     // All columns come before all rows.
     const auto firstRow = std::find_if(frame.begin(), frame.end(), [](const FeedbackPrimitive &p) {
@@ -86,8 +86,8 @@ TEST_F(Grid, ColumnsRowsAndAxesAtTheDesignedSize)
     auto eitherSide = [&](int x, int y, Rgb colour) {
         return PixelAt(image, x - 1, y) == colour || PixelAt(image, x, y) == colour;
     };
-    EXPECT_TRUE(eitherSide(405, 100, Rgb{0, 0, 0}));
-    EXPECT_TRUE(PixelAt(image, 300, 206) == (Rgb{0, 0, 0}) || PixelAt(image, 300, 207) == (Rgb{0, 0, 0}));
+    EXPECT_TRUE(eitherSide(InitialOriginX, 100, Rgb{0, 0, 0}));
+    EXPECT_TRUE(PixelAt(image, 300, 206) == (Rgb{0, 0, 0}) || PixelAt(image, 300, InitialOriginY) == (Rgb{0, 0, 0}));
     EXPECT_TRUE(eitherSide(267, 300, Rgb{204, 204, 204}));
 }
 
@@ -159,12 +159,12 @@ TEST_F(Grid, WithoutTheGridOnlyTwoAxesAndTwoZeros)
         if (p.kind == FeedbackPrimitive::Line)
             lines.push_back(p);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_TRUE(Near(lines[0].vertices[0].x, 405));
+    EXPECT_TRUE(Near(lines[0].vertices[0].x, InitialOriginX));
     EXPECT_TRUE(Near(lines[0].vertices[0].y, 0));
     EXPECT_TRUE(Near(lines[0].vertices[1].y, 414));
     EXPECT_TRUE(Near(lines[1].vertices[0].x, 198));
     EXPECT_TRUE(Near(lines[1].vertices[1].x, 612));
-    EXPECT_TRUE(Near(lines[1].vertices[0].y, 207));
+    EXPECT_TRUE(Near(lines[1].vertices[0].y, InitialOriginY));
     for (const FeedbackPrimitive &line : lines)
         EXPECT_EQ(line.vertices[0].r + line.vertices[0].g + line.vertices[0].b, 0.0f);
     // The two "0" labels, and no other text anywhere.

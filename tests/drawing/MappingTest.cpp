@@ -23,19 +23,19 @@ TEST_F(Mapping, DesignedSizeFrame)
     EXPECT_EQ(plot.gridXTo, 6.0f);
     EXPECT_EQ(plot.gridYFrom, -6.0f);
     EXPECT_EQ(plot.gridYTo, 6.0f);
-    EXPECT_EQ(plot.unitPixels, 69.0f);
+    EXPECT_EQ(plot.unitPixels, InitialUnit);
     EXPECT_EQ(plot.gridStepPixels, 34.5f);
     EXPECT_EQ(plot.plotWidthPixels, 414);
     EXPECT_EQ(plot.plotHeightPixels, 414);
     const AreaRect area = CurrentArea({Form1->ClientWidth(), Form1->ClientHeight()});
-    EXPECT_EQ(area.areaCenterX, 405);
+    EXPECT_EQ(area.areaCenterX, InitialOriginX);
     EXPECT_EQ(area.areaLeft, 198);
     EXPECT_EQ(area.areaRight, 612);
-    EXPECT_EQ(area.areaMiddleY, 207);
+    EXPECT_EQ(area.areaMiddleY, InitialOriginY);
     EXPECT_EQ(area.areaTop, 0);
     EXPECT_EQ(area.areaBottom, 414);
-    EXPECT_EQ(plot.originX, 405.0f);
-    EXPECT_EQ(plot.originY, 207.0f);
+    EXPECT_EQ(plot.originX, float(InitialOriginX));
+    EXPECT_EQ(plot.originY, float(InitialOriginY));
     const WindowPoint p = WorldToWindow(1, 1);
     EXPECT_EQ(p.x, 474.0f);
     EXPECT_EQ(p.y, 138.0f);
@@ -124,7 +124,7 @@ TEST_F(Mapping, AnEmptyViewWindowKeepsThePreviousScale)
     const auto frame = RecordFrame();
     EXPECT_EQ(plot.gridXFrom, 6.0f);
     EXPECT_EQ(plot.gridXTo, 6.0f);
-    EXPECT_EQ(plot.unitPixels, 69.0f);
+    EXPECT_EQ(plot.unitPixels, InitialUnit);
     EXPECT_EQ(plot.plotWidthPixels, 414);
     EXPECT_TRUE(OfColour(frame, FeedbackPrimitive::Polygon, 1, 1, 1).empty());
     // The rest of the frame is still drawn, with the origin one unit of the
@@ -156,7 +156,7 @@ TEST_F(Mapping, AClientAreaSmallerThanThePanelsDrawsWithScaleZero)
     form->resize(1091, 690);
     QTest::qWait(20);
     form->Redraw();
-    EXPECT_EQ(plot.unitPixels, 69.0f);
+    EXPECT_EQ(plot.unitPixels, InitialUnit);
 }
 
 }  // namespace

@@ -39,9 +39,9 @@ struct PedalCountCase {
 TEST_F(PedalCurveTest, OneRedPointPerSample)
 {
     const PedalCountCase cases[] = {
-        {"circle", 0, Plane::Euclidean, 0.0f, float(2 * Pi), 69, 62820},
+        {"circle", 0, Plane::Euclidean, 0.0f, float(2 * Pi), InitialUnit, 62820},
         {"parabola", 2, Plane::Euclidean, -10.0f, 10.0f, 20, 199874},
-        {"y=x^6", 7, Plane::Euclidean, -3.0f, 3.0f, 69, 60017},
+        {"y=x^6", 7, Plane::Euclidean, -3.0f, 3.0f, InitialUnit, 60017},
         {"hyperbola, Minkowski", 3, Plane::Minkowski, -float(Pi), float(Pi), 10, 62851},
     };
     for (const PedalCountCase &c : cases) {
@@ -619,7 +619,7 @@ TEST_F(SingularTangentsTest, LinesFollowThePedalChords)
     }
 }
 
-// Case C: S is the foot at t = +-sqrt 0.6 to the precision of its
+// Near t = +-sqrt 0.6: S is the foot there to the precision of its
 // coefficients, for any pedal point.
 TEST_F(SingularTangentsTest, CurveNinePointIsTheFootAtTheFlatPoint)
 {

@@ -32,8 +32,8 @@ struct CountCase {
 TEST_F(TraceCurveTest, OneGreenPointPerSample)
 {
     const CountCase cases[] = {
-        {0, 0.0f, float(2 * Pi), 69, 62820},
-        {1, 0.0f, float(2 * Pi), 69, 62820},
+        {0, 0.0f, float(2 * Pi), InitialUnit, 62820},
+        {1, 0.0f, float(2 * Pi), InitialUnit, 62820},
         {2, -10.0f, 10.0f, 6, 199874},
         {3, -float(Pi), float(Pi), 10, 62851},
         {8, -5.0f, 5.0f, 1, 100010},
@@ -58,16 +58,16 @@ TEST_F(TraceCurveTest, CircleClosesAroundTheOriginWithUpwardY)
 {
     const auto primitives = Record(TraceCurve, 0.0f);
     ASSERT_EQ(primitives.size(), 62820u);
-    EXPECT_EQ(plot.originX, 405.0f);
-    EXPECT_EQ(plot.originY, 207.0f);
+    EXPECT_EQ(plot.originX, float(InitialOriginX));
+    EXPECT_EQ(plot.originY, float(InitialOriginY));
     double highest = 1e9;
     for (const FeedbackPrimitive &p : primitives) {
         const FeedbackVertex &v = p.vertices[0];
-        EXPECT_NEAR(std::hypot(v.x - 405.0, v.y - 207.0), 69.0, 1e-3);
+        EXPECT_NEAR(std::hypot(v.x - InitialOriginX, v.y - InitialOriginY), InitialUnit, 1e-3);
         highest = std::min(highest, double(v.y));
     }
     // t = pi/2 is unitPixels above the origin, not below it.
-    EXPECT_NEAR(highest, 207.0 - 69.0, 1e-3);
+    EXPECT_NEAR(highest, InitialOriginY - InitialUnit, 1e-3);
     // The first sample is t = 0 at (1, 0), the next ones turn counter-clockwise.
     const WorldPoint first = ToWorld(primitives[0].vertices[0]);
     const WorldPoint later = ToWorld(primitives[1000].vertices[0]);
@@ -174,7 +174,7 @@ TEST_F(TraceCurveTest, HugeRangesDrawTheBudgetAndFinish)
         ASSERT_EQ(int(primitives.size()), SampleBudget) << c.what;
         // Still points of the circle.
         const FeedbackVertex &v = primitives[SampleBudget / 3].vertices[0];
-        EXPECT_NEAR(std::hypot(v.x - plot.originX, v.y - plot.originY), 69.0, 1e-3) << c.what;
+        EXPECT_NEAR(std::hypot(v.x - plot.originX, v.y - plot.originY), InitialUnit, 1e-3) << c.what;
     }
 }
 

@@ -22,7 +22,7 @@ TEST_F(HighDpi, ThePictureHasTwiceTheLogicalPixels)
     EXPECT_EQ(PixelAt(picture, 2 * 198 - 4, 2 * 17), (Rgb{240, 240, 240}));
     EXPECT_EQ(PixelAt(picture, 2 * 612 - 4, 2 * 17), (Rgb{255, 255, 255}));
     EXPECT_EQ(PixelAt(picture, 2 * 612 + 4, 2 * 17), (Rgb{240, 240, 240}));
-    EXPECT_EQ(plot.unitPixels, 69.0f);
+    EXPECT_EQ(plot.unitPixels, InitialUnit);
 }
 
 // Point sizes and line widths are logical pixels too: the picture keeps its
@@ -33,13 +33,13 @@ TEST_F(HighDpi, MarksKeepTheirLogicalSize)
     // The blue pedal point at logical (405, 207) is 4 logical pixels across:
     // about 50 device pixels, where a 4-device-pixel point lights about 12.
     int blue = 0;
-    for (int y = 2 * 207 - 8; y <= 2 * 207 + 8; ++y)
-        for (int x = 2 * 405 - 8; x <= 2 * 405 + 8; ++x)
+    for (int y = 2 * InitialOriginY - 8; y <= 2 * InitialOriginY + 8; ++y)
+        for (int x = 2 * InitialOriginX - 8; x <= 2 * InitialOriginX + 8; ++x)
             blue += PixelAt(picture, x, y) == (Rgb{0, 0, 255});
     EXPECT_GE(blue, 36);
     // The black grid line through x = 0 is one logical pixel wide: two device pixels.
     int black = 0;
-    for (int x = 2 * 405 - 6; x <= 2 * 405 + 6; ++x)
+    for (int x = 2 * InitialOriginX - 6; x <= 2 * InitialOriginX + 6; ++x)
         black += PixelAt(picture, x, 2 * 100) == (Rgb{0, 0, 0});
     EXPECT_EQ(black, 2);
 }
@@ -49,8 +49,8 @@ TEST_F(HighDpi, DraggingStaysInLogicalPixels)
     QTest::mousePress(form->Picture, Qt::LeftButton, {}, QPoint(400, 200));
     QTest::mouseMove(form->Picture, QPoint(474, 138));
     QTest::mouseRelease(form->Picture, Qt::LeftButton, {}, QPoint(474, 138));
-    EXPECT_NEAR(plot.pedalX, 1.0f, 1.0 / 69);
-    EXPECT_NEAR(plot.pedalY, 1.0f, 1.0 / 69);
+    EXPECT_NEAR(plot.pedalX, 1.0f, 1.0 / InitialUnit);
+    EXPECT_NEAR(plot.pedalY, 1.0f, 1.0 / InitialUnit);
 }
 
 TEST_F(HighDpi, LabelsKeepTheirLogicalSize)

@@ -211,8 +211,8 @@ TEST_P(BadInput, RangeEnd) { TypeEveryInput(Field::Edit5); }
 TEST_P(BadInput, Step) { TypeEveryInput(Field::Edit6); }
 
 INSTANTIATE_TEST_SUITE_P(Locales, BadInput, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool> &info) {
-                             return std::string(info.param ? "DecimalComma" : "DecimalPoint");
+                         [](const ::testing::TestParamInfo<bool> &locale) {
+                             return std::string(locale.param ? "DecimalComma" : "DecimalPoint");
                          });
 
 }  // namespace

@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Ranges, ExtremeRange,
                                            RangeCase{"AcrossMinus2048", -2049, -2047, true},
                                            RangeCase{"Reversed", 1, -1, false},
                                            RangeCase{"Empty", 1, 1, false}),
-                         [](const ::testing::TestParamInfo<RangeCase> &info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<RangeCase> &range) { return std::string(range.param.name); });
 
 struct ViewCase {
     const char *name;
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Smaller than the panels: the scale is clamped to 0, never negative.
         ViewCase{"TinyClient", -3, 3, -3, 3, QSize(100, 100), true},
         ViewCase{"HugeClient", -3, 3, -3, 3, QSize(3000, 2000), false}),
-    [](const ::testing::TestParamInfo<ViewCase> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ViewCase> &view) { return std::string(view.param.name); });
 
 TEST_F(Extreme, AHugeStepStopsAtTheEndsOfTheRange)
 {

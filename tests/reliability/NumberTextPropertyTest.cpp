@@ -83,7 +83,7 @@ TEST(NumberTextProperties, EveryFloatOfDenseRangesReadsBackExactly)
         const struct {
             float from;
             uint32_t count;
-        } ranges[] = {
+        } spans[] = {
             {1.0f, (1u << 13) + 1},               // [1, 1 + 2^-10]
             {FromBits(Bits(0.05f) - 4096), 8192},  // around the initial step
             {FromBits(Bits(2048.0f) - 4096), 8192},
@@ -92,7 +92,7 @@ TEST(NumberTextProperties, EveryFloatOfDenseRangesReadsBackExactly)
             {FromBits(Bits(FLT_MIN) - 2048), 4096},
             {FromBits(Bits(FLT_MAX) - 4095), 4096},
         };
-        for (const auto &r : ranges)
+        for (const auto &r : spans)
             for (uint32_t k = 0; k < r.count; ++k) {
                 check(FromBits(Bits(r.from) + k));
                 check(-FromBits(Bits(r.from) + k));

@@ -21,8 +21,8 @@ TEST_F(Frame, InitialFrameLayersInOrder)
     EXPECT_EQ(frame.front().vertices[0].r, 1.0f);
     EXPECT_EQ(frame.back().kind, FeedbackPrimitive::Point);
     EXPECT_EQ(frame.back().vertices[0].b, 1.0f);
-    EXPECT_NEAR(frame.back().vertices[0].x, 405, 1e-3);
-    EXPECT_NEAR(frame.back().vertices[0].y, 207, 1e-3);
+    EXPECT_NEAR(frame.back().vertices[0].x, InitialOriginX, 1e-3);
+    EXPECT_NEAR(frame.back().vertices[0].y, InitialOriginY, 1e-3);
 
     const auto green = OfColour(frame, FeedbackPrimitive::Point, 0, 0.45f, 0);
     const auto red = OfColour(frame, FeedbackPrimitive::Point, 1, 0, 0);
@@ -38,8 +38,8 @@ TEST_F(Frame, InitialFrameLayersInOrder)
     EXPECT_LT(firstLine, firstGreen);
     EXPECT_EQ(firstRed, firstGreen + 62820);
     for (const FeedbackPrimitive &p : red) {
-        const float dx = p.vertices[0].x - 405, dy = p.vertices[0].y - 207;
-        ASSERT_NEAR(std::hypot(dx, dy), 69, 0.01);
+        const float dx = p.vertices[0].x - InitialOriginX, dy = p.vertices[0].y - InitialOriginY;
+        ASSERT_NEAR(std::hypot(dx, dy), InitialUnit, 0.01);
     }
 }
 
@@ -57,8 +57,8 @@ TEST_F(Frame, InitialPictureAndStatusLabels)
         for (int x = 0; x < image.width(); ++x)
             if (PixelAt(image, x, y) == (Rgb{255, 0, 0})) {
                 ++redPixels;
-                const double r = std::hypot(x + 0.5 - 405, y + 0.5 - 207);
-                EXPECT_NEAR(r, 69, 1.5);
+                const double r = std::hypot(x + 0.5 - InitialOriginX, y + 0.5 - InitialOriginY);
+                EXPECT_NEAR(r, InitialUnit, 1.5);
                 topY = std::min(topY, y);
             }
     EXPECT_GT(redPixels, 300);
@@ -146,11 +146,11 @@ TEST_F(Frame, LightlikeMarkersOnlyInTheMinkowskiPlane)
     // Then four markers come first (far pedal points are clipped away).
     const auto minkowski = markersAfterTheCurve();
     ASSERT_GT(minkowski.size(), 4u);
-    const float d = 0.70710677f * 69;
+    const float d = 0.70710677f * InitialUnit;
     const float expected[4][2] = {{d, -d}, {-d, -d}, {-d, d}, {d, d}};  // 45, 135, 225, 315 degrees
     for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(minkowski[i].x - 405, expected[i][0], 1e-3);
-        EXPECT_NEAR(minkowski[i].y - 207, expected[i][1], 1e-3);
+        EXPECT_NEAR(minkowski[i].x - InitialOriginX, expected[i][0], 1e-3);
+        EXPECT_NEAR(minkowski[i].y - InitialOriginY, expected[i][1], 1e-3);
     }
 }
 
