@@ -1,23 +1,23 @@
 // Frame times on the display at hand (a virtual one with Mesa's software
 // renderer in CI). Run: xvfb-run -a -s "-screen 0 1600x1200x24"
 //   build-bench/bench/lumetra_bench --benchmark_repetitions=7 --benchmark_report_aggregates_only=true
+#include <GL/gl.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QTest>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <GL/gl.h>
 
-#include "window/Form1.h"
-#include "window/PictureBox.h"
-#include "model/PlotState.h"
-#include "window/RenderScene.h"
 #include "drawing/LayerCache.h"
 #include "drawing/Pedal.h"
-#include "window/controls/Adapters.h"
 #include "maths/Curves.h"
-#include "maths/Sampling.h"
 #include "maths/Foot.h"
+#include "maths/Sampling.h"
+#include "model/PlotState.h"
+#include "window/Form1.h"
+#include "window/PictureBox.h"
+#include "window/RenderScene.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

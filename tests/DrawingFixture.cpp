@@ -1,8 +1,8 @@
 #include "DrawingFixture.h"
 
+#include <GL/gl.h>
 #include <QCheckBox>
 #include <QTimer>
-#include <GL/gl.h>
 #include <cmath>
 
 #include "drawing/Pedal.h"

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include <QOpenGLFramebufferObject>
-#include <QSurfaceFormat>
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
 
 #include "drawing/GlSetup.h"
 
@@ -44,8 +44,8 @@ ScratchContext::ScratchContext(int width, int height)
     context->setFormat(format);
     context->create();
     context->makeCurrent(surface.get());
-    scratchTarget = std::make_unique<QOpenGLFramebufferObject>(
-        width, height, QOpenGLFramebufferObject::CombinedDepthStencil);
+    scratchTarget =
+        std::make_unique<QOpenGLFramebufferObject>(width, height, QOpenGLFramebufferObject::CombinedDepthStencil);
     scratchTarget->bind();
     glViewport(0, 0, width, height);
     SetupProjection(width, height);

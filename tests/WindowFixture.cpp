@@ -6,8 +6,8 @@
 #include <ostream>
 
 #include "drawing/GlSetup.h"
-#include "window/PictureBox.h"
 #include "model/PlotState.h"
+#include "window/PictureBox.h"
 #include "window/RenderScene.h"
 
 void WindowTest::SetUp()

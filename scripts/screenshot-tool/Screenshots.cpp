@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <functional>
 
+#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/PictureExport.h"
-#include "model/PlotState.h"
 #include "window/controls/Adapters.h"
 
 namespace {

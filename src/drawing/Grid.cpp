@@ -3,10 +3,10 @@
 #include <GL/gl.h>
 #include <cmath>
 
-#include "model/NumberText.h"
 #include "drawing/OutlineFont.h"
-#include "model/PlotState.h"
 #include "drawing/PlotArea.h"
+#include "model/NumberText.h"
+#include "model/PlotState.h"
 
 namespace {
 

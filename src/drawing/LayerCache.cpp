@@ -1,9 +1,9 @@
 #include "drawing/LayerCache.h"
 
+#include <GL/gl.h>
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
 #include <QOpenGLFramebufferObject>
-#include <GL/gl.h>
 
 #include "drawing/Frame.h"
 #include "drawing/Grid.h"
@@ -96,8 +96,8 @@ void Blit(GLuint from, GLuint to, const QSize &size, GLuint picture)
     QOpenGLExtraFunctions *gl = QOpenGLContext::currentContext()->extraFunctions();
     gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
     gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
-    gl->glBlitFramebuffer(0, 0, size.width(), size.height(), 0, 0, size.width(), size.height(),
-                          GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    gl->glBlitFramebuffer(0, 0, size.width(), size.height(), 0, 0, size.width(), size.height(), GL_COLOR_BUFFER_BIT,
+                          GL_NEAREST);
     gl->glBindFramebuffer(GL_FRAMEBUFFER, picture);
 }
 

@@ -30,11 +30,10 @@ constexpr double Deviation = 1.0;  // design units
 constexpr int MaxSteps = 1 << 16;  // per curve
 
 // Unicode of the Windows-1252 codes 0x80..0x9F; 0 where the code page has no character.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+constexpr char16_t Cp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char32_t CodeToUnicode(int code)
 {
@@ -60,7 +59,7 @@ struct Primitive {
 // the advance.
 struct Glyph {
     bool present = false;
-    std::vector<Point> triangles;  // each counter-clockwise
+    std::vector<Point> triangles;              // each counter-clockwise
     std::vector<std::vector<Point>> contours;  // filled area on the right
     float advance = 0;
 };
@@ -102,8 +101,7 @@ struct Flattener {
         const int n = Steps(2 * std::hypot(p0.x - 2 * p1.x + p2.x, p0.y - 2 * p1.y + p2.y));
         for (int k = 1; k < n; ++k) {
             const double t = double(k) / n, u = 1 - t;
-            add(DPoint{u * u * p0.x + 2 * u * t * p1.x + t * t * p2.x,
-                       u * u * p0.y + 2 * u * t * p1.y + t * t * p2.y});
+            add(DPoint{u * u * p0.x + 2 * u * t * p1.x + t * t * p2.x, u * u * p0.y + 2 * u * t * p1.y + t * t * p2.y});
         }
         add(p2);
     }
@@ -334,8 +332,7 @@ void LoadGeometry(FontGeometry &geometry)
         const bool fillRight = FT_Outline_Get_Orientation(&slot->outline) != FT_ORIENTATION_POSTSCRIPT;
         for (auto &contour : flattener.contours) {
             // The decomposer closes each contour back onto its start.
-            if (contour.size() > 1 && contour.front().x == contour.back().x
-                && contour.front().y == contour.back().y)
+            if (contour.size() > 1 && contour.front().x == contour.back().x && contour.front().y == contour.back().y)
                 contour.pop_back();
             if (contour.size() < 3)
                 continue;

@@ -85,8 +85,9 @@ void UpdateOrigin(ClientSize client)
     if (plot.gridYFrom > 0)
         plot.originY = float(area.areaBottom + std::trunc(double(plot.gridYFrom)) * step);
     else
-        plot.originY = float(area.areaTop + (std::trunc(double(plot.gridYTo) - double(plot.gridYFrom)) +
-                                             std::trunc(double(plot.gridYFrom))) * step);
+        plot.originY = float(
+            area.areaTop +
+            (std::trunc(double(plot.gridYTo) - double(plot.gridYFrom)) + std::trunc(double(plot.gridYFrom))) * step);
 }
 
 WindowPoint WorldToWindow(float x, float y)

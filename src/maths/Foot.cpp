@@ -39,8 +39,8 @@ Foot Circle(Plane plane, double px, double py, float t)
     const double sn = std::sin(T);
     const double cs = std::cos(T);
     const double twoT = 2.0 * T;  // 2t, formed exactly
-    const Foot foot = Quotient(plane, {-px * sn - py * cs + std::sin(twoT), -std::cos(twoT)},
-                  {-px * sn + py * cs, 1.0});
+    const Foot foot =
+        Quotient(plane, {-px * sn - py * cs + std::sin(twoT), -std::cos(twoT)}, {-px * sn + py * cs, 1.0});
     // No zero test: -cos 2t never vanishes at a single-precision t.
     const double lambda = Lambda(foot);
     return At(foot, cs - sn * lambda, sn + cs * lambda);
@@ -52,7 +52,7 @@ Foot Ellipse(Plane plane, double px, double py, float t)
     const double sn = std::sin(T);
     const double cs = std::cos(T);
     const Foot foot = Quotient(plane, {-2.0 * px * sn - py * cs + 5.0 * sn * cs, 4.0 * sn * sn - cs * cs},
-                  {-2.0 * px * sn + py * cs + 3.0 * sn * cs, 4.0 * sn * sn + cs * cs});
+                               {-2.0 * px * sn + py * cs + 3.0 * sn * cs, 4.0 * sn * sn + cs * cs});
     if (foot.denominator == 0.0f)
         return foot;
     const double lambda = Lambda(foot);
@@ -64,7 +64,7 @@ Foot Parabola(Plane plane, double px, double py, float t)
     const double T = double(t);
     const double t3 = double(RaiseToPower(t, 3));
     const Foot foot = Quotient(plane, {px * T - py + 0.5 * (2.0 * T - t3), T * T - 1.0},
-                  {px * T + py - 0.5 * (t3 + 2.0 * T), T * T + 1.0});
+                               {px * T + py - 0.5 * (t3 + 2.0 * T), T * T + 1.0});
     if (foot.denominator == 0.0f)
         return foot;
     const double lambda = Lambda(foot);
@@ -76,8 +76,8 @@ Foot Hyperbola(Plane plane, double px, double py, float t)
     const double T = double(t);
     const double sh = std::sinh(T);
     const double ch = std::cosh(T);
-    const Foot foot = Quotient(plane, {px * sh - py * ch, -1.0},
-                  {px * sh + py * ch - 2.0 * sh * ch, ch * ch + sh * sh});
+    const Foot foot =
+        Quotient(plane, {px * sh - py * ch, -1.0}, {px * sh + py * ch - 2.0 * sh * ch, ch * ch + sh * sh});
     if (foot.denominator == 0.0f)
         return foot;
     const double lambda = Lambda(foot);
@@ -94,7 +94,7 @@ Foot Monomial(Plane plane, int n, double px, double py, float t)
     const double t2n1 = double(RaiseToPower(t, 2 * n - 1));
     const double t2n2 = double(RaiseToPower(t, 2 * n - 2));
     const Foot foot = Quotient(plane, {px - T - c * tn1 * py + c * t2n1, 1.0 - c * c * t2n2},
-                  {px - T + c * tn1 * py - c * t2n1, c * c * t2n2 + 1.0});
+                               {px - T + c * tn1 * py - c * t2n1, c * c * t2n2 + 1.0});
     if (foot.denominator == 0.0f)
         return foot;
     const double lambda = Lambda(foot);
@@ -109,10 +109,9 @@ Foot CubicWithSlope(Plane plane, double px, double py, float t)
     const double t3 = double(RaiseToPower(t, 3));
     const double t4 = double(RaiseToPower(t, 4));
     const double t5 = double(RaiseToPower(t, 5));
-    const Foot foot = Quotient(plane, {px + 3.0 * T - 3.0 * t2 * py + 2.0 * py - 8.0 * t3 + 3.0 * t5,
-                   -9.0 * t4 + 12.0 * t2 - 3.0},
-                  {px - 5.0 * T + 3.0 * t2 * py - 2.0 * py + 8.0 * t3 - 3.0 * t5,
-                   9.0 * t4 - 12.0 * t2 + 5.0});
+    const Foot foot =
+        Quotient(plane, {px + 3.0 * T - 3.0 * t2 * py + 2.0 * py - 8.0 * t3 + 3.0 * t5, -9.0 * t4 + 12.0 * t2 - 3.0},
+                 {px - 5.0 * T + 3.0 * t2 * py - 2.0 * py + 8.0 * t3 - 3.0 * t5, 9.0 * t4 - 12.0 * t2 + 5.0});
     if (foot.denominator == 0.0f)
         return foot;
     const double lambda = Lambda(foot);
@@ -130,10 +129,9 @@ Foot FlatSextic(Plane plane, double px, double py, float t)
     const double t7 = double(RaiseToPower(t, 7));
     const double t9 = double(RaiseToPower(t, 9));
     const double t11 = double(RaiseToPower(t, 11));
-    const Foot foot = Quotient(plane, {px - T + (t3 - t5) * py + 0.16667 * t11 - 0.41667 * t9 + 0.25 * t7,
-                   1.0 - (t5 - t3) * (t5 - t3)},
-                  {px - T + (t5 - t3) * py - 0.16667 * t11 + 0.41667 * t9 - 0.25 * t7,
-                   (t5 - t3) * (t5 - t3) + 1.0});
+    const Foot foot = Quotient(
+        plane, {px - T + (t3 - t5) * py + 0.16667 * t11 - 0.41667 * t9 + 0.25 * t7, 1.0 - (t5 - t3) * (t5 - t3)},
+        {px - T + (t5 - t3) * py - 0.16667 * t11 + 0.41667 * t9 - 0.25 * t7, (t5 - t3) * (t5 - t3) + 1.0});
     if (foot.denominator == 0.0f)
         return foot;
     const double lambda = Lambda(foot);

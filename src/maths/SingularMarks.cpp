@@ -94,10 +94,9 @@ SingularMark FlatSexticPoint(bool positive, Plane plane, float pedalX, float ped
                            100.0);
     }
     if (minkowski)
-        return LineThrough(-r + 1.0358 * px - 0.19267 * py + 0.79196, 0.1927 * px - 0.054 - 0.0358 * py + 0.1473,
-                           v.x, v.y, -10.0, 10.0);
-    return LineThrough(-r + 0.966 * px + 0.18 * py + 0.758, 0.18 * px + 0.033 * py + 0.087, v.x, v.y, -100.0,
-                       100.0);
+        return LineThrough(-r + 1.0358 * px - 0.19267 * py + 0.79196, 0.1927 * px - 0.054 - 0.0358 * py + 0.1473, v.x,
+                           v.y, -10.0, 10.0);
+    return LineThrough(-r + 0.966 * px + 0.18 * py + 0.758, 0.18 * px + 0.033 * py + 0.087, v.x, v.y, -100.0, 100.0);
 }
 
 // The parameter windows: t = 0 exactly, or 0.75 (single) to 0.81 (double).

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "window/ExceptionBox.h"
 #include "drawing/GlSetup.h"
-#include "model/NumberText.h"
 #include "drawing/OutlineFont.h"
+#include "model/NumberText.h"
+#include "window/ExceptionBox.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 

@@ -1,9 +1,9 @@
 #include "window/PictureBox.h"
 
+#include <GL/gl.h>
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QSurfaceFormat>
-#include <GL/gl.h>
 
 #include "drawing/GlSetup.h"
 #include "model/PlotState.h"
@@ -64,7 +64,8 @@ void TPictureBox::RenderNow()
         return;  // not shown yet: the first paint draws
     // The last frame left its inputs as it found them and nothing has changed
     // since: this frame would be the same picture, which the screen shows.
-    if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame && FrameInputs(*form, lineSmoothing) == inputsAfterFrame)
+    if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame &&
+        FrameInputs(*form, lineSmoothing) == inputsAfterFrame)
         return;
     makeCurrent();
     PaintFrame();

@@ -15,6 +15,7 @@ void SavePicture(const QImage &picture, const QString &path)
 {
     QImageWriter writer(path, "png");
     if (!writer.write(picture))
-        throw std::runtime_error(
-            QStringLiteral("The picture could not be saved to '%1': %2.").arg(path, writer.errorString()).toStdString());
+        throw std::runtime_error(QStringLiteral("The picture could not be saved to '%1': %2.")
+                                     .arg(path, writer.errorString())
+                                     .toStdString());
 }

@@ -15,11 +15,11 @@ class QComboBox;
 
 // The colours the picture uses.
 namespace colour {
-constexpr float Blue[3] = {0, 0, 1};            // the pedal point, the perpendicular
+constexpr float Blue[3] = {0, 0, 1};              // the pedal point, the perpendicular
 constexpr float Purple[3] = {0.5f, 0.08f, 0.5f};  // selected point and its foot
-constexpr float Orange[3] = {1, 0.8f, 0};       // singular tangents
-constexpr float Green[3] = {0, 0.45f, 0};       // the curve
-constexpr float Grey[3] = {0.8f, 0.8f, 0.8f};   // grid lines
+constexpr float Orange[3] = {1, 0.8f, 0};         // singular tangents
+constexpr float Green[3] = {0, 0.45f, 0};         // the curve
+constexpr float Grey[3] = {0.8f, 0.8f, 0.8f};     // grid lines
 }  // namespace colour
 
 // A fresh window created while a decimal-comma locale is in force, so its
@@ -78,9 +78,8 @@ bool ColourNear(const QImage &image, double x, double y, Rgb colour, int radius 
 struct ExpectedArea {
     double unitPixels;
     int plotWidth, plotHeight;
-    int left, right;    // white rectangle, x
-    int top, bottom;    // white rectangle, y
+    int left, right;  // white rectangle, x
+    int top, bottom;  // white rectangle, y
     double originX, originY;
 };
 ExpectedArea AreaFor(double xMin, double xMax, double yMin, double yMax);
-

@@ -106,7 +106,8 @@ TEST_F(CurveListTest, TheKeyboardChoosesTooAndTheNextTickDrawsTheCurve)
     // The cubic passes through (0.5, 0.125); the circle is gone.
     bool cubic = false, circle = false;
     for (const QPointF &p : PointsOf(RecordFrame(), colour::Green)) {
-        cubic |= std::hypot(p.x() - (InitialOriginX + 0.5 * InitialUnit), p.y() - (InitialOriginY - 0.125 * InitialUnit)) < 0.6;
+        cubic |= std::hypot(p.x() - (InitialOriginX + 0.5 * InitialUnit),
+                            p.y() - (InitialOriginY - 0.125 * InitialUnit)) < 0.6;
         circle |= std::hypot(p.x() - (InitialOriginX + InitialUnit), p.y() - InitialOriginY) < 0.6;
     }
     EXPECT_TRUE(cubic);

@@ -15,10 +15,10 @@
 #include <sys/stat.h>
 
 #include "ControlTestSupport.h"
+#include "model/PlotState.h"
 #include "window/ExceptionBox.h"
 #include "window/PictureBox.h"
 #include "window/PictureExport.h"
-#include "model/PlotState.h"
 #include "window/controls/Adapters.h"
 
 namespace {
@@ -55,8 +55,8 @@ TEST_F(DesktopTest, TabFollowsTheLayoutWithinEachPanel)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     const std::vector<std::vector<QWidget *>> chains = {
-        {form->CheckBox1, form->UpDown2, form->UpDown3, form->UpDown4, form->UpDown5, form->CheckBox5,
-         form->CheckBox6, form->Edit4, form->Edit5, form->Button3},
+        {form->CheckBox1, form->UpDown2, form->UpDown3, form->UpDown4, form->UpDown5, form->CheckBox5, form->CheckBox6,
+         form->Edit4, form->Edit5, form->Button3},
         {form->UpDown1, form->CheckBox2, form->CheckBox3, form->Edit3, form->Button2, form->Edit6},
         {form->CheckBox7, form->Edit1, form->Edit2, form->Button1, form->CheckBox4}};
     for (const auto &chain : chains) {
@@ -64,8 +64,7 @@ TEST_F(DesktopTest, TabFollowsTheLayoutWithinEachPanel)
             chain[i]->setFocus(Qt::TabFocusReason);
             ASSERT_TRUE(chain[i]->hasFocus()) << chain[i]->objectName().toStdString();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(QApplication::focusWidget(), chain[i + 1])
-                << "after " << chain[i]->objectName().toStdString();
+            EXPECT_EQ(QApplication::focusWidget(), chain[i + 1]) << "after " << chain[i]->objectName().toStdString();
         }
     }
 }
@@ -81,13 +80,20 @@ TEST_F(DesktopTest, ArrowKeysClickAFocusedSpinner)
 
 TEST_F(DesktopTest, ControlsAreNamedByTheirCaptionOrTheirLabel)
 {
-    const std::pair<QWidget *, const char *> expected[] = {
-        {form->Edit1, "x"},           {form->Edit2, "y"},         {form->Edit3, "t"},
-        {form->Edit4, "t min"},       {form->Edit5, "t max"},     {form->Edit6, "Step"},
-        {form->UpDown2, "x min"},     {form->UpDown3, "x max"},   {form->UpDown4, "y min"},
-        {form->UpDown5, "y max"},     {form->ComboBox1, "Curve selection:"},
-        {form->Button1, "Set"},       {form->CheckBox1, "Draw grid"},
-        {form->CheckBox7, "Start animation"}};
+    const std::pair<QWidget *, const char *> expected[] = {{form->Edit1, "x"},
+                                                           {form->Edit2, "y"},
+                                                           {form->Edit3, "t"},
+                                                           {form->Edit4, "t min"},
+                                                           {form->Edit5, "t max"},
+                                                           {form->Edit6, "Step"},
+                                                           {form->UpDown2, "x min"},
+                                                           {form->UpDown3, "x max"},
+                                                           {form->UpDown4, "y min"},
+                                                           {form->UpDown5, "y max"},
+                                                           {form->ComboBox1, "Curve selection:"},
+                                                           {form->Button1, "Set"},
+                                                           {form->CheckBox1, "Draw grid"},
+                                                           {form->CheckBox7, "Start animation"}};
     for (const auto &[control, name] : expected)
         EXPECT_EQ(control->accessibleName(), QString::fromLatin1(name)) << control->objectName().toStdString();
     for (QAbstractButton *button : form->findChildren<QAbstractButton *>())

@@ -124,9 +124,9 @@ TEST_F(Layout, InitialValuesAndRanges)
     EXPECT_EQ(form->TrackBar1->Position(), 0);
     EXPECT_FALSE(form->TrackBar1->isEnabled());
     ASSERT_EQ(form->ComboBox1->count(), 10);
-    const char *names[] = {"Circle",         "Ellipse",        "Parabola",       "Hyperbola",
-                           "Graph of y=x^3", "Graph of y=x^4", "Graph of y=x^5", "Graph of y=x^6",
-                           "Graph of y=x^3-2x", "Graph of y=1/6x^6-1/4x^4"};
+    const char *names[] = {
+        "Circle",         "Ellipse",        "Parabola",       "Hyperbola",         "Graph of y=x^3",
+        "Graph of y=x^4", "Graph of y=x^5", "Graph of y=x^6", "Graph of y=x^3-2x", "Graph of y=1/6x^6-1/4x^4"};
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(form->ComboBox1->itemText(i), QString::fromLatin1(names[i]));
     EXPECT_EQ(form->ComboBox1->currentIndex(), 0);

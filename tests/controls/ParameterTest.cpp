@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "window/ExceptionBox.h"
 #include "model/PlotState.h"
+#include "window/ExceptionBox.h"
 #include "window/controls/Adapters.h"
 
 namespace {
 
 constexpr double OriginX = InitialOriginX;  // world origin of the initial frame, client pixels
 constexpr double OriginY = InitialOriginY;
-constexpr double Unit = InitialUnit;     // pixels per world unit in the initial frame
+constexpr double Unit = InitialUnit;  // pixels per world unit in the initial frame
 const float TwoPi = float(6.283185307179586);
 
 // The circle's point at t, in client pixels of the initial frame.
@@ -204,23 +204,19 @@ struct StepCase {
 TEST_F(ParameterTest, SpinnerStepsTheTrackBarByTheTruncatedStep)
 {
     const StepCase cases[] = {
-        {"0,05", 0, true, {5, 10}},
-        {"0,015", 0, true, {1, 2}},
-        {"0,015", 5, true, {6}},
-        {"0,015", 5, false, {3, 1}},
-        {"0,001", 0, true, {0}},
-        {"0,001", 5, true, {5}},
-        {"0,001", 5, false, {4, 3}},
-        {"-0,05", 10, true, {5}},       // a negative step turns the arrows round
-        {"-0,05", 10, false, {15}},
-        {"0", 5, true, {5}},
+        {"0,05", 0, true, {5, 10}},      {"0,015", 0, true, {1, 2}},
+        {"0,015", 5, true, {6}},         {"0,015", 5, false, {3, 1}},
+        {"0,001", 0, true, {0}},         {"0,001", 5, true, {5}},
+        {"0,001", 5, false, {4, 3}},     {"-0,05", 10, true, {5}},  // a negative step turns the arrows round
+        {"-0,05", 10, false, {15}},      {"0", 5, true, {5}},
         {"0,05", 625, true, {628, 623}},  // stops at Max; the next one steps back
         {"0,05", 0, false, {0}},          // at Min a previous click only redraws
     };
     // A previous click at Min leaves the selected parameter as it was.
     auto stays = [](const StepCase &c) { return !c.next && c.start == 0; };
     for (const StepCase &c : cases) {
-        SCOPED_TRACE(std::string("step ") + c.step + " from " + std::to_string(c.start) + (c.next ? " next" : " previous"));
+        SCOPED_TRACE(std::string("step ") + c.step + " from " + std::to_string(c.start) +
+                     (c.next ? " next" : " previous"));
         SetStep(c.step);
         form->TrackBar1->SetPosition(c.start);
         const float tBefore = plot.currentT;

@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "ControlTestSupport.h"
+#include "model/PlotState.h"
 #include "window/ExceptionBox.h"
 #include "window/PictureBox.h"
-#include "model/PlotState.h"
 
 namespace {
 

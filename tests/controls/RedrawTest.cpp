@@ -11,8 +11,8 @@
 #include <functional>
 
 #include "ControlTestSupport.h"
-#include "window/PictureBox.h"
 #include "model/PlotState.h"
+#include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 
 namespace {

@@ -133,15 +133,25 @@ TEST_F(TogglesTest, SwitchingThePlaneChangesNothingElse)
         bool operator==(const Kept &o) const
         {
             return tMin == o.tMin && tMax == o.tMax && currentT == o.currentT && tStep == o.tStep &&
-                   pedalX == o.pedalX && pedalY == o.pedalY && xMin == o.xMin && xMax == o.xMax &&
-                   yMin == o.yMin && yMax == o.yMax && min == o.min && max == o.max && position == o.position &&
-                   curve == o.curve;
+                   pedalX == o.pedalX && pedalY == o.pedalY && xMin == o.xMin && xMax == o.xMax && yMin == o.yMin &&
+                   yMax == o.yMax && min == o.min && max == o.max && position == o.position && curve == o.curve;
         }
     };
     auto now = [this] {
-        return Kept{plot.tMin, plot.tMax, plot.currentT, plot.tStep, plot.pedalX, plot.pedalY, plot.xMin,
-                    plot.xMax, plot.yMin, plot.yMax, form->TrackBar1->Min(), form->TrackBar1->Max(),
-                    form->TrackBar1->Position(), form->ComboBox1->currentIndex()};
+        return Kept{plot.tMin,
+                    plot.tMax,
+                    plot.currentT,
+                    plot.tStep,
+                    plot.pedalX,
+                    plot.pedalY,
+                    plot.xMin,
+                    plot.xMax,
+                    plot.yMin,
+                    plot.yMax,
+                    form->TrackBar1->Min(),
+                    form->TrackBar1->Max(),
+                    form->TrackBar1->Position(),
+                    form->ComboBox1->currentIndex()};
     };
     const Kept before = now();
     ASSERT_EQ(before.position, -145);

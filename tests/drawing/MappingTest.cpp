@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "model/PlotState.h"
 #include "drawing/PlotArea.h"
+#include "model/PlotState.h"
 
 namespace {
 

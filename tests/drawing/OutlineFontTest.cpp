@@ -122,12 +122,22 @@ TEST_F(OutlineFontTest, NothingIsDrawnForEmptyTextCode255OrCodesWithoutCharacter
     EXPECT_EQ(ModelView(), before);
 
     const unsigned empty[] = {255, 0x81, 0x8D, 0x8F, 0x90, 0x9D, 0, 10};
-    EXPECT_TRUE(RecordFeedback([&] { for (unsigned code : empty) glCallList(base + code); }, Height).empty());
+    EXPECT_TRUE(RecordFeedback(
+                    [&] {
+                        for (unsigned code : empty)
+                            glCallList(base + code);
+                    },
+                    Height)
+                    .empty());
     EXPECT_EQ(ModelView(), before);
     EXPECT_FALSE(RecordFeedback([&] { glCallList(base + '1'); }, Height).empty());
     EXPECT_GT(Advance(base, "11"), 0.f);
-    EXPECT_FLOAT_EQ(Advance(base, QByteArray("1\xff" "1")), Advance(base, "11"));
-    EXPECT_FLOAT_EQ(Advance(base, QByteArray("1\x81" "1")), Advance(base, "11"));
+    EXPECT_FLOAT_EQ(Advance(base, QByteArray("1\xff"
+                                             "1")),
+                    Advance(base, "11"));
+    EXPECT_FLOAT_EQ(Advance(base, QByteArray("1\x81"
+                                             "1")),
+                    Advance(base, "11"));
 
     glListBase(7);
     PrintText(base, "12");

@@ -10,18 +10,17 @@
 #include <vector>
 
 #include "DrawingFixture.h"
-#include "window/Form1.h"
-#include "model/PlotState.h"
-#include "window/controls/Adapters.h"
-#include "maths/Curves.h"
-#include "maths/Sampling.h"
-#include "maths/Foot.h"
 #include "drawing/Pedal.h"
+#include "maths/Curves.h"
+#include "maths/Foot.h"
+#include "maths/Sampling.h"
+#include "model/PlotState.h"
+#include "window/Form1.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 
 const double Pi = 3.14159265358979323846;
-
 
 // ---------------------------------------------------------------- pedal curve
 
@@ -238,11 +237,11 @@ TEST_F(PedalConstructionTest, PointFootTangentAndPerpendicular)
     const auto primitives = Record(DrawPedalConstruction, 4.0f);
     ASSERT_EQ(primitives.size(), 5u);
     const WorldPoint expected[5][2] = {
-        {{1, 1}, {1, 1}},        // Q
+        {{1, 1}, {1, 1}},          // Q
         {{0.9, 0.7}, {0.9, 0.7}},  // F
-        {{1, 1}, {11, 31}},      // Q + 10 V
-        {{1, 1}, {-9, -29}},     // Q - 10 V
-        {{0, 1}, {0.9, 0.7}},    // P to F
+        {{1, 1}, {11, 31}},        // Q + 10 V
+        {{1, 1}, {-9, -29}},       // Q - 10 V
+        {{0, 1}, {0.9, 0.7}},      // P to F
     };
     const FeedbackPrimitive::Kind kinds[5] = {FeedbackPrimitive::Point, FeedbackPrimitive::Point,
                                               FeedbackPrimitive::Line, FeedbackPrimitive::Line,
@@ -464,13 +463,22 @@ TEST_F(SingularTangentsTest, NothingOutsideTheCases)
         float curve;
         float currentT;
     } cases[] = {
-        {"y=x^3 at 0.01", 4, float(0.01)}, {"y=x^4 at 0.01", 5, float(0.01)},
-        {"y=x^5 at 0.01", 6, float(0.01)}, {"y=x^6 at 0.01", 7, float(0.01)},
-        {"y=x^3-2x at 0.01", 8, float(0.01)}, {"curve 9 at 0.01", 9, float(0.01)},
-        {"y=x^3-2x at 0.77", 8, float(0.77)}, {"y=x^6 at 0.77", 7, float(0.77)},
-        {"circle at 0", 0, 0}, {"ellipse at 0", 1, 0}, {"parabola at 0", 2, 0}, {"hyperbola at 0", 3, 0},
-        {"circle at 0.77", 0, float(0.77)}, {"parabola at -0.77", 2, float(-0.77)},
-        {"no curve at 0", -1, 0}, {"index 10 at 0", 10, 0},
+        {"y=x^3 at 0.01", 4, float(0.01)},
+        {"y=x^4 at 0.01", 5, float(0.01)},
+        {"y=x^5 at 0.01", 6, float(0.01)},
+        {"y=x^6 at 0.01", 7, float(0.01)},
+        {"y=x^3-2x at 0.01", 8, float(0.01)},
+        {"curve 9 at 0.01", 9, float(0.01)},
+        {"y=x^3-2x at 0.77", 8, float(0.77)},
+        {"y=x^6 at 0.77", 7, float(0.77)},
+        {"circle at 0", 0, 0},
+        {"ellipse at 0", 1, 0},
+        {"parabola at 0", 2, 0},
+        {"hyperbola at 0", 3, 0},
+        {"circle at 0.77", 0, float(0.77)},
+        {"parabola at -0.77", 2, float(-0.77)},
+        {"no curve at 0", -1, 0},
+        {"index 10 at 0", 10, 0},
     };
     for (Plane plane : {Plane::Euclidean, Plane::Minkowski}) {
         Select(plane);
@@ -586,8 +594,14 @@ TEST_F(SingularTangentsTest, LinesFollowThePedalChords)
         float currentT;
         long double t0;
     } cases[] = {
-        {4, 0, 0}, {5, 0, 0}, {6, 0, 0}, {7, 0, 0}, {9, 0, 0}, {8, 0, 0},
-        {9, float(0.78), std::sqrt(0.6L)}, {9, float(-0.78), -std::sqrt(0.6L)},
+        {4, 0, 0},
+        {5, 0, 0},
+        {6, 0, 0},
+        {7, 0, 0},
+        {9, 0, 0},
+        {8, 0, 0},
+        {9, float(0.78), std::sqrt(0.6L)},
+        {9, float(-0.78), -std::sqrt(0.6L)},
     };
     const double halfDegree = 0.5 * Pi / 180;
     SetScale(1);
@@ -638,8 +652,10 @@ TEST_F(SingularTangentsTest, CurveNinePointIsTheFootAtTheFlatPoint)
                 ASSERT_EQ(d.points.size(), 1u);
                 StoreFootAt(9.0f, float(side * std::sqrt(0.6)));
                 const double tol = 2e-3 * (1 + std::abs(p.px) + std::abs(p.py));
-                EXPECT_NEAR(d.points[0].x, plot.footX, tol) << Name(plane) << " side " << side << " P " << p.px << "," << p.py;
-                EXPECT_NEAR(d.points[0].y, plot.footY, tol) << Name(plane) << " side " << side << " P " << p.px << "," << p.py;
+                EXPECT_NEAR(d.points[0].x, plot.footX, tol)
+                    << Name(plane) << " side " << side << " P " << p.px << "," << p.py;
+                EXPECT_NEAR(d.points[0].y, plot.footY, tol)
+                    << Name(plane) << " side " << side << " P " << p.px << "," << p.py;
             }
         }
     }

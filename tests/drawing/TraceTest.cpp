@@ -8,16 +8,15 @@
 #include <vector>
 
 #include "DrawingFixture.h"
-#include "window/Form1.h"
-#include "model/PlotState.h"
+#include "drawing/Trace.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
-#include "drawing/Trace.h"
+#include "model/PlotState.h"
+#include "window/Form1.h"
 
 namespace {
 
 const double Pi = 3.14159265358979323846;
-
 
 using TraceCurveTest = DrawingTest;
 using LightlikePointsTest = DrawingTest;
@@ -257,23 +256,50 @@ TEST_F(LightlikePointsTest, MarkersStandOnLightlikeTangents)
 {
     const TangentOf cases[] = {
         {"circle", 0, 0.0f, float(2 * Pi), [](const WorldPoint &p) { return std::atan2(p.y, p.x); },
-         [](double t) { return WorldPoint{-std::sin(t), std::cos(t)}; }, 4},
+         [](double t) {
+             return WorldPoint{-std::sin(t), std::cos(t)};
+         },
+         4},
         {"ellipse", 1, 0.0f, float(2 * Pi), [](const WorldPoint &p) { return std::atan2(p.y, p.x / 2); },
-         [](double t) { return WorldPoint{-2 * std::sin(t), std::cos(t)}; }, 4},
+         [](double t) {
+             return WorldPoint{-2 * std::sin(t), std::cos(t)};
+         },
+         4},
         {"y=x^4", 5, -5.0f, 5.0f, [](const WorldPoint &p) { return p.x; },
-         [](double t) { return WorldPoint{1, 4 * t * t * t}; }, 2},
+         [](double t) {
+             return WorldPoint{1, 4 * t * t * t};
+         },
+         2},
         {"parabola", 2, -10.0f, 10.0f, [](const WorldPoint &p) { return p.y; },
-         [](double t) { return WorldPoint{t, 1}; }, 2},
+         [](double t) {
+             return WorldPoint{t, 1};
+         },
+         2},
         {"y=x^3", 4, -5.0f, 5.0f, [](const WorldPoint &p) { return p.x; },
-         [](double t) { return WorldPoint{1, 3 * t * t}; }, 2},
+         [](double t) {
+             return WorldPoint{1, 3 * t * t};
+         },
+         2},
         {"y=x^5", 6, -5.0f, 5.0f, [](const WorldPoint &p) { return p.x; },
-         [](double t) { return WorldPoint{1, 5 * std::pow(t, 4)}; }, 2},
+         [](double t) {
+             return WorldPoint{1, 5 * std::pow(t, 4)};
+         },
+         2},
         {"y=x^6", 7, -3.0f, 3.0f, [](const WorldPoint &p) { return p.x; },
-         [](double t) { return WorldPoint{1, 6 * std::pow(t, 5)}; }, 2},
+         [](double t) {
+             return WorldPoint{1, 6 * std::pow(t, 5)};
+         },
+         2},
         {"y=x^3-2x", 8, -5.0f, 5.0f, [](const WorldPoint &p) { return p.x; },
-         [](double t) { return WorldPoint{1, 3 * t * t - 2}; }, 4},
+         [](double t) {
+             return WorldPoint{1, 3 * t * t - 2};
+         },
+         4},
         {"curve 9", 9, -3.0f, 3.0f, [](const WorldPoint &p) { return p.x; },
-         [](double t) { return WorldPoint{1, std::pow(t, 5) - std::pow(t, 3)}; }, 2},
+         [](double t) {
+             return WorldPoint{1, std::pow(t, 5) - std::pow(t, 3)};
+         },
+         2},
     };
     for (const TangentOf &c : cases) {
         plot.tMin = c.tMin;

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "window/PictureBox.h"
 #include "model/PlotState.h"
+#include "window/PictureBox.h"
 
 namespace {
 

@@ -14,16 +14,9 @@ const double Pi = 3.14159265358979323846;
 
 TEST(CurveList, TenEntriesInCatalogueOrder)
 {
-    const QStringList expected = {"Circle",
-                                  "Ellipse",
-                                  "Parabola",
-                                  "Hyperbola",
-                                  "Graph of y=x^3",
-                                  "Graph of y=x^4",
-                                  "Graph of y=x^5",
-                                  "Graph of y=x^6",
-                                  "Graph of y=x^3-2x",
-                                  "Graph of y=1/6x^6-1/4x^4"};
+    const QStringList expected = {
+        "Circle",         "Ellipse",        "Parabola",       "Hyperbola",         "Graph of y=x^3",
+        "Graph of y=x^4", "Graph of y=x^5", "Graph of y=x^6", "Graph of y=x^3-2x", "Graph of y=1/6x^6-1/4x^4"};
     EXPECT_EQ(CurveNames(), expected);
     EXPECT_EQ(CurveNames().size(), CurveCount());
 }
@@ -54,10 +47,7 @@ TEST(RaiseToPower, Table)
         {"power of zero", 0.0f, 5, 0.0f},
         {"eleventh power", 2.0f, 11, 2048.0f},
         {"square rounded to even", NearOne, 2, float(1.0 + std::ldexp(1.0, -11))},
-        {"each product rounded",
-         NearOne,
-         3,
-         float(1.0 + 3 * std::ldexp(1.0, -12) + std::ldexp(1.0, -23))},
+        {"each product rounded", NearOne, 3, float(1.0 + 3 * std::ldexp(1.0, -12) + std::ldexp(1.0, -23))},
     };
     for (const PowerCase &c : cases)
         EXPECT_EQ(RaiseToPower(c.x, c.n), c.expected) << c.what;
@@ -89,18 +79,10 @@ struct PositionCase {
 TEST(CurvePosition, KnownPointsAndTangents)
 {
     const PositionCase cases[] = {
-        {0, 0.0f, 1, 0, 0, 1},
-        {1, 0.0f, 2, 0, 0, 1},
-        {2, 3.0f, 4.5, 3, 3, 1},
-        {2, -1.0f, 0.5, -1, -1, 1},
-        {3, 0.0f, 1, 0, 0, 1},
-        {4, 2.0f, 2, 8, 1, 12},
-        {5, -2.0f, -2, 16, 1, -32},
-        {6, -1.0f, -1, -1, 1, 5},
-        {7, 2.0f, 2, 64, 1, 192},
-        {8, 2.0f, 2, 4, 1, 10},
-        {8, 1.0f, 1, -1, 1, 1},
-        {9, 2.0f, 2, 0.16667 * 64 - 4, 1, 24},
+        {0, 0.0f, 1, 0, 0, 1},      {1, 0.0f, 2, 0, 0, 1},    {2, 3.0f, 4.5, 3, 3, 1},
+        {2, -1.0f, 0.5, -1, -1, 1}, {3, 0.0f, 1, 0, 0, 1},    {4, 2.0f, 2, 8, 1, 12},
+        {5, -2.0f, -2, 16, 1, -32}, {6, -1.0f, -1, -1, 1, 5}, {7, 2.0f, 2, 64, 1, 192},
+        {8, 2.0f, 2, 4, 1, 10},     {8, 1.0f, 1, -1, 1, 1},   {9, 2.0f, 2, 0.16667 * 64 - 4, 1, 24},
     };
     for (const PositionCase &c : cases) {
         const CurvePoint q = CurvePosition(Kind(c.k), c.t);
@@ -144,8 +126,8 @@ TEST(CurveTangent, IsTheDerivativeOfThePosition)
             const double dx = (double(ahead.x) - double(behind.x)) / step;
             const double dy = (double(ahead.y) - double(behind.y)) / step;
             const CurvePoint v = CurveTangent(Kind(k), t);
-            const double scale = 1 + std::hypot(double(v.x), double(v.y)) +
-                                 std::hypot(double(ahead.x), double(ahead.y));
+            const double scale =
+                1 + std::hypot(double(v.x), double(v.y)) + std::hypot(double(ahead.x), double(ahead.y));
             EXPECT_NEAR(dx, v.x, 1e-3 * scale) << "curve " << k << " t " << t;
             EXPECT_NEAR(dy, v.y, 1e-3 * scale) << "curve " << k << " t " << t;
         }
@@ -174,11 +156,10 @@ TEST(CurveRange, RangesOfTheCurveList)
     const float twoPi = float(2 * Pi);
     const float pi = float(Pi);
     const RangeCase cases[] = {
-        {0, 0.0f, twoPi, 0, 628},      {1, 0.0f, twoPi, 0, 628},
-        {2, -10.0f, 10.0f, -1000, 1000}, {3, -pi, pi, -314, 314},
-        {4, -5.0f, 5.0f, -500, 500},   {5, -5.0f, 5.0f, -500, 500},
-        {6, -5.0f, 5.0f, -500, 500},   {7, -3.0f, 3.0f, -300, 300},
-        {8, -5.0f, 5.0f, -500, 500},   {9, -3.0f, 3.0f, -300, 300},
+        {0, 0.0f, twoPi, 0, 628},    {1, 0.0f, twoPi, 0, 628},    {2, -10.0f, 10.0f, -1000, 1000},
+        {3, -pi, pi, -314, 314},     {4, -5.0f, 5.0f, -500, 500}, {5, -5.0f, 5.0f, -500, 500},
+        {6, -5.0f, 5.0f, -500, 500}, {7, -3.0f, 3.0f, -300, 300}, {8, -5.0f, 5.0f, -500, 500},
+        {9, -3.0f, 3.0f, -300, 300},
     };
     for (const RangeCase &c : cases) {
         const ParameterRange r = CurveRange(c.listIndex);
@@ -204,13 +185,20 @@ TEST(HundredthsOf, TruncatesTowardZero)
         float t;
         int expected;
     } cases[] = {
-        {-1.999f, -199}, {1.999f, 199}, {0.0f, 0}, {-0.009f, 0},
-        {float(0.81), 81}, {-1.0f, -100},
+        {-1.999f, -199},
+        {1.999f, 199},
+        {0.0f, 0},
+        {-0.009f, 0},
+        {float(0.81), 81},
+        {-1.0f, -100},
         // float(0.29) lies just below 0.29: 28.99999... truncates to 28.
-        {float(0.29), 28}, {-float(0.29), -28},
-        {float(-3.1415927), -314}, {300.0f, 30000},
+        {float(0.29), 28},
+        {-float(0.29), -28},
+        {float(-3.1415927), -314},
+        {300.0f, 30000},
         // Far beyond what a track bar holds: saturated, never undefined.
-        {1e30f, INT_MAX}, {-1e30f, INT_MIN},
+        {1e30f, INT_MAX},
+        {-1e30f, INT_MIN},
     };
     for (const auto &c : cases)
         EXPECT_EQ(HundredthsOf(c.t), c.expected) << c.t;

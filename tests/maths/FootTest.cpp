@@ -36,8 +36,7 @@ TEST(ComputeFoot, KnownFeet)
         {"y=x^3 from (0, 1)", 4, Plane::Minkowski, 0, 1, 1, -1, -8, true, 1.125, 1.375},
         {"y=x^3-2x from the origin", 8, Plane::Euclidean, 0, 0, 1, 0, 2, true, 1, -1},
         {"circle from the origin", 0, Plane::Euclidean, 0, 0, 0, 0, 1, true, 1, 0},
-        {"circle, foot on the tangent at (0, 1)", 0, Plane::Euclidean, 3, 5, float(M_PI / 2), -3, 1, true, 3,
-         1},
+        {"circle, foot on the tangent at (0, 1)", 0, Plane::Euclidean, 3, 5, float(M_PI / 2), -3, 1, true, 3, 1},
         {"parabola at its vertex from (2, 0)", 2, Plane::Euclidean, 2, 0, 0, 0, 1, true, 0, 0},
         {"hyperbola vertex from (0, 1)", 3, Plane::Minkowski, 0, 1, 0, -1, -1, true, 1, 1},
         // Lightlike tangents: numerator and denominator, no foot.
@@ -81,7 +80,8 @@ TEST(ComputeFoot, BothPlanesFootOnTheSameTangentLine)
                 const double dx = double(foot.x) - q.x;
                 const double dy = double(foot.y) - q.y;
                 const double scale = (1 + std::hypot(dx, dy)) * std::hypot(double(v.x), double(v.y));
-                EXPECT_NEAR(dx * v.y - dy * v.x, 0.0, 1e-5 * scale) << "curve " << k << " t " << t << " " << Name(plane);
+                EXPECT_NEAR(dx * v.y - dy * v.x, 0.0, 1e-5 * scale)
+                    << "curve " << k << " t " << t << " " << Name(plane);
             }
         }
     }

@@ -59,12 +59,9 @@ TEST(ExactSampleCount, ShortRangesAreExact)
 TEST(ExactSampleCount, StallingOrOverlongRangesAreRefused)
 {
     const CountCase cases[] = {
-        {"stalls at 2048", 2047.5f, 2048.5f, -1},
-        {"stalls from the start", 2100.0f, 2200.0f, -1},
-        {"stalls below -2048", -2200.0f, -2100.0f, -1},
-        {"a million each way", -1e6f, 1e6f, -1},
-        {"sixty units exceed the budget", 0.0f, 60.0f, -1},
-        {"a hundred units", 0.0f, 100.0f, -1},
+        {"stalls at 2048", 2047.5f, 2048.5f, -1},           {"stalls from the start", 2100.0f, 2200.0f, -1},
+        {"stalls below -2048", -2200.0f, -2100.0f, -1},     {"a million each way", -1e6f, 1e6f, -1},
+        {"sixty units exceed the budget", 0.0f, 60.0f, -1}, {"a hundred units", 0.0f, 100.0f, -1},
     };
     for (const CountCase &c : cases)
         EXPECT_EQ(ExactSampleCount(c.tMin, c.tMax), c.expected) << c.what;
@@ -124,9 +121,7 @@ TEST(ForEachSample, RefusedRangesGetTheBudgetEvenlySpaced)
         EXPECT_TRUE(inOrder) << c.what;
         EXPECT_TRUE(inRange) << c.what;
         // The last sample is one spacing short of tMax (to single precision).
-        EXPECT_NEAR(double(s.back()), double(c.tMax) - spacing,
-                    spacing + std::abs(double(c.tMax)) * 1e-7)
-            << c.what;
+        EXPECT_NEAR(double(s.back()), double(c.tMax) - spacing, spacing + std::abs(double(c.tMax)) * 1e-7) << c.what;
     }
 }
 

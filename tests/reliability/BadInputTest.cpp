@@ -13,11 +13,11 @@
 
 #include "ReliabilitySupport.h"
 #include "WindowFixture.h"
+#include "controls/ControlTestSupport.h"
+#include "model/PlotState.h"
 #include "window/ExceptionBox.h"
 #include "window/PictureBox.h"
-#include "model/PlotState.h"
 #include "window/controls/Adapters.h"
-#include "controls/ControlTestSupport.h"
 
 namespace {
 
@@ -106,9 +106,15 @@ protected:
 
     State Capture() const
     {
-        return {plot.pedalX,         plot.pedalY,         plot.tMin,
-                plot.tMax,           plot.currentT,       plot.tStep,
-                form->TrackBar1->Min(), form->TrackBar1->Max(), form->TrackBar1->Position()};
+        return {plot.pedalX,
+                plot.pedalY,
+                plot.tMin,
+                plot.tMax,
+                plot.currentT,
+                plot.tStep,
+                form->TrackBar1->Min(),
+                form->TrackBar1->Max(),
+                form->TrackBar1->Position()};
     }
 
     // Types every input into the field and runs its handler.
@@ -203,16 +209,33 @@ private:
     std::unique_ptr<LocaleScope> locale;
 };
 
-TEST_P(BadInput, PedalPointX) { TypeEveryInput(Field::Edit1); }
-TEST_P(BadInput, PedalPointY) { TypeEveryInput(Field::Edit2); }
-TEST_P(BadInput, SelectedPoint) { TypeEveryInput(Field::Edit3); }
-TEST_P(BadInput, RangeStart) { TypeEveryInput(Field::Edit4); }
-TEST_P(BadInput, RangeEnd) { TypeEveryInput(Field::Edit5); }
-TEST_P(BadInput, Step) { TypeEveryInput(Field::Edit6); }
+TEST_P(BadInput, PedalPointX)
+{
+    TypeEveryInput(Field::Edit1);
+}
+TEST_P(BadInput, PedalPointY)
+{
+    TypeEveryInput(Field::Edit2);
+}
+TEST_P(BadInput, SelectedPoint)
+{
+    TypeEveryInput(Field::Edit3);
+}
+TEST_P(BadInput, RangeStart)
+{
+    TypeEveryInput(Field::Edit4);
+}
+TEST_P(BadInput, RangeEnd)
+{
+    TypeEveryInput(Field::Edit5);
+}
+TEST_P(BadInput, Step)
+{
+    TypeEveryInput(Field::Edit6);
+}
 
-INSTANTIATE_TEST_SUITE_P(Locales, BadInput, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool> &locale) {
-                             return std::string(locale.param ? "DecimalComma" : "DecimalPoint");
-                         });
+INSTANTIATE_TEST_SUITE_P(Locales, BadInput, ::testing::Bool(), [](const ::testing::TestParamInfo<bool> &locale) {
+    return std::string(locale.param ? "DecimalComma" : "DecimalPoint");
+});
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-#include "window/ExceptionBox.h"
 #include "controls/ControlTestSupport.h"
+#include "window/ExceptionBox.h"
 
 namespace {
 

@@ -3,23 +3,23 @@
 // areas, every curve in both planes with every toggle on. Every frame
 // finishes without a GL error, and the normal picture comes back with sane
 // values.
+#include <GL/gl.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <GL/gl.h>
 #include <functional>
 #include <string>
 
 #include "ReliabilitySupport.h"
 #include "WindowFixture.h"
-#include "model/NumberText.h"
-#include "window/PictureBox.h"
-#include "model/PlotState.h"
-#include "window/controls/Adapters.h"
 #include "controls/ControlTestSupport.h"
 #include "maths/Sampling.h"
+#include "model/NumberText.h"
+#include "model/PlotState.h"
+#include "window/PictureBox.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 
@@ -166,9 +166,10 @@ INSTANTIATE_TEST_SUITE_P(Ranges, ExtremeRange,
                          ::testing::Values(RangeCase{"Million", -1e6f, 1e6f, true},
                                            RangeCase{"Across2048", 2047, 2049, true},
                                            RangeCase{"AcrossMinus2048", -2049, -2047, true},
-                                           RangeCase{"Reversed", 1, -1, false},
-                                           RangeCase{"Empty", 1, 1, false}),
-                         [](const ::testing::TestParamInfo<RangeCase> &range) { return std::string(range.param.name); });
+                                           RangeCase{"Reversed", 1, -1, false}, RangeCase{"Empty", 1, 1, false}),
+                         [](const ::testing::TestParamInfo<RangeCase> &range) {
+                             return std::string(range.param.name);
+                         });
 
 struct ViewCase {
     const char *name;
@@ -198,17 +199,16 @@ TEST_P(ExtremeView, FramesStayCleanAndTheScaleIsNeverNegative)
     ExpectNormalPictureBack();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Views, ExtremeView,
-    ::testing::Values(
-        // More world units across than the free area has pixels: scale 0.
-        ViewCase{"WiderThanThePixels", -500, 500, -3, 3, QSize(1091, 690), true},
-        // An empty window keeps the scale of the frame before.
-        ViewCase{"Reversed", 2, -2, -3, 3, QSize(1091, 690), false},
-        // Smaller than the panels: the scale is clamped to 0, never negative.
-        ViewCase{"TinyClient", -3, 3, -3, 3, QSize(100, 100), true},
-        ViewCase{"HugeClient", -3, 3, -3, 3, QSize(3000, 2000), false}),
-    [](const ::testing::TestParamInfo<ViewCase> &view) { return std::string(view.param.name); });
+INSTANTIATE_TEST_SUITE_P(Views, ExtremeView,
+                         ::testing::Values(
+                             // More world units across than the free area has pixels: scale 0.
+                             ViewCase{"WiderThanThePixels", -500, 500, -3, 3, QSize(1091, 690), true},
+                             // An empty window keeps the scale of the frame before.
+                             ViewCase{"Reversed", 2, -2, -3, 3, QSize(1091, 690), false},
+                             // Smaller than the panels: the scale is clamped to 0, never negative.
+                             ViewCase{"TinyClient", -3, 3, -3, 3, QSize(100, 100), true},
+                             ViewCase{"HugeClient", -3, 3, -3, 3, QSize(3000, 2000), false}),
+                         [](const ::testing::TestParamInfo<ViewCase> &view) { return std::string(view.param.name); });
 
 TEST_F(Extreme, AHugeStepStopsAtTheEndsOfTheRange)
 {

@@ -1,6 +1,7 @@
 // Long runs: many timer ticks over every curve and both planes, many resizes,
 // many drags. Memory after the run stays where it was after a warm-up, and
 // the font's display-list names do not grow.
+#include <GL/gl.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -8,17 +9,16 @@
 #include <QPushButton>
 #include <QTest>
 #include <climits>
-#include <GL/gl.h>
 #include <functional>
 #include <iostream>
 #include <malloc.h>
 
 #include "ReliabilitySupport.h"
 #include "WindowFixture.h"
-#include "window/PictureBox.h"
-#include "model/PlotState.h"
-#include "window/controls/Adapters.h"
 #include "controls/ControlTestSupport.h"
+#include "model/PlotState.h"
+#include "window/PictureBox.h"
+#include "window/controls/Adapters.h"
 
 namespace {
 

@@ -54,8 +54,7 @@ long RoundTripFailures(const QLocale &locale, Each &&each)
         } catch (const EConvertError &) {
         }
         if (Bits(back) != Bits(v) && ++failures <= 5)
-            ADD_FAILURE() << locale.name().toStdString() << ": " << text.toStdString() << " read back as "
-                          << back;
+            ADD_FAILURE() << locale.name().toStdString() << ": " << text.toStdString() << " read back as " << back;
     });
     return failures;
 }
@@ -84,7 +83,7 @@ TEST(NumberTextProperties, EveryFloatOfDenseRangesReadsBackExactly)
             float from;
             uint32_t count;
         } spans[] = {
-            {1.0f, (1u << 13) + 1},               // [1, 1 + 2^-10]
+            {1.0f, (1u << 13) + 1},                // [1, 1 + 2^-10]
             {FromBits(Bits(0.05f) - 4096), 8192},  // around the initial step
             {FromBits(Bits(2048.0f) - 4096), 8192},
             {FromBits(Bits(0.01f) - 2048), 4096},  // hundredths of the track bar
@@ -111,11 +110,11 @@ TEST(NumberTextProperties, WhatConvertsAtTheEdgesOfSinglePrecision)
 {
     const Boundary cases[] = {
         {"3.4028234663852886e38", FLT_MAX},
-        {"3.4028235e38", FLT_MAX},                // rounds down to the largest float
-        {"3.40282357e38", std::nullopt},         // rounds up to infinity
+        {"3.4028235e38", FLT_MAX},        // rounds down to the largest float
+        {"3.40282357e38", std::nullopt},  // rounds up to infinity
         {"-3.40282357e38", std::nullopt},
-        {"1.4e-45", FromBits(1)},                 // the smallest subnormal
-        {"7e-46", 0.0f},                          // rounds to zero: a number all the same
+        {"1.4e-45", FromBits(1)},  // the smallest subnormal
+        {"7e-46", 0.0f},           // rounds to zero: a number all the same
         {"1e-320", 0.0f},
         {"-1e-400", -0.0f},
         {"1e-99999", 0.0f},
@@ -136,8 +135,8 @@ TEST(NumberTextProperties, WhatConvertsAtTheEdgesOfSinglePrecision)
             }
         }
         // A fraction of 10,000 characters that rounds to zero.
-        const QString tiny = QStringLiteral("0") + locale.decimalPoint() + QString(9997, QLatin1Char('0')) +
-                             QStringLiteral("1");
+        const QString tiny =
+            QStringLiteral("0") + locale.decimalPoint() + QString(9997, QLatin1Char('0')) + QStringLiteral("1");
         EXPECT_EQ(Bits(StrToFloat(tiny)), Bits(0.0f));
     }
 }

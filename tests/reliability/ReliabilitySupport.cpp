@@ -1,10 +1,10 @@
 #include "ReliabilitySupport.h"
 
+#include <GL/gl.h>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <GL/gl.h>
 #include <cstdio>
 #include <unistd.h>
 

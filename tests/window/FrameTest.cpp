@@ -1,12 +1,12 @@
+#include <GL/gl.h>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTest>
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "window/PictureBox.h"
 #include "model/PlotState.h"
+#include "window/PictureBox.h"
 
 namespace {
 
@@ -29,7 +29,9 @@ TEST_F(Frame, InitialFrameLayersInOrder)
     EXPECT_EQ(green.size(), 62820u);
     EXPECT_EQ(red.size(), 62820u);
     // The grid comes before the curve, the curve before the pedal curve.
-    auto firstWhere = [&](auto predicate) { return std::find_if(frame.begin(), frame.end(), predicate) - frame.begin(); };
+    auto firstWhere = [&](auto predicate) {
+        return std::find_if(frame.begin(), frame.end(), predicate) - frame.begin();
+    };
     const auto firstLine = firstWhere([](const FeedbackPrimitive &p) { return p.kind == FeedbackPrimitive::Line; });
     const auto firstGreen = firstWhere([](const FeedbackPrimitive &p) { return p.vertices[0].g == 0.45f; });
     const auto firstRed = firstWhere([](const FeedbackPrimitive &p) {
@@ -166,8 +168,8 @@ TEST_F(Frame, ResizesRenewTheFontInTheSameListNames)
     QTest::qWait(20);
     EXPECT_EQ(form->fontListBase, base);
     form->Picture->makeCurrent();
-    EXPECT_TRUE(glIsList(base + 48));       // "0"
-    EXPECT_FALSE(glIsList(base + 256));     // nothing beyond the font's block
+    EXPECT_TRUE(glIsList(base + 48));    // "0"
+    EXPECT_FALSE(glIsList(base + 256));  // nothing beyond the font's block
     form->Picture->doneCurrent();
     // The labels are still drawn after all those rebuilds.
     const QImage image = Grab();

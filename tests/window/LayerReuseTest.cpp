@@ -1,13 +1,13 @@
 // Restoring the unchanged layers from their saved pictures must give exactly
 // the frame a full redraw gives, pixel for pixel.
+#include <GL/gl.h>
 #include <QCheckBox>
 #include <QTest>
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "window/PictureBox.h"
 #include "model/PlotState.h"
+#include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // and a redraw on every tick.
 #include <QCheckBox>
 
-#include "window/Form1.h"
 #include "model/PlotState.h"
+#include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
 void TForm1::Timer1Timer()

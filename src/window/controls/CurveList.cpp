@@ -2,11 +2,11 @@
 // list sets -5..5 at once. Neither redraws; the next tick shows the change.
 #include <QLineEdit>
 
-#include "window/Form1.h"
+#include "maths/Curves.h"
 #include "model/NumberText.h"
 #include "model/PlotState.h"
+#include "window/Form1.h"
 #include "window/controls/Adapters.h"
-#include "maths/Curves.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "drawing/WindowLayout.h"
+#include "maths/Curves.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
-#include "drawing/WindowLayout.h"
-#include "maths/Curves.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ Control *Place(Control *control, const char *name, int left, int top, int width,
 }
 
 // Labels size themselves to their caption; the height stays as laid out.
-QLabel *MakeLabel(QWidget *panel, const char *name, int left, int top, int width, int height,
-                  const char *caption, int fontPixels, bool bold = true)
+QLabel *MakeLabel(QWidget *panel, const char *name, int left, int top, int width, int height, const char *caption,
+                  int fontPixels, bool bold = true)
 {
     QLabel *label = Place(new QLabel(QString::fromLatin1(caption), panel), name, left, top, width, height);
     label->setFont(PalatinoFont(fontPixels, bold, true));
@@ -43,8 +43,8 @@ QLabel *MakeLabel(QWidget *panel, const char *name, int left, int top, int width
     return label;
 }
 
-QCheckBox *MakeCheckBox(QWidget *panel, const char *name, int left, int top, int width, int height,
-                        const char *caption, bool checked)
+QCheckBox *MakeCheckBox(QWidget *panel, const char *name, int left, int top, int width, int height, const char *caption,
+                        bool checked)
 {
     QCheckBox *box = Place(new QCheckBox(QString::fromLatin1(caption), panel), name, left, top, width, height);
     box->setFont(PalatinoFont(13, true, true));
@@ -171,8 +171,8 @@ void TForm1::BuildPanels()
     Edit1 = MakeEdit(p, "Edit1", 120, 60, 30, QStringLiteral("0"));
     Edit2 = MakeEdit(p, "Edit2", 190, 60, 30, QStringLiteral("0"));
     Button1 = MakeButton(p, "Button1", 250, 59);
-    CheckBox4 = MakeCheckBox(p, "CheckBox4", 603, 30, 305, 17, "Draw tangent line at singular point of pedal curve",
-                             false);
+    CheckBox4 =
+        MakeCheckBox(p, "CheckBox4", 603, 30, 305, 17, "Draw tangent line at singular point of pedal curve", false);
     TabChain({CheckBox7, Edit1, Edit2, Button1, CheckBox4});
 
     Timer1 = new QTimer(this);
@@ -190,10 +190,9 @@ void TForm1::ConnectKeyboard()
 
     // Assistive tools read each field and spinner by the label beside it.
     const std::pair<QWidget *, QLabel *> named[] = {
-        {Edit1, Label24},   {Edit2, Label25},    {Edit3, Label8},    {Edit4, Label9},
-        {Edit5, Label16},   {Edit6, Label17},    {UpDown1, Label17}, {UpDown2, Label12},
-        {UpDown3, Label11}, {UpDown4, Label13},  {UpDown5, Label14}, {ComboBox1, Label1},
-        {TrackBar1, Label6}};
+        {Edit1, Label24},   {Edit2, Label25},    {Edit3, Label8},    {Edit4, Label9},    {Edit5, Label16},
+        {Edit6, Label17},   {UpDown1, Label17},  {UpDown2, Label12}, {UpDown3, Label11}, {UpDown4, Label13},
+        {UpDown5, Label14}, {ComboBox1, Label1}, {TrackBar1, Label6}};
     for (const auto &[control, label] : named)
         control->setAccessibleName(label->text());
     for (QAbstractButton *button : findChildren<QAbstractButton *>())

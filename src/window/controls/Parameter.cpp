@@ -2,11 +2,11 @@
 // selected point in hundredths of t.
 #include <QLineEdit>
 
-#include "window/Form1.h"
+#include "maths/Curves.h"
 #include "model/NumberText.h"
 #include "model/PlotState.h"
+#include "window/Form1.h"
 #include "window/controls/Adapters.h"
-#include "maths/Curves.h"
 
 void TForm1::Button3Click()
 {

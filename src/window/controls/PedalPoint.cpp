@@ -1,10 +1,10 @@
 // The pedal point P: typed in, or dragged with the left button.
 #include <QLineEdit>
 
-#include "window/Form1.h"
+#include "drawing/PlotArea.h"
 #include "model/NumberText.h"
 #include "model/PlotState.h"
-#include "drawing/PlotArea.h"
+#include "window/Form1.h"
 
 void TForm1::Button1Click()
 {

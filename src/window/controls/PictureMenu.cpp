@@ -26,9 +26,8 @@ void TForm1::SavePictureClick()
 {
     // The picture is taken before the dialog covers anything.
     const QImage picture = CurrentPicture();
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save picture"),
-                                                      QStringLiteral("lumetra.png"),
-                                                      QStringLiteral("PNG images (*.png)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save picture"), QStringLiteral("lumetra.png"), QStringLiteral("PNG images (*.png)"));
     if (!path.isEmpty())
         SavePicture(picture, path);
 }

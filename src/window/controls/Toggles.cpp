@@ -1,8 +1,8 @@
 // Display toggles redraw; the two plane boxes act as an exclusive pair.
 #include <QCheckBox>
 
-#include "window/Form1.h"
 #include "model/PlotState.h"
+#include "window/Form1.h"
 
 void TForm1::CheckBox1Click()
 {

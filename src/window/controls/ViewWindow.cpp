@@ -1,9 +1,9 @@
 // The four spinners that move the edges of the view window by half a unit.
 #include <QLabel>
 
-#include "window/Form1.h"
 #include "model/NumberText.h"
 #include "model/PlotState.h"
+#include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
 namespace {
