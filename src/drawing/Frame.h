@@ -1,7 +1,5 @@
 #pragma once
 
-struct LayerCache;
-
 // The client area of the window, in logical pixels; the projection maps one
 // unit to one of its pixels.
 struct ClientSize {
@@ -28,10 +26,3 @@ struct Frame {
     unsigned fontListBase = 0;
     unsigned short decimalPoint = '.';  // of the locale the labels are written in
 };
-
-// The whole picture: background layers (restored from the cache where their
-// inputs are unchanged), construction, singular tangents and P.
-void DrawFrame(const Frame &frame, LayerCache &cache);
-
-// Whether the frame shows the construction at the selected point.
-bool ShowsConstruction(const Frame &frame);

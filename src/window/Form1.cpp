@@ -42,6 +42,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
 
     Picture = new TPictureBox(this);
+    ConnectPicture();
     BuildPanels();
     ConnectKeyboard();
     AddPictureMenu();

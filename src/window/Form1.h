@@ -139,6 +139,7 @@ protected:
 private:
     void BuildPanels();
     void ConnectKeyboard();
+    void ConnectPicture();
     void AddPictureMenu();
     void WireHandlers();
     void PlacePanels();

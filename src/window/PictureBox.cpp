@@ -1,30 +1,12 @@
 #include "window/PictureBox.h"
 
 #include <GL/gl.h>
-#include <QCheckBox>
 #include <QMouseEvent>
 #include <QSurfaceFormat>
 
 #include "drawing/GlSetup.h"
-#include "model/PlotState.h"
-#include "window/Form1.h"
-#include "window/RenderScene.h"
-#include "window/controls/Adapters.h"
 
-LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing)
-{
-    const Frame frame = ReadFrame(form);
-    LayerInputs inputs = CurveLayerInputs(frame, lineSmoothing);
-    inputs.insert(inputs.end(),
-                  {plot.gridXFrom, plot.gridXTo, plot.gridYFrom, plot.gridYTo, plot.currentT, plot.pedalX, plot.pedalY,
-                   plot.footNumerator, plot.footDenominator, plot.footX, plot.footY, double(plot.euclideanPlane),
-                   double(frame.tangentAndNormal), double(frame.selectedPoint), double(frame.singularTangents),
-                   double(frame.animation), double(form.TrackBar1->Min()), double(form.TrackBar1->Max()),
-                   double(form.TrackBar1->Position())});
-    return inputs;
-}
-
-TPictureBox::TPictureBox(TForm1 *owner) : QOpenGLWidget(owner), form(owner)
+TPictureBox::TPictureBox(QWidget *parent) : QOpenGLWidget(parent)
 {
     setObjectName(QStringLiteral("Picture"));
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
@@ -42,13 +24,13 @@ TPictureBox::TPictureBox(TForm1 *owner) : QOpenGLWidget(owner), form(owner)
 
 void TPictureBox::initializeGL()
 {
-    form->FormCreate();
+    calls.created();
 }
 
 void TPictureBox::resizeGL(int, int)
 {
     frameIsCurrent = false;
-    form->FormResize();
+    calls.resized();
 }
 
 void TPictureBox::paintGL()
@@ -64,8 +46,7 @@ void TPictureBox::RenderNow()
         return;  // not shown yet: the first paint draws
     // The last frame left its inputs as it found them and nothing has changed
     // since: this frame would be the same picture, which the screen shows.
-    if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame &&
-        FrameInputs(*form, lineSmoothing) == inputsAfterFrame)
+    if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame && calls.frameInputs(lineSmoothing) == inputsAfterFrame)
         return;
     makeCurrent();
     PaintFrame();
@@ -82,11 +63,12 @@ void TPictureBox::PaintFrame()
 {
     // The toolkit sets a widget-sized viewport; the picture keeps the
     // client-sized one.
-    SetupViewport(form->ClientWidth(), form->ClientHeight(), height(), devicePixelRatioF());
-    inputsBeforeFrame = FrameInputs(*form, glIsEnabled(GL_LINE_SMOOTH));
-    RenderScene(*form);
+    const ClientSize client = calls.clientSize();
+    SetupViewport(client.width, client.height, height(), devicePixelRatioF());
+    inputsBeforeFrame = calls.frameInputs(glIsEnabled(GL_LINE_SMOOTH));
+    calls.renderScene();
     lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);
-    inputsAfterFrame = FrameInputs(*form, lineSmoothing);
+    inputsAfterFrame = calls.frameInputs(lineSmoothing);
     frameIsCurrent = true;
     ++frameCount;
 }
@@ -94,12 +76,12 @@ void TPictureBox::PaintFrame()
 void TPictureBox::mousePressEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
-    RunHandler([&] { form->FormMouseDown(p.x(), p.y()); });
+    calls.mouseDown(p.x(), p.y());
 }
 
 void TPictureBox::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
-    RunHandler([&] { form->FormMouseMove(p.x(), p.y(), leftHeld); });
+    calls.mouseMove(p.x(), p.y(), leftHeld);
 }

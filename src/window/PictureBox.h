@@ -1,14 +1,24 @@
 #pragma once
 
 #include <QOpenGLWidget>
+#include <functional>
 
+#include "drawing/Frame.h"
 #include "drawing/LayerCache.h"
 
-class TForm1;
-
-// Everything a frame reads, GL state included. A frame that leaves these as it
-// found them would repaint the same picture from the same inputs.
-LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing);
+// What the picture asks of its owner: it knows nothing of the window and is
+// handed these when the window wires it up.
+struct PictureCalls {
+    std::function<void()> created;  // the GL context exists
+    std::function<void()> resized;
+    std::function<ClientSize()> clientSize;  // the projection's size, not the widget's
+    std::function<void()> renderScene;       // one frame into the current context
+    // Everything a frame reads, GL state included. A frame that leaves these
+    // as it found them would repaint the same picture from the same inputs.
+    std::function<LayerInputs(bool lineSmoothing)> frameInputs;
+    std::function<void(int x, int y)> mouseDown;
+    std::function<void(int x, int y, bool leftButtonHeld)> mouseMove;
+};
 
 // The GL surface of the picture. It covers the free top-left area at the
 // client origin, so its pixel (x, y) is client pixel (x, y); its mouse events
@@ -16,7 +26,9 @@ LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing);
 class TPictureBox : public QOpenGLWidget {
     Q_OBJECT
 public:
-    explicit TPictureBox(TForm1 *form);
+    explicit TPictureBox(QWidget *parent);
+
+    PictureCalls calls;
 
     // Paints a frame at once into the picture's framebuffer and asks the
     // toolkit to show it. A frame that would repeat the one shown, from the
@@ -39,7 +51,6 @@ protected:
 private:
     void PaintFrame();
 
-    TForm1 *form;
     bool frameIsCurrent = false;  // the framebuffer holds the frame of the inputs below
     bool lineSmoothing = false;   // left on by the last frame
     LayerInputs inputsBeforeFrame, inputsAfterFrame;

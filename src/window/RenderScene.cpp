@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLocale>
 
-#include "drawing/Frame.h"
+#include "drawing/DrawFrame.h"
 #include "maths/Curves.h"
 #include "model/NumberText.h"
 #include "model/PlotState.h"
@@ -48,4 +48,17 @@ void RenderScene(TForm1 &form)
     SetCaption(form.Label28, QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
                                  FloatToStr(plot.pedalY) + QStringLiteral(" )"));
     SetCaption(form.Label7, QStringLiteral(" t = ") + FloatToStr(plot.currentT));
+}
+
+LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing)
+{
+    const Frame frame = ReadFrame(form);
+    LayerInputs inputs = CurveLayerInputs(frame, lineSmoothing);
+    inputs.insert(inputs.end(),
+                  {plot.gridXFrom, plot.gridXTo, plot.gridYFrom, plot.gridYTo, plot.currentT, plot.pedalX, plot.pedalY,
+                   plot.footNumerator, plot.footDenominator, plot.footX, plot.footY, double(plot.euclideanPlane),
+                   double(frame.tangentAndNormal), double(frame.selectedPoint), double(frame.singularTangents),
+                   double(frame.animation), double(form.TrackBar1->Min()), double(form.TrackBar1->Max()),
+                   double(form.TrackBar1->Position())});
+    return inputs;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/Frame.h"
+#include "drawing/LayerCache.h"
 
 class TForm1;
 
@@ -14,3 +15,7 @@ void SelectedPointFromTrackBar(TForm1 &form);
 
 // One frame: the selected parameter, the picture, and the labels of P and t.
 void RenderScene(TForm1 &form);
+
+// Everything a frame reads, GL state included. A frame that leaves these as it
+// found them would repaint the same picture from the same inputs.
+LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing);

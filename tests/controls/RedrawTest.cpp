@@ -13,6 +13,7 @@
 #include "ControlTestSupport.h"
 #include "model/PlotState.h"
 #include "window/PictureBox.h"
+#include "window/RenderScene.h"
 #include "window/controls/Adapters.h"
 
 namespace {

@@ -1,4 +1,5 @@
-// The picture's own menu: save what is shown as PNG, or copy it.
+// The picture: its events go to the window's handlers and its frames to
+// RenderScene; its own menu saves what is shown as PNG, or copies it.
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
@@ -7,6 +8,22 @@
 #include "window/Form1.h"
 #include "window/PictureBox.h"
 #include "window/PictureExport.h"
+#include "window/RenderScene.h"
+
+void TForm1::ConnectPicture()
+{
+    PictureCalls &calls = Picture->calls;
+    TForm1 *window = this;
+    calls.created = [window] { window->FormCreate(); };
+    calls.resized = [window] { window->FormResize(); };
+    calls.clientSize = [window] { return ClientSize{window->ClientWidth(), window->ClientHeight()}; };
+    calls.renderScene = [window] { RenderScene(*window); };
+    calls.frameInputs = [window](bool lineSmoothing) { return FrameInputs(*window, lineSmoothing); };
+    calls.mouseDown = [window](int x, int y) { RunHandler([&] { window->FormMouseDown(x, y); }); };
+    calls.mouseMove = [window](int x, int y, bool leftButtonHeld) {
+        RunHandler([&] { window->FormMouseMove(x, y, leftButtonHeld); });
+    };
+}
 
 void TForm1::AddPictureMenu()
 {

@@ -1,4 +1,4 @@
-#include "drawing/Frame.h"
+#include "drawing/DrawFrame.h"
 
 #include <GL/gl.h>
 
