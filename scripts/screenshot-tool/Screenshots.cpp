@@ -21,6 +21,7 @@ namespace {
 struct Scene {
     const char *file;
     std::function<void(TForm1 &)> set;
+    bool wholeWindow = false;  // the picture and the panels, not the picture alone
 };
 
 // Types into a field and presses its button, as a user would.
@@ -76,6 +77,18 @@ int main(int argc, char **argv)
              f.CheckBox4->click();
              Enter(f.Edit3, "0", f.Button2);
          }},
+        {"explore.png",
+         [](TForm1 &f) {
+             ChooseCurve(f, 1);
+             SetPedalPoint(f, "0.5", "0.5");
+             f.CheckBox6->click();
+             f.CheckBox2->click();
+             Enter(f.Edit3, "0.7", f.Button2);
+             // Two notches in about a point right of the centre, the pointer resting there.
+             f.PictureWheel(520, 180, 2);
+             f.PointerMoved(520, 180);
+         },
+         true},
     };
     for (const Scene &scene : scenes) {
         ResetPlotState();  // every scene starts as the program does
@@ -87,7 +100,7 @@ int main(int argc, char **argv)
         scene.set(form);
         form.Redraw();
         const QString path = folder.filePath(QString::fromLatin1(scene.file));
-        SavePicture(CurrentPicture(), path);
+        SavePicture(scene.wholeWindow ? form.grab().toImage() : CurrentPicture(), path);
         std::printf("%s\n", qPrintable(path));
     }
     return 0;

@@ -54,16 +54,25 @@ bool IsEven(int index)
     return index % 2 == 0;
 }
 
+// The first half unit in the view: twice its lower edge, rounded up.
+int FirstHalfUnit(float twiceLowerEdge)
+{
+    return int(std::ceil(double(twiceLowerEdge)));
+}
+
 }  // namespace
 
 void DrawGrid(const Frame &frame)
 {
     const AreaRect area = CurrentArea(frame.client);
     const double step = plot.gridStepPixels;
+    // Lines stand on the world's half units: column i at x = i / 2, counted
+    // from the view's left edge; rows from its top edge.
+    const double left = double(plot.originX);
+    const double top = area.areaTop + double(plot.yMax) * double(plot.unitPixels);
 
-    int k = 0;
-    for (int i = int(std::trunc(plot.gridXFrom)); float(i) <= plot.gridXTo; ++i, ++k) {
-        const double x = area.areaLeft + k * step;
+    for (int i = FirstHalfUnit(plot.gridXFrom); float(i) <= plot.gridXTo; ++i) {
+        const double x = left + i * step;
         SetLineColour(i);
         Line(x, area.areaTop, x, area.areaBottom);
         glColor3f(0, 0, 0);
@@ -71,9 +80,8 @@ void DrawGrid(const Frame &frame)
         PlaceLabel(frame, FloatToStr(float(i * 0.5)), x - (IsEven(i) ? 4 : 8), area.areaBottom + 17);
     }
 
-    int m = int(std::trunc(double(plot.gridYTo) - double(plot.gridYFrom)));
-    for (int j = int(std::trunc(plot.gridYFrom)); float(j) <= plot.gridYTo; ++j, --m) {
-        const double y = area.areaTop + m * step;
+    for (int j = FirstHalfUnit(plot.gridYFrom); float(j) <= plot.gridYTo; ++j) {
+        const double y = top - j * step;
         SetLineColour(j);
         Line(area.areaLeft, y, area.areaRight, y);
         glColor3f(0, 0, 0);

@@ -16,31 +16,32 @@ int OuterHeight(ClientSize client)
     return client.height + OuterFrameHeight;
 }
 
-AreaRect CurrentArea(ClientSize client)
+AreaRect AreaFor(ClientSize client, int plotWidth, int plotHeight)
 {
     AreaRect area;
     area.areaCenterX = (OuterWidth(client) - AreaCentreInsetX) / 2;
-    area.areaLeft = area.areaCenterX - plot.plotWidthPixels / 2;
-    area.areaRight = area.areaCenterX + plot.plotWidthPixels / 2;
+    area.areaLeft = area.areaCenterX - plotWidth / 2;
+    area.areaRight = area.areaCenterX + plotWidth / 2;
     area.areaMiddleY = (OuterHeight(client) - AreaInsetY) / 2;
-    area.areaTop = area.areaMiddleY - plot.plotHeightPixels / 2;
-    area.areaBottom = area.areaMiddleY + plot.plotHeightPixels / 2;
+    area.areaTop = area.areaMiddleY - plotHeight / 2;
+    area.areaBottom = area.areaMiddleY + plotHeight / 2;
     return area;
 }
 
-namespace {
+AreaRect CurrentArea(ClientSize client)
+{
+    return AreaFor(client, plot.plotWidthPixels, plot.plotHeightPixels);
+}
 
 // Whole pixels per unit that fit the view window into the free area. A window
 // smaller than the panels leaves no room: the scale is then 0, never negative.
-float UnitPixelsFor(double freeWidth, double freeHeight)
+float UnitPixelsFor(ClientSize client, double viewWidth, double viewHeight)
 {
-    const double w = std::trunc(freeWidth / (double(plot.xMax) - double(plot.xMin)));
-    const double h = std::trunc(freeHeight / (double(plot.yMax) - double(plot.yMin)));
+    const double w = std::trunc((OuterWidth(client) - AreaFitInsetX) / viewWidth);
+    const double h = std::trunc((OuterHeight(client) - AreaInsetY) / viewHeight);
     const double unit = w < h ? w : h;
     return float(unit > 0 ? unit : 0);
 }
-
-}  // namespace
 
 void DrawPlotArea(ClientSize client)
 {
@@ -56,7 +57,8 @@ bool ComputePlotArea(ClientSize client)
     plot.gridYTo = float(2.0 * plot.yMax);
     if (!(plot.xMax > plot.xMin) || !(plot.yMax > plot.yMin))
         return false;  // empty view window: keep the previous scale
-    plot.unitPixels = UnitPixelsFor(OuterWidth(client) - AreaFitInsetX, OuterHeight(client) - AreaInsetY);
+    plot.unitPixels =
+        UnitPixelsFor(client, double(plot.xMax) - double(plot.xMin), double(plot.yMax) - double(plot.yMin));
     plot.gridStepPixels = float(double(plot.unitPixels) * 0.5);
     plot.plotWidthPixels = int(std::trunc((double(plot.xMax) - double(plot.xMin)) * plot.unitPixels));
     plot.plotHeightPixels = int(std::trunc((double(plot.yMax) - double(plot.yMin)) * plot.unitPixels));
@@ -79,15 +81,16 @@ void DrawWhiteArea(ClientSize client)
 
 void UpdateOrigin(ClientSize client)
 {
+    // The view window's edges sit on the drawing area's edges: the left one,
+    // and the top one (the bottom one when the view lies above the x axis).
+    // Exact for every view; a view of half units lands on whole pixels.
     const AreaRect area = CurrentArea(client);
-    const double step = plot.gridStepPixels;
-    plot.originX = float(area.areaLeft - std::trunc(double(plot.gridXFrom)) * step);
-    if (plot.gridYFrom > 0)
-        plot.originY = float(area.areaBottom + std::trunc(double(plot.gridYFrom)) * step);
+    const double unit = plot.unitPixels;
+    plot.originX = float(area.areaLeft - double(plot.xMin) * unit);
+    if (plot.yMin > 0)
+        plot.originY = float(area.areaBottom + double(plot.yMin) * unit);
     else
-        plot.originY = float(
-            area.areaTop +
-            (std::trunc(double(plot.gridYTo) - double(plot.gridYFrom)) + std::trunc(double(plot.gridYFrom))) * step);
+        plot.originY = float(area.areaTop + double(plot.yMax) * unit);
 }
 
 WindowPoint WorldToWindow(float x, float y)

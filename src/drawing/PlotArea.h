@@ -17,6 +17,10 @@ struct AreaRect {
     int areaBottom;
 };
 AreaRect CurrentArea(ClientSize client);
+// The same for a plot of the given size in pixels.
+AreaRect AreaFor(ClientSize client, int plotWidth, int plotHeight);
+// Whole pixels per unit that fit a view window of this size; 0 where none fit.
+float UnitPixelsFor(ClientSize client, double viewWidth, double viewHeight);
 
 // Derives grid index range, scale and plot size and draws the white area.
 void DrawPlotArea(ClientSize client);

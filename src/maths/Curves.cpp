@@ -188,6 +188,46 @@ CurvePoint CurveTangent(CurveKind kind, float t)
     return {0.0f, 0.0f};
 }
 
+namespace {
+
+// t^n by repeated double multiplication; 1 for n <= 0.
+double PowerD(double t, int n)
+{
+    double power = 1.0;
+    for (int i = 1; i <= n; ++i)
+        power *= t;
+    return power;
+}
+
+}  // namespace
+
+PlaneVectorD CurveSecondDerivative(CurveKind kind, double t)
+{
+    switch (kind) {
+    case CurveKind::Circle:
+        return {-std::cos(t), -std::sin(t)};
+    case CurveKind::Ellipse:
+        return {-2.0 * std::cos(t), -std::sin(t)};
+    case CurveKind::Parabola:
+        return {1.0, 0.0};
+    case CurveKind::Hyperbola:
+        return {std::cosh(t), std::sinh(t)};
+    case CurveKind::Cubic:
+    case CurveKind::Quartic:
+    case CurveKind::Quintic:
+    case CurveKind::Sextic: {
+        const int n = PowerOf(kind);
+        return {0.0, double(n * (n - 1)) * PowerD(t, n - 2)};
+    }
+    case CurveKind::CubicWithSlope:
+        return {0.0, 6.0 * t};
+    case CurveKind::FlatSextic:
+        // The derivative of the program's tangent (1, t^5 - t^3).
+        return {0.0, 5.0 * PowerD(t, 4) - 3.0 * PowerD(t, 2)};
+    }
+    return {0.0, 0.0};
+}
+
 ParameterRange CurveRange(int listIndex)
 {
     const CurveRow *row = CurveAt(listIndex);

@@ -64,6 +64,15 @@ struct CurvePoint {
 CurvePoint CurvePosition(CurveKind kind, float t);
 CurvePoint CurveTangent(CurveKind kind, float t);
 
+// A vector of the plane in double precision.
+struct PlaneVectorD {
+    double x;
+    double y;
+};
+// The derivative of CurveTangent's formula, (x'', y''), evaluated in double;
+// with the tangent it gives the curvature at t.
+PlaneVectorD CurveSecondDerivative(CurveKind kind, double t);
+
 struct ParameterRange {
     bool known;  // false: the index names no curve and the range stays
     float tMin;

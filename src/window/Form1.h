@@ -13,6 +13,7 @@ class TComboBox;
 class TPictureBox;
 class TTrackBar;
 class TUpDown;
+struct ViewWindow;
 
 #include "drawing/WindowLayout.h"
 
@@ -88,6 +89,14 @@ public:
     QPushButton *Button3;  // "Set" the parameter range
 
     TTrackBar *TrackBar1;  // the selected point in hundredths of t (not user-draggable)
+
+    // The readout between the curve list and the plane boxes: the pointer's
+    // world position, and Q, V, F and the tangent's type or curvature at the
+    // selected point.
+    QLabel *Readout;
+    bool pointerOverPicture = false;  // the pointer's world position, while over the picture
+    double pointerX = 0;
+    double pointerY = 0;
     QFrame *Splitter1, *Splitter2;
     QTimer *Timer1;  // 100 ms: animation steps and redraws
 
@@ -106,6 +115,17 @@ public:
     void FormResize();
     void FormMouseDown(int x, int y);
     void FormMouseMove(int x, int y, bool leftButtonHeld);
+
+    // Exploring by hand: zoom about a client point, pan, reset the view, move P by pixels.
+    void PictureWheel(int x, int y, double notches);
+    void PicturePan(int dx, int dy);
+    void ResetViewClick();
+    void SetViewWindow(const ViewWindow &view);
+    void MovePedalPointBy(int dx, int dy);
+    void PointerMoved(int x, int y);
+    void PointerLeft();
+    // The readout's text for the current state.
+    void ShowReadout();
 
     // Control handlers.
     void Button1Click();

@@ -18,6 +18,12 @@ struct PictureCalls {
     std::function<LayerInputs(bool lineSmoothing)> frameInputs;
     std::function<void(int x, int y)> mouseDown;
     std::function<void(int x, int y, bool leftButtonHeld)> mouseMove;
+    std::function<void(int x, int y)> pointerMoved;  // with or without a button
+    std::function<void()> pointerLeft;
+    std::function<void(int x, int y, double notches)> wheel;  // notches away from the user
+    std::function<void(int dx, int dy)> pan;                  // pixels the pointer moved
+    std::function<void(int dx, int dy)> arrowKey;             // pixels P moves
+    std::function<void()> resetView;
 };
 
 // The GL surface of the picture. It covers the free top-left area at the
@@ -47,10 +53,14 @@ protected:
     void paintGL() override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     void PaintFrame();
 
+    QPoint lastPointer;           // for panning: where the previous move left the pointer
     bool frameIsCurrent = false;  // the framebuffer holds the frame of the inputs below
     bool lineSmoothing = false;   // left on by the last frame
     LayerInputs inputsBeforeFrame, inputsAfterFrame;

@@ -48,6 +48,7 @@ void RenderScene(TForm1 &form)
     SetCaption(form.Label28, QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
                                  FloatToStr(plot.pedalY) + QStringLiteral(" )"));
     SetCaption(form.Label7, QStringLiteral(" t = ") + FloatToStr(plot.currentT));
+    form.ShowReadout();
 }
 
 LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing)

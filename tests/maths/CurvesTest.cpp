@@ -134,6 +134,20 @@ TEST(CurveTangent, IsTheDerivativeOfThePosition)
     }
 }
 
+// The second derivative is the derivative of the program's tangent.
+TEST(CurveSecondDerivative, IsTheDerivativeOfTheTangent)
+{
+    for (int k = 0; k < CurveCount(); ++k)
+        for (double t : {-1.7, -0.6, 0.0, 0.3, 0.9, 1.4, 2.0}) {
+            const CurvePoint ahead = CurveTangent(Kind(k), float(t + 1e-3)),
+                             behind = CurveTangent(Kind(k), float(t - 1e-3));
+            const double step = double(float(t + 1e-3)) - double(float(t - 1e-3));
+            const PlaneVectorD a = CurveSecondDerivative(Kind(k), t);
+            EXPECT_NEAR((double(ahead.x) - double(behind.x)) / step, a.x, 1e-3 * (1 + std::fabs(a.x))) << k << " " << t;
+            EXPECT_NEAR((double(ahead.y) - double(behind.y)) / step, a.y, 1e-3 * (1 + std::fabs(a.y))) << k << " " << t;
+        }
+}
+
 TEST(CurvePosition, ParabolaAndHyperbolaShapes)
 {
     for (float t : {-7.5f, -1.0f, 0.25f, 4.0f}) {

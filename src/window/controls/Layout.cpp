@@ -61,11 +61,16 @@ QPushButton *MakeButton(QWidget *panel, const char *name, int left, int top)
     return button;
 }
 
-QLineEdit *MakeEdit(QWidget *panel, const char *name, int left, int top, int width, const QString &text)
+// The tooltip says what the field is for and shows its whole text, so a number
+// longer than the narrow field can be read.
+QLineEdit *MakeEdit(QWidget *panel, const char *name, int left, int top, int width, const QString &text,
+                    const char *purpose)
 {
     QLineEdit *edit = Place(new QLineEdit(panel), name, left, top, width, 23);
-    // A number longer than the narrow field is read whole in its tooltip.
-    QObject::connect(edit, &QLineEdit::textChanged, edit, &QWidget::setToolTip);
+    const QString what = QString::fromLatin1(purpose);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, what](const QString &shown) {
+        edit->setToolTip(shown.isEmpty() ? what : what + QStringLiteral(": ") + shown);
+    });
     ShowInField(edit, text);
     return edit;
 }
@@ -97,6 +102,36 @@ void TabChain(std::initializer_list<QWidget *> chain)
 QString DecimalText(const char *integerPart, const char *fraction)
 {
     return QString::fromLatin1(integerPart) + QLocale().decimalPoint() + QString::fromLatin1(fraction);
+}
+
+// One line on what each control does; the edit fields say it in MakeEdit,
+// with their text. A spinner's arrows show their spinner's tooltip.
+void DescribeControls(TForm1 &form)
+{
+    const std::pair<QWidget *, const char *> tips[] = {
+        {form.CheckBox1, "Draw the half-unit grid with numbered lines, or only the axes"},
+        {form.CheckBox2, "Draw the tangent at the selected point and the perpendicular from P to it"},
+        {form.CheckBox3, "Mark the selected point Q and the foot F of the perpendicular"},
+        {form.CheckBox4, "Draw the tangent of the pedal curve at its singular point"},
+        {form.CheckBox5, "Work in the Euclidean plane (inner product u1v1 + u2v2)"},
+        {form.CheckBox6, "Work in the Minkowski plane (inner product u1v1 - u2v2)"},
+        {form.CheckBox7, "Run the selected point back and forth along the curve"},
+        {form.UpDown1, "Move the selected point by the step (left: back, right: on)"},
+        {form.UpDown2, "Move the left edge x min by 0.5 (left: down, right: up)"},
+        {form.UpDown3, "Move the right edge x max by 0.5 (left: down, right: up)"},
+        {form.UpDown4, "Move the bottom edge y min by 0.5 (left: down, right: up)"},
+        {form.UpDown5, "Move the top edge y max by 0.5 (left: down, right: up)"},
+        {form.Button1, "Move the pedal point P to x, y"},
+        {form.Button2, "Select the point of the curve at t"},
+        {form.Button3, "Trace the curve from the start to the end of the range"},
+        {form.ComboBox1, "Choose the curve; it gets its own parameter range"},
+        {form.TrackBar1, "The selected point, in hundredths of t"},
+    };
+    for (const auto &[control, tip] : tips)
+        control->setToolTip(QString::fromLatin1(tip));
+    form.Picture->setToolTip(QString::fromUtf8(
+        u8"Left drag: move P \u00b7 Wheel: zoom \u00b7 Middle or Shift+left drag: pan \u00b7 Home: reset view \u00b7 "
+        u8"Arrows: move P"));
 }
 
 }  // namespace
@@ -134,10 +169,16 @@ void TForm1::BuildPanels()
     UpDown5 = MakeUpDown(p, "UpDown5", 245, 90);
     CheckBox5 = MakeCheckBox(p, "CheckBox5", 20, 400, 120, 20, "Euclidean plane", true);
     CheckBox6 = MakeCheckBox(p, "CheckBox6", 150, 400, 130, 20, "Minkowski plane", false);
-    Edit4 = MakeEdit(p, "Edit4", 100, 165, 30, QStringLiteral("0"));
-    Edit5 = MakeEdit(p, "Edit5", 100, 200, 30, DecimalText("6", "28"));
+    Edit4 = MakeEdit(p, "Edit4", 100, 165, 30, QStringLiteral("0"), "Start of the parameter range");
+    Edit5 = MakeEdit(p, "Edit5", 100, 200, 30, DecimalText("6", "28"), "End of the parameter range");
     Button3 = MakeButton(p, "Button3", 170, 180);
     TabChain({CheckBox1, UpDown2, UpDown3, UpDown4, UpDown5, CheckBox5, CheckBox6, Edit4, Edit5, Button3});
+    // The free area between the curve list and the plane boxes; not a tab stop.
+    Readout = Place(new QLabel(p), "Readout", 20, 270, 260, 125);
+    Readout->setFont(PalatinoFont(11, false, true));
+    Readout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Readout->setTextFormat(Qt::PlainText);
+    Readout->setWordWrap(true);  // a line of two long numbers breaks at a blank, not cut off
 
     p = Panel3;
     Label15 = MakeLabel(p, "Label15", 605, 8, 259, 21, "Tangent and normal line of the curve", 16);
@@ -155,9 +196,9 @@ void TForm1::BuildPanels()
     UpDown1 = MakeUpDown(p, "UpDown1", 465, 37);
     CheckBox2 = MakeCheckBox(p, "CheckBox2", 603, 64, 273, 17, "Draw tangent and normal line of the curve", false);
     CheckBox3 = MakeCheckBox(p, "CheckBox3", 435, 114, 139, 17, "Draw selected point", false);
-    Edit3 = MakeEdit(p, "Edit3", 134, 115, 30, QStringLiteral("0"));
+    Edit3 = MakeEdit(p, "Edit3", 134, 115, 30, QStringLiteral("0"), "Parameter t of the selected point");
     Button2 = MakeButton(p, "Button2", 194, 114);
-    Edit6 = MakeEdit(p, "Edit6", 545, 37, 35, DecimalText("0", "05"));
+    Edit6 = MakeEdit(p, "Edit6", 545, 37, 35, DecimalText("0", "05"), "Step of the arrows beside the bar, in t");
     TabChain({UpDown1, CheckBox2, CheckBox3, Edit3, Button2, Edit6});
 
     p = Panel4;
@@ -168,8 +209,8 @@ void TForm1::BuildPanels()
     Label28 = MakeLabel(p, "Label28", 100, 30, 34, 18, "( 0, 0 )", 13, false);
     Splitter1 = MakeDivider(p, "Splitter1", 1, 1, 98);
     CheckBox7 = MakeCheckBox(p, "CheckBox7", 435, 30, 113, 17, "Start animation", false);
-    Edit1 = MakeEdit(p, "Edit1", 120, 60, 30, QStringLiteral("0"));
-    Edit2 = MakeEdit(p, "Edit2", 190, 60, 30, QStringLiteral("0"));
+    Edit1 = MakeEdit(p, "Edit1", 120, 60, 30, QStringLiteral("0"), "x of the pedal point P");
+    Edit2 = MakeEdit(p, "Edit2", 190, 60, 30, QStringLiteral("0"), "y of the pedal point P");
     Button1 = MakeButton(p, "Button1", 250, 59);
     CheckBox4 =
         MakeCheckBox(p, "CheckBox4", 603, 30, 305, 17, "Draw tangent line at singular point of pedal curve", false);
@@ -200,6 +241,9 @@ void TForm1::ConnectKeyboard()
             button->setAccessibleName(button->text());
     for (QLabel *label : findChildren<QLabel *>())
         label->setAccessibleName(label->text());
+    // Its text changes every frame; ShowReadout keeps it as the description.
+    Readout->setAccessibleName(QStringLiteral("Readout"));
+    DescribeControls(*this);
     Button1->setAccessibleDescription(QStringLiteral("Set the pedal point"));
     Button2->setAccessibleDescription(QStringLiteral("Set the selected point"));
     Button3->setAccessibleDescription(QStringLiteral("Set the parameter range"));

@@ -1,4 +1,5 @@
-// The pedal point P: typed in, or dragged with the left button.
+// The pedal point P: typed in, dragged with the left button, or moved by
+// pixels with the arrow keys; and the pointer's world position for the readout.
 #include <QLineEdit>
 
 #include "drawing/PlotArea.h"
@@ -30,4 +31,30 @@ void TForm1::FormMouseMove(int x, int y, bool leftButtonHeld)
     plot.pedalX = float((x - double(plot.originX)) / plot.unitPixels);
     plot.pedalY = float(-(y - double(plot.originY)) / plot.unitPixels);
     Redraw();
+}
+
+void TForm1::MovePedalPointBy(int dx, int dy)
+{
+    if (plot.unitPixels == 0)
+        return;  // no scale: no world distance for a pixel
+    plot.pedalX = float(double(plot.pedalX) + dx / double(plot.unitPixels));
+    plot.pedalY = float(double(plot.pedalY) - dy / double(plot.unitPixels));
+    Redraw();
+}
+
+void TForm1::PointerMoved(int x, int y)
+{
+    UpdateOrigin({ClientWidth(), ClientHeight()});
+    pointerOverPicture = plot.unitPixels != 0;
+    if (pointerOverPicture) {
+        pointerX = (x - double(plot.originX)) / plot.unitPixels;
+        pointerY = -(y - double(plot.originY)) / plot.unitPixels;
+    }
+    ShowReadout();
+}
+
+void TForm1::PointerLeft()
+{
+    pointerOverPicture = false;
+    ShowReadout();
 }

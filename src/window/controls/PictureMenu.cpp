@@ -23,6 +23,12 @@ void TForm1::ConnectPicture()
     calls.mouseMove = [window](int x, int y, bool leftButtonHeld) {
         RunHandler([&] { window->FormMouseMove(x, y, leftButtonHeld); });
     };
+    calls.pointerMoved = [window](int x, int y) { RunHandler([&] { window->PointerMoved(x, y); }); };
+    calls.pointerLeft = [window] { RunHandler([&] { window->PointerLeft(); }); };
+    calls.wheel = [window](int x, int y, double notches) { RunHandler([&] { window->PictureWheel(x, y, notches); }); };
+    calls.pan = [window](int dx, int dy) { RunHandler([&] { window->PicturePan(dx, dy); }); };
+    calls.arrowKey = [window](int dx, int dy) { RunHandler([&] { window->MovePedalPointBy(dx, dy); }); };
+    calls.resetView = [window] { RunHandler([&] { window->ResetViewClick(); }); };
 }
 
 void TForm1::AddPictureMenu()
@@ -33,9 +39,13 @@ void TForm1::AddPictureMenu()
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
         Picture->addAction(action);
+        return action;
     };
     addAction(QStringLiteral("Save picture\u2026"), QKeySequence::Save, &TForm1::SavePictureClick);
     addAction(QStringLiteral("Copy picture"), QKeySequence::Copy, &TForm1::CopyPictureClick);
+    // Home belongs to the picture only: in a field it still moves the cursor.
+    addAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &TForm1::ResetViewClick)
+        ->setShortcutContext(Qt::WidgetShortcut);
     Picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -1,0 +1,83 @@
+// The readout beside the curve list, and the one-line tooltips of the controls.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "ControlTestSupport.h"
+#include "window/PictureBox.h"
+#include "window/controls/Adapters.h"
+
+namespace {
+
+class ReadoutTest : public CommaWindowTest {
+protected:
+    // Selects the point at t of a curve as a user does; the readout's lines.
+    QStringList At(int curve, const char *t)
+    {
+        ChooseFromList(form->ComboBox1, curve);
+        Type(form->Edit3, QString::fromLatin1(t));
+        Click(form->Button2);
+        return form->Readout->text().split(QLatin1Char('\n'));
+    }
+};
+
+TEST_F(ReadoutTest, EuclideanValuesAndCurvature)
+{
+    EXPECT_EQ(At(0, "0"), QStringList({"", "Q ( 1 , 0 )", "V ( 0 , 1 )", "F ( 1 , 0 )", "Curvature 1"}));
+    EXPECT_EQ(At(1, "0").value(4), "Curvature 2");
+    // Ellipse (2 cos t, sin t): k = 2 / (4 sin^2 t + cos^2 t)^(3/2).
+    QString k = At(1, "1").value(4);
+    ASSERT_TRUE(k.startsWith("Curvature "));
+    const double s = std::sin(1.0), c = std::cos(1.0);
+    EXPECT_NEAR(k.mid(10).replace(',', '.').toDouble(), 2 / std::pow(4 * s * s + c * c, 1.5), 1e-6);
+}
+
+TEST_F(ReadoutTest, MinkowskiTangentTypesAndTheMissingFoot)
+{
+    Click(form->CheckBox6);
+    // Parabola (t^2/2, t), tangent (t, 1): lightlike at t = 1, spacelike at t = 2.
+    EXPECT_EQ(At(2, "1"), QStringList({"", "Q ( 0,5 , 1 )", "V ( 1 , 1 )", "F: no foot", "Lightlike tangent"}));
+    EXPECT_EQ(At(2, "2").value(4), "Spacelike tangent");
+    // Hyperbola: <V, V> = sinh^2 t - cosh^2 t = -1.
+    EXPECT_EQ(At(3, "0").value(4), "Timelike tangent");
+}
+
+TEST_F(ReadoutTest, PointerLineWhileOverThePictureAndLongNumbersFit)
+{
+    Type(form->Edit2, "-12,3456789012345");
+    Click(form->Button1);
+    At(3, "-3,14");
+    form->pointerOverPicture = true;
+    form->pointerX = -1.23456789012345e-05;
+    form->pointerY = -12.3456789012345;
+    form->ShowReadout();
+    EXPECT_EQ(form->Readout->text().section('\n', 0, 0), "Pointer ( -1,23456793517107e-05 , -12,3456792831421 )");
+    // The longest lines fit the free area, which overlaps no other control.
+    const QRect area = form->Readout->geometry();
+    EXPECT_LE(QFontMetrics(form->Readout->font()).boundingRect(area, Qt::TextWordWrap, form->Readout->text()).height(),
+              area.height());
+    for (QWidget *other : form->Panel2->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(other == form->Readout || !other->geometry().intersects(area)) << other->objectName().toStdString();
+    form->pointerOverPicture = false;
+    form->ShowReadout();
+    EXPECT_EQ(form->Readout->text().section('\n', 0, 0), "");
+}
+
+TEST_F(ReadoutTest, EveryControlSaysWhatItDoes)
+{
+    for (const QWidget *control : std::initializer_list<QWidget *>{
+             form->CheckBox1, form->CheckBox2, form->CheckBox3, form->CheckBox4, form->CheckBox5, form->CheckBox6,
+             form->CheckBox7, form->UpDown1, form->UpDown2, form->UpDown3, form->UpDown4, form->UpDown5, form->Button1,
+             form->Button2, form->Button3, form->ComboBox1, form->TrackBar1, form->Picture})
+        EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+    EXPECT_TRUE(form->Picture->toolTip().contains("Wheel: zoom"));
+    // A field's tooltip says what it is for, then its whole text.
+    for (QLineEdit *field : {form->Edit1, form->Edit2, form->Edit3, form->Edit4, form->Edit5, form->Edit6})
+        EXPECT_TRUE(field->toolTip().endsWith(": " + field->text())) << field->toolTip().toStdString();
+    Type(form->Edit5, "6,28318548202515");
+    EXPECT_EQ(form->Edit5->toolTip(), "End of the parameter range: 6,28318548202515");
+}
+
+}  // namespace
