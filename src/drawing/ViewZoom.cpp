@@ -68,13 +68,20 @@ bool ZoomedView(ClientSize client, const ViewWindow &view, double x, double y, d
     const double height = (double(view.yMax) - double(view.yMin)) * factor;
     if (!WithinLimits(width) || !WithinLimits(height))
         return false;
-    ViewWindow result = Placed(client, width, height, UnitPixelsFor(client, width, height), wx, wy, x, y);
+    // Below one pixel per unit the picture would shrink to a point: stop there.
+    const double unit = UnitPixelsFor(client, width, height);
+    if (!(unit >= 1))
+        return false;
+    ViewWindow result = Placed(client, width, height, unit, wx, wy, x, y);
+    if (!IsProper(result))
+        return false;
     // Single precision may shift the size, and with it the whole-pixel scale:
     // place it again with the scale the stored view gets.
-    const Mapping stored = MappingOf(client, result);
-    if (IsProper(result) && stored.unit >= 1)
-        result = Placed(client, double(result.xMax) - double(result.xMin), double(result.yMax) - double(result.yMin),
-                        stored.unit, wx, wy, x, y);
+    const double storedUnit = MappingOf(client, result).unit;
+    if (!(storedUnit >= 1))
+        return false;
+    result = Placed(client, double(result.xMax) - double(result.xMin), double(result.yMax) - double(result.yMin),
+                    storedUnit, wx, wy, x, y);
     if (!IsProper(result) || !(MappingOf(client, result).unit >= 1))
         return false;
     zoomed = result;
