@@ -79,18 +79,22 @@ void DrawWhiteArea(ClientSize client)
     glEnd();
 }
 
+DoublePoint OriginFor(const AreaRect &area, double xMin, double yMin, double yMax, double unit)
+{
+    return {area.areaLeft - xMin * unit, yMin > 0 ? area.areaBottom + yMin * unit : area.areaTop + yMax * unit};
+}
+
 void UpdateOrigin(ClientSize client)
 {
-    // The view window's edges sit on the drawing area's edges: the left one,
-    // and the top one (the bottom one when the view lies above the x axis).
     // Exact for every view; a view of half units lands on whole pixels.
-    const AreaRect area = CurrentArea(client);
-    const double unit = plot.unitPixels;
-    plot.originX = float(area.areaLeft - double(plot.xMin) * unit);
-    if (plot.yMin > 0)
-        plot.originY = float(area.areaBottom + double(plot.yMin) * unit);
-    else
-        plot.originY = float(area.areaTop + double(plot.yMax) * unit);
+    const DoublePoint origin = OriginFor(CurrentArea(client), plot.xMin, plot.yMin, plot.yMax, plot.unitPixels);
+    plot.originX = float(origin.x);
+    plot.originY = float(origin.y);
+}
+
+DoublePoint WindowToWorld(int x, int y)
+{
+    return {(x - double(plot.originX)) / plot.unitPixels, -(y - double(plot.originY)) / plot.unitPixels};
 }
 
 WindowPoint WorldToWindow(float x, float y)

@@ -31,8 +31,20 @@ void DrawWhiteArea(ClientSize client);
 // Derives originX and originY from the values ComputePlotArea left.
 void UpdateOrigin(ClientSize client);
 
+// A point in double precision, in window or world units as the function says.
+struct DoublePoint {
+    double x;
+    double y;
+};
+// Where the world origin falls for a view window drawn in `area` at `unit`
+// pixels per unit: the view's left edge on the area's left edge, its top edge
+// on the area's top (its bottom edge on the bottom when it lies above the x axis).
+DoublePoint OriginFor(const AreaRect &area, double xMin, double yMin, double yMax, double unit);
+
 struct WindowPoint {
     float x;
     float y;
 };
 WindowPoint WorldToWindow(float x, float y);
+// The world point at a client pixel, by this frame's mapping (needs a scale).
+DoublePoint WindowToWorld(int x, int y);

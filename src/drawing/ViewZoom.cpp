@@ -21,9 +21,9 @@ Mapping MappingOf(ClientSize client, const ViewWindow &view)
     Mapping m;
     m.unit = UnitPixelsFor(client, width, height);
     m.area = AreaFor(client, int(std::trunc(width * m.unit)), int(std::trunc(height * m.unit)));
-    m.originX = m.area.areaLeft - double(view.xMin) * m.unit;
-    m.originY =
-        view.yMin > 0 ? m.area.areaBottom + double(view.yMin) * m.unit : m.area.areaTop + double(view.yMax) * m.unit;
+    const DoublePoint origin = OriginFor(m.area, view.xMin, view.yMin, view.yMax, m.unit);
+    m.originX = origin.x;
+    m.originY = origin.y;
     return m;
 }
 

@@ -84,8 +84,8 @@ SingularMark FlatSexticPoint(bool positive, Plane plane, float pedalX, float ped
     const double t4 = t3 * t;
     const double t5 = t4 * t;
     const PlaneVector q{t, 0.16667 * t5 * t - 0.25 * t4};
-    const PlaneVector v = SingularTangentDirection(plane == Plane::Minkowski, q, {1.0, t5 - t3}, {px, py});
     const bool minkowski = plane == Plane::Minkowski;
+    const PlaneVector v = SingularTangentDirection(minkowski, q, {1.0, t5 - t3}, {px, py});
     if (positive) {
         if (minkowski)
             return LineThrough(r + 1.0358 * px + 0.19267 * py - 0.79196, -0.054 - 0.1927 * px - 0.0358 * py + 0.1473,

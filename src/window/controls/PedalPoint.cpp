@@ -28,8 +28,9 @@ void TForm1::FormMouseMove(int x, int y, bool leftButtonHeld)
     // With no scale there is no world point under the cursor: P stays.
     if (plot.unitPixels == 0)
         return;
-    plot.pedalX = float((x - double(plot.originX)) / plot.unitPixels);
-    plot.pedalY = float(-(y - double(plot.originY)) / plot.unitPixels);
+    const DoublePoint world = WindowToWorld(x, y);
+    plot.pedalX = float(world.x);
+    plot.pedalY = float(world.y);
     Redraw();
 }
 
@@ -47,8 +48,9 @@ void TForm1::PointerMoved(int x, int y)
     UpdateOrigin({ClientWidth(), ClientHeight()});
     pointerOverPicture = plot.unitPixels != 0;
     if (pointerOverPicture) {
-        pointerX = (x - double(plot.originX)) / plot.unitPixels;
-        pointerY = -(y - double(plot.originY)) / plot.unitPixels;
+        const DoublePoint world = WindowToWorld(x, y);
+        pointerX = world.x;
+        pointerY = world.y;
     }
     ShowReadout();
 }

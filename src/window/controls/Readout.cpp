@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "drawing/Pedal.h"
 #include "maths/Curves.h"
 #include "maths/Foot.h"
 #include "model/NumberText.h"
@@ -56,7 +57,7 @@ void TForm1::ShowReadout()
 
     if (const CurveRow *row = CurveAt(ComboBox1->currentIndex())) {
         const float t = plot.currentT;
-        const Plane plane = plot.euclideanPlane ? Plane::Euclidean : Plane::Minkowski;
+        const Plane plane = SelectedPlane();
         const CurvePoint q = CurvePosition(row->kind, t);
         const CurvePoint v = CurveTangent(row->kind, t);
         const Foot foot = ComputeFoot(row->kind, plane, plot.pedalX, plot.pedalY, t);
