@@ -156,6 +156,8 @@ CurvePoint CurvePosition(CurveKind kind, float t)
     case CurveKind::FlatSextic:
         // 0.16667 as written, not 1/6: the program's curve is this polynomial.
         return {t, float(0.16667 * double(RaiseToPower(t, 6)) - 0.25 * double(RaiseToPower(t, 4)))};
+    case CurveKind::Typed:
+        break;  // a typed curve's values come from its formulas (TypedCurve)
     }
     return {0.0f, 0.0f};
 }
@@ -184,6 +186,8 @@ CurvePoint CurveTangent(CurveKind kind, float t)
     case CurveKind::FlatSextic:
         // The exact derivative of t^6/6 - t^4/4.
         return {1.0f, float(double(RaiseToPower(t, 5)) - double(RaiseToPower(t, 3)))};
+    case CurveKind::Typed:
+        break;
     }
     return {0.0f, 0.0f};
 }
@@ -224,6 +228,8 @@ PlaneVectorD CurveSecondDerivative(CurveKind kind, double t)
     case CurveKind::FlatSextic:
         // The derivative of the program's tangent (1, t^5 - t^3).
         return {0.0, 5.0 * PowerD(t, 4) - 3.0 * PowerD(t, 2)};
+    case CurveKind::Typed:
+        break;
     }
     return {0.0, 0.0};
 }

@@ -18,6 +18,7 @@ enum class CurveKind {
     Sextic,          // y = t^6
     CubicWithSlope,  // y = t^3 - 2t
     FlatSextic,      // y = 0.16667 t^6 - 0.25 t^4
+    Typed,           // a curve the user typed: its row carries its formulas
 };
 
 enum class Plane { Euclidean, Minkowski };
@@ -38,6 +39,8 @@ enum class SingularCase {
     FlatAtMinus,       // ... near t = -sqrt 0.6
 };
 
+class TypedCurve;
+
 struct CurveRow {
     CurveKind kind;
     const char *name;  // the curve list's text
@@ -45,6 +48,7 @@ struct CurveRow {
     float tMax;
     std::vector<LightlikeMarker> lightlike;  // in drawing order
     std::vector<SingularCase> singular;      // in drawing order
+    const TypedCurve *typed = nullptr;       // the formulas of a typed curve
 };
 
 // The rows in the curve list's order; the list index is the row's index.

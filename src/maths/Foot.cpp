@@ -165,6 +165,8 @@ Foot ComputeFoot(CurveKind kind, Plane plane, float pedalX, float pedalY, float 
         return CubicWithSlope(plane, px, py, t);
     case CurveKind::FlatSextic:
         return FlatSextic(plane, px, py, t);
+    case CurveKind::Typed:
+        break;  // see TypedFootAt
     }
     return {0.0f, 0.0f, false, 0.0f, 0.0f};
 }
