@@ -17,7 +17,7 @@ void DrawFrame(const Frame &frame, LayerCache &cache)
 {
     plot.pixelRatio = float(frame.pixelRatio);
     DrawBackgroundLayers(frame, cache);
-    const CurveRow *curve = CurveAt(frame.curve);
+    const CurveRow *curve = frame.curve;
     if (ShowsConstruction(frame))
         DrawPedalConstruction(frame, curve);
     if (frame.singularTangents)

@@ -1,5 +1,7 @@
 #pragma once
 
+struct CurveRow;
+
 // The client area of the window, in logical pixels; the projection maps one
 // unit to one of its pixels.
 struct ClientSize {
@@ -22,7 +24,7 @@ struct Frame {
     bool selectedPoint = false;
     bool singularTangents = false;
     bool animation = false;
-    int curve = 0;  // the curve list's index
+    const CurveRow *curve = nullptr;  // the curve shown; null: none
     unsigned fontListBase = 0;
     unsigned short decimalPoint = '.';  // of the locale the labels are written in
 };

@@ -11,7 +11,21 @@
 #include "drawing/PlotArea.h"
 #include "drawing/Trace.h"
 #include "maths/Curves.h"
+#include "maths/TypedCurve.h"
 #include "model/PlotState.h"
+
+namespace {
+
+// Tells every curve from every other: the built-in ones by their kind, a
+// typed one by its serial number.
+double CurveIdentity(const CurveRow *curve)
+{
+    if (!curve)
+        return -1;
+    return curve->typed ? 1000.0 + double(curve->typed->Serial()) : double(int(curve->kind));
+}
+
+}  // namespace
 
 // What the grey clear, the drawing area, the grid or axes, the curve trace and
 // the lightlike markers read: the one list of their inputs.
@@ -36,7 +50,7 @@ LayerInputs CurveLayerInputs(const Frame &frame, bool lineSmoothing)
             double(lineSmoothing),  // the grid's lines are rasterised with it
             double(frame.decimalPoint),
             double(frame.fontListBase),
-            double(frame.curve),
+            CurveIdentity(frame.curve),
             plot.tMin,
             plot.tMax,
             double(plot.minkowskiPlane)};
@@ -61,6 +75,8 @@ void SetFoot(const FootState &foot)
 // no sample, no curve, or no foot at its first sample.
 bool PedalTraceReadsLastFoot(const CurveRow *curve)
 {
+    if (curve && curve->typed)
+        return false;  // a typed curve's trace leaves a gap where there is no foot
     return !(plot.tMin < plot.tMax) || !FootAt(curve, plot.tMin).hasPoint;
 }
 
@@ -138,7 +154,7 @@ void Restore(const SavedLayers &saved, const Frame &frame)
 
 void DrawBackgroundLayers(const Frame &frame, LayerCache &cache)
 {
-    const CurveRow *curve = CurveAt(frame.curve);
+    const CurveRow *curve = frame.curve;
     // Feedback and selection modes rasterise nothing: there is no picture to save.
     GLint renderMode = GL_RENDER;
     glGetIntegerv(GL_RENDER_MODE, &renderMode);

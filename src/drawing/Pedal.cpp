@@ -4,9 +4,12 @@
 
 #include "drawing/Frame.h"
 #include "drawing/Primitives.h"
+#include "drawing/TypedCurveDrawing.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "maths/SingularMarks.h"
+#include "maths/TypedCurve.h"
+#include "maths/TypedPedal.h"
 #include "model/PlotState.h"
 
 Plane SelectedPlane()
@@ -18,6 +21,8 @@ Foot FootAt(const CurveRow *curve, float t)
 {
     if (!curve)
         return {plot.footNumerator, plot.footDenominator, false, plot.footX, plot.footY};
+    if (curve->typed)
+        return FootOfJet(curve->typed->At(double(t)), SelectedPlane(), plot.pedalX, plot.pedalY);
     return ComputeFoot(curve->kind, SelectedPlane(), plot.pedalX, plot.pedalY, t);
 }
 
@@ -39,15 +44,35 @@ void DrawPedalCurve(const CurveRow *curve)
     // Point size and smoothing stay as the curve trace left them.
     glBegin(GL_POINTS);
     const double unit = double(plot.unitPixels);
-    ForEachSample(plot.tMin, plot.tMax, [&](float t) {
-        StoreFoot(FootAt(curve, t));
-        glVertex2f(float(double(plot.footX) * unit), float(-(double(plot.footY) * unit)));
-    });
+    if (curve && curve->typed) {
+        TypedPedalVertices(*curve->typed, unit);
+    } else {
+        ForEachSample(plot.tMin, plot.tMax, [&](float t) {
+            StoreFoot(FootAt(curve, t));
+            glVertex2f(float(double(plot.footX) * unit), float(-(double(plot.footY) * unit)));
+        });
+    }
     glEnd();
     glPopMatrix();
 }
 
 namespace {
+
+struct PointAndTangent {
+    bool defined;
+    CurvePoint q;
+    CurvePoint v;
+};
+
+// Q and V at t: a built-in curve's single-precision values, a typed curve's
+// double values as drawn.
+PointAndTangent PointAndTangentAt(const CurveRow &curve, float t)
+{
+    if (!curve.typed)
+        return {true, CurvePosition(curve.kind, t), CurveTangent(curve.kind, t)};
+    const CurveJet jet = curve.typed->At(double(t));
+    return {jet.defined, {float(jet.x), float(jet.y)}, {float(jet.dx), float(jet.dy)}};
+}
 
 // The segment from (x, y) to (x, y) + m (vx, vy).
 void DrawSegmentAlong(float x, float y, double m, float vx, float vy)
@@ -63,8 +88,11 @@ void DrawPedalConstruction(const Frame &frame, const CurveRow *curve)
         return;  // no curve: no point, tangent or foot to show
 
     const float t = plot.currentT;
-    const CurvePoint q = CurvePosition(curve->kind, t);
-    const CurvePoint v = CurveTangent(curve->kind, t);
+    const PointAndTangent at = PointAndTangentAt(*curve, t);
+    if (!at.defined)
+        return;  // a typed formula undefined here: nothing to construct
+    const CurvePoint q = at.q;
+    const CurvePoint v = at.v;
     const Foot foot = FootAt(curve, t);
     StoreFoot(foot);
     // A lightlike tangent has no foot: what the foot state holds then is an
@@ -99,7 +127,10 @@ void DrawSingularTangents(const CurveRow *curve)
     glColor3f(1.0, 0.8, 0.0);
     if (!curve)
         return;
-    for (const SingularMark &mark : SingularMarksAt(*curve, SelectedPlane(), plot.pedalX, plot.pedalY, plot.currentT)) {
+    const std::vector<SingularMark> marks =
+        curve->typed ? TypedSingularMarks(*curve->typed)
+                     : SingularMarksAt(*curve, SelectedPlane(), plot.pedalX, plot.pedalY, plot.currentT);
+    for (const SingularMark &mark : marks) {
         DrawPoint(mark.x, mark.y);
         for (const WorldSegment &s : mark.segments)
             DrawSegment(s.x1, s.y1, s.x2, s.y2);

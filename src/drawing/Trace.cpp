@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "drawing/Primitives.h"
+#include "drawing/TypedCurveDrawing.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "model/PlotState.h"
@@ -16,7 +17,9 @@ void TraceCurve(const CurveRow *curve)
     glPointSize(float(1.1 * plot.pixelRatio));
     glEnable(GL_POINT_SMOOTH);
     glBegin(GL_POINTS);
-    if (curve) {
+    if (curve && curve->typed) {
+        TypedCurveVertices(*curve->typed, double(plot.unitPixels));
+    } else if (curve) {
         const double unit = double(plot.unitPixels);
         ForEachSample(plot.tMin, plot.tMax, [&](float t) {
             const CurvePoint q = CurvePosition(curve->kind, t);
@@ -33,6 +36,10 @@ void DrawLightlikePoints(const CurveRow *curve)
     glColor3f(1.0, 0.0, 0.0);
     if (!curve)
         return;
+    if (curve->typed) {
+        DrawTypedLightlikePoints(*curve->typed);
+        return;
+    }
     // A marker is drawn when its parameter lies in [tMin, tMax], ends included.
     const double from = double(plot.tMin);
     const double to = double(plot.tMax);

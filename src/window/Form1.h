@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -13,6 +15,8 @@ class TComboBox;
 class TPictureBox;
 class TTrackBar;
 class TUpDown;
+struct CurveRow;
+class TypedCurve;
 struct ViewWindow;
 
 #include "drawing/WindowLayout.h"
@@ -100,6 +104,15 @@ public:
     QFrame *Splitter1, *Splitter2;
     QTimer *Timer1;  // 100 ms: animation steps and redraws
 
+    // Typed curves listed after the built-in ones, newest first, and the list
+    // index of the curve shown (the list returns to it when "Own curve..." is
+    // cancelled).
+    std::vector<std::shared_ptr<const TypedCurve>> typedCurves;
+    int shownCurve = 0;
+    // The curve of a list index: built-in, typed, or null ("Own curve...").
+    const CurveRow *CurveOfItem(int index) const;
+    const CurveRow *SelectedCurve() const;
+
     // The picture: a GL surface over the free top-left area.
     TPictureBox *Picture;
     unsigned fontListBase = 0;
@@ -138,6 +151,9 @@ public:
     void CheckBox6Click();
     void ComboBox1Change();
     void ComboBox1DropDown();
+    // "Own curve...": the dialog, and on OK the typed curve shown with its range.
+    void OwnCurveClick();
+    void FillCurveList();
     void Edit6Change();
     void Edit6Exit();
     void Timer1Timer();

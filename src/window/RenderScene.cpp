@@ -26,7 +26,7 @@ Frame ReadFrame(const TForm1 &form)
     frame.selectedPoint = form.CheckBox3->isChecked();
     frame.singularTangents = form.CheckBox4->isChecked();
     frame.animation = form.CheckBox7->isChecked();
-    frame.curve = form.ComboBox1->currentIndex();
+    frame.curve = form.SelectedCurve();
     frame.fontListBase = form.fontListBase;
     frame.decimalPoint = QLocale().decimalPoint().at(0).unicode();
     return frame;

@@ -123,7 +123,7 @@ TEST_F(Layout, InitialValuesAndRanges)
     EXPECT_EQ(form->TrackBar1->Max(), 628);
     EXPECT_EQ(form->TrackBar1->Position(), 0);
     EXPECT_FALSE(form->TrackBar1->isEnabled());
-    ASSERT_EQ(form->ComboBox1->count(), 10);
+    ASSERT_EQ(form->ComboBox1->count(), 11);  // and "Own curve..." last
     const char *names[] = {
         "Circle",         "Ellipse",        "Parabola",       "Hyperbola",         "Graph of y=x^3",
         "Graph of y=x^4", "Graph of y=x^5", "Graph of y=x^6", "Graph of y=x^3-2x", "Graph of y=1/6x^6-1/4x^4"};

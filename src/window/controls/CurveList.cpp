@@ -24,11 +24,16 @@ void ShowRange(TForm1 &form)
 
 void TForm1::ComboBox1Change()
 {
-    const ParameterRange range = CurveRange(ComboBox1->currentIndex());
-    if (range.known) {
-        plot.tMin = range.tMin;
-        plot.tMax = range.tMax;
+    const CurveRow *curve = SelectedCurve();
+    if (!curve) {
+        if (ComboBox1->currentIndex() == ComboBox1->count() - 1)
+            OwnCurveClick();  // the last item, "Own curve..."
+        ShowRange(*this);
+        return;
     }
+    shownCurve = ComboBox1->currentIndex();
+    plot.tMin = curve->tMin;
+    plot.tMax = curve->tMax;
     ShowRange(*this);
 }
 

@@ -12,6 +12,7 @@
 #include "maths/Curves.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
+#include "window/TypedCurveSettings.h"
 #include "window/controls/Adapters.h"
 
 namespace {
@@ -160,7 +161,8 @@ void TForm1::BuildPanels()
     Label16 = MakeLabel(p, "Label16", 20, 200, 38, 20, "t max", 15);
     CheckBox1 = MakeCheckBox(p, "CheckBox1", 20, 130, 106, 20, "Draw grid", true);
     ComboBox1 = Place(new TComboBox(p), "ComboBox1", 130, 240, 150, 23);
-    ComboBox1->addItems(CurveNames());
+    typedCurves = LoadTypedCurves();
+    FillCurveList();
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     UpDown2 = MakeUpDown(p, "UpDown2", 105, 55);

@@ -8,6 +8,7 @@
 #include "drawing/Pedal.h"
 #include "maths/Curves.h"
 #include "maths/Foot.h"
+#include "maths/TypedCurve.h"
 #include "model/NumberText.h"
 #include "model/PlotState.h"
 #include "window/Form1.h"
@@ -23,9 +24,9 @@ QString PointText(const char *name, double x, double y)
 
 // Minkowski: the sign of <V, V> = x'^2 - y'^2 from the tangent as drawn, so a
 // lightlike tangent here is one without a foot.
-QString CausalType(const CurvePoint &v)
+QString CausalType(const CurveJet &jet)
 {
-    const double square = double(v.x) * double(v.x) - double(v.y) * double(v.y);
+    const double square = jet.dx * jet.dx - jet.dy * jet.dy;
     if (square > 0)
         return QStringLiteral("Spacelike tangent");
     if (square < 0)
@@ -34,16 +35,25 @@ QString CausalType(const CurvePoint &v)
 }
 
 // Euclidean signed curvature (x'y'' - y'x'') / (x'^2 + y'^2)^(3/2).
-QString Curvature(CurveKind kind, float t, const CurvePoint &v)
+QString Curvature(const CurveJet &jet)
 {
-    const double vx = double(v.x);
-    const double vy = double(v.y);
-    const double speedSquared = vx * vx + vy * vy;
+    const double speedSquared = jet.dx * jet.dx + jet.dy * jet.dy;
     if (speedSquared == 0)
         return QString();  // no direction, no curvature
-    const PlaneVectorD a = CurveSecondDerivative(kind, double(t));
-    const double k = (vx * a.y - vy * a.x) / (speedSquared * std::sqrt(speedSquared));
+    const double k = (jet.dx * jet.ddy - jet.dy * jet.ddx) / (speedSquared * std::sqrt(speedSquared));
     return QStringLiteral("Curvature ") + FloatToStr(float(k));
+}
+
+// Q, V and the second derivative: a built-in curve's single-precision
+// values (the second derivative in double), a typed curve's double values.
+CurveJet JetOf(const CurveRow &row, float t)
+{
+    if (row.typed)
+        return row.typed->At(double(t));
+    const CurvePoint q = CurvePosition(row.kind, t);
+    const CurvePoint v = CurveTangent(row.kind, t);
+    const PlaneVectorD a = CurveSecondDerivative(row.kind, double(t));
+    return {true, double(q.x), double(q.y), double(v.x), double(v.y), a.x, a.y};
 }
 
 }  // namespace
@@ -55,15 +65,16 @@ void TForm1::ShowReadout()
     QStringList lines;
     lines << (pointerOverPicture ? PointText("Pointer", pointerX, pointerY) : QString());
 
-    if (const CurveRow *row = CurveAt(ComboBox1->currentIndex())) {
-        const float t = plot.currentT;
+    const CurveRow *row = SelectedCurve();
+    const CurveJet jet = row ? JetOf(*row, plot.currentT) : CurveJet();
+    if (jet.defined) {
         const Plane plane = SelectedPlane();
-        const CurvePoint q = CurvePosition(row->kind, t);
-        const CurvePoint v = CurveTangent(row->kind, t);
-        const Foot foot = ComputeFoot(row->kind, plane, plot.pedalX, plot.pedalY, t);
-        lines << PointText("Q", q.x, q.y) << PointText("V", v.x, v.y)
+        const Foot foot = FootAt(row, plot.currentT);
+        lines << PointText("Q", jet.x, jet.y) << PointText("V", jet.dx, jet.dy)
               << (foot.hasPoint ? PointText("F", foot.x, foot.y) : QStringLiteral("F: no foot"))
-              << (plane == Plane::Minkowski ? CausalType(v) : Curvature(row->kind, t, v));
+              << (plane == Plane::Minkowski ? CausalType(jet) : Curvature(jet));
+    } else if (row) {
+        lines << QStringLiteral("No value at this t");
     }
 
     const QString text = lines.join(QLatin1Char('\n'));

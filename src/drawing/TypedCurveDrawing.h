@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+#include "maths/SingularMarks.h"
+
+class TypedCurve;
+
+// The vertices of a typed curve's traces, from its samples of the plot's
+// range (worked out when the curve or the range changes, not per frame):
+// inside a glBegin(GL_POINTS) with the world origin as the origin.
+// Undefined samples, and samples without a foot, leave gaps.
+void TypedCurveVertices(const TypedCurve &curve, double unit);
+void TypedPedalVertices(const TypedCurve &curve, double unit);
+// The red dots on the lightlike points of the plot's range.
+void DrawTypedLightlikePoints(const TypedCurve &curve);
+// The singular points of the pedal curve near the selected parameter, each
+// with a tangent line long enough to cross the view.
+std::vector<SingularMark> TypedSingularMarks(const TypedCurve &curve);

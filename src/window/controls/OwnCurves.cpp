@@ -1,0 +1,79 @@
+// Typed curves in the curve list: the remembered ones after the ten built-in
+// curves, and "Own curve..." last, which opens the dialog.
+#include <QAbstractItemView>
+#include <QFontMetrics>
+
+#include "maths/TypedCurve.h"
+#include "model/PlotState.h"
+#include "window/Form1.h"
+#include "window/OwnCurveDialog.h"
+#include "window/TypedCurveSettings.h"
+#include "window/controls/Adapters.h"
+
+namespace {
+
+const QString OwnCurveItem = QStringLiteral("Own curve...");
+
+// The list opens wide enough for a formula, however narrow the box.
+void WidenPopup(TComboBox *list)
+{
+    int widest = 0;
+    const QFontMetrics metrics(list->view()->font());
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+    list->view()->setMinimumWidth(std::min(widest + 40, 600));
+}
+
+}  // namespace
+
+const CurveRow *TForm1::CurveOfItem(int index) const
+{
+    if (index < CurveCount())
+        return CurveAt(index);
+    const size_t typed = size_t(index - CurveCount());
+    return typed < typedCurves.size() ? &typedCurves[typed]->Row() : nullptr;
+}
+
+const CurveRow *TForm1::SelectedCurve() const
+{
+    return CurveOfItem(ComboBox1->currentIndex());
+}
+
+void TForm1::FillCurveList()
+{
+    const int shown = ComboBox1->currentIndex();
+    ComboBox1->clear();
+    ComboBox1->addItems(CurveNames());
+    for (const auto &curve : typedCurves) {
+        const QString name = QString::fromStdString(curve->Row().name);
+        ComboBox1->addItem(name);
+        ComboBox1->setItemData(ComboBox1->count() - 1, name, Qt::ToolTipRole);
+    }
+    ComboBox1->addItem(OwnCurveItem);
+    WidenPopup(ComboBox1);
+    ComboBox1->setCurrentIndex(std::max(shown, 0));
+}
+
+void TForm1::OwnCurveClick()
+{
+    // Back to the curve shown while the dialog is open: Cancel changes nothing.
+    ComboBox1->setCurrentIndex(shownCurve);
+    // A typed curve shown is the one to edit, in the range it is shown in;
+    // otherwise the dialog starts from an example.
+    const CurveRow *shown = SelectedCurve();
+    TypedCurveText start;
+    if (shown && shown->typed) {
+        start = shown->typed->Text();
+        start.tMin = plot.tMin;
+        start.tMax = plot.tMax;
+    }
+    TOwnCurveDialog dialog(this, start);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Curve())
+        return;
+    Remember(typedCurves, dialog.Curve());
+    SaveTypedCurves(typedCurves);
+    FillCurveList();
+    ComboBox1->setCurrentIndex(CurveCount());
+    ComboBox1Change();
+    Redraw();
+}

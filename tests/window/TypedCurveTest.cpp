@@ -1,0 +1,171 @@
+// A typed curve in the window: drawn like a built-in one, chosen and
+// remembered through the curve list.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "WindowFixture.h"
+#include "controls/ControlTestSupport.h"
+#include "maths/Curves.h"
+#include "maths/TypedCurve.h"
+#include "model/PlotState.h"
+#include "window/OwnCurveDialog.h"
+#include "window/TypedCurveSettings.h"
+#include "window/controls/Adapters.h"
+
+namespace {
+
+using TypedCurveWindow = WindowTest;
+
+constexpr float TwoPi = 6.2831854820251465f;
+const Rgb Green{0, 115, 0};
+const Rgb Red{255, 0, 0};
+
+void ShowTyped(TForm1 &form, const TypedCurveText &text)
+{
+    form.typedCurves = {BuildTypedCurve(text).curve};
+    form.FillCurveList();
+    form.ComboBox1->setCurrentIndex(CurveCount());
+    form.ComboBox1Change();
+}
+
+void ShowMinkowski(TForm1 &form)
+{
+    form.CheckBox6->setChecked(true);
+    form.CheckBox6Click();
+}
+
+// Pixels of `colour` in `a` with none of that colour within one pixel in `b`.
+int Unmatched(const QImage &a, const QImage &b, Rgb colour)
+{
+    int unmatched = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (PixelAt(a, x, y) == colour && !ColourNear(b, x, y, colour, 1))
+                ++unmatched;
+    return unmatched;
+}
+
+TEST_F(TypedCurveWindow, TypedCircleDrawsTheBuiltInCirclesPictureInBothPlanes)
+{
+    for (bool minkowski : {false, true}) {
+        form = std::make_unique<TForm1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        ResetPlotState();
+        plot.pedalX = 0.5f;
+        plot.pedalY = 0.25f;
+        if (minkowski)
+            ShowMinkowski(*form);
+        form->ComboBox1->setCurrentIndex(0);
+        form->ComboBox1Change();
+        const QImage builtIn = Grab();
+        ShowTyped(*form, {TypedKind::Parametric, "cos(t)", "sin(t)", 0, TwoPi});
+        const QImage typed = Grab();
+        int greenPixels = 0;
+        for (int y = 0; y < typed.height(); ++y)
+            for (int x = 0; x < typed.width(); ++x)
+                greenPixels += PixelAt(typed, x, y) == Green;
+        EXPECT_GT(greenPixels, 200) << minkowski;
+        for (Rgb colour : {Green, Red}) {
+            EXPECT_EQ(Unmatched(builtIn, typed, colour), 0) << minkowski << colour;
+            EXPECT_EQ(Unmatched(typed, builtIn, colour), 0) << minkowski << colour;
+        }
+    }
+}
+
+TEST_F(TypedCurveWindow, UndefinedStretchesAreGapsAndTheConstructionSkipsThem)
+{
+    // sqrt(t) has no value for t < 0: half the range draws nothing.
+    ShowTyped(*form, {TypedKind::Parametric, "t", "sqrt(t)", -2, 2});
+    form->CheckBox2->setChecked(true);
+    form->TrackBar1->SetPosition(-100);  // t = -1: no point, no tangent
+    auto frame = RecordFrame(4 << 20);
+    const auto green = OfColour(frame, FeedbackPrimitive::Point, 0, 0.45f, 0);
+    EXPECT_NEAR(double(green.size()), 20000, 2);
+    for (const FeedbackPrimitive &p : green)
+        ASSERT_GE(p.vertices[0].x, InitialOriginX - 1e-3);
+    EXPECT_TRUE(OfColour(frame, FeedbackPrimitive::Point, 0.5f, 0.08f, 0.5f).empty());
+    form->TrackBar1->SetPosition(100);  // t = 1: Q = (1, 1)
+    frame = RecordFrame(4 << 20);
+    const auto purple = OfColour(frame, FeedbackPrimitive::Point, 0.5f, 0.08f, 0.5f);
+    ASSERT_FALSE(purple.empty());
+    EXPECT_NEAR(purple[0].vertices[0].x, InitialOriginX + InitialUnit, 0.01);
+    EXPECT_NEAR(purple[0].vertices[0].y, InitialOriginY - InitialUnit, 0.01);
+}
+
+// Answers the dialog the list opens, once it is up.
+void AnswerOwnCurveDialog(const std::function<void(TOwnCurveDialog &)> &answer)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (auto *dialog = qobject_cast<TOwnCurveDialog *>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(*dialog);
+        }
+    });
+    poll->start(20);
+}
+
+TEST_F(TypedCurveWindow, OwnCurveIsLastAndCancelChangesNothing)
+{
+    const int ownItem = CurveCount();
+    ASSERT_EQ(form->ComboBox1->count(), ownItem + 1);
+    EXPECT_EQ(form->ComboBox1->itemText(ownItem), QStringLiteral("Own curve..."));
+    form->ComboBox1->setCurrentIndex(3);
+    form->ComboBox1Change();
+    AnswerOwnCurveDialog([](TOwnCurveDialog &dialog) { dialog.reject(); });
+    ChooseFromList(form->ComboBox1, ownItem);
+    EXPECT_EQ(form->ComboBox1->currentIndex(), 3);
+    EXPECT_EQ(form->ComboBox1->count(), ownItem + 1);
+    EXPECT_TRUE(form->typedCurves.empty());
+}
+
+TEST_F(TypedCurveWindow, AcceptedCurveIsShownWithItsRangeAndRememberedAcrossRuns)
+{
+    AnswerOwnCurveDialog([](TOwnCurveDialog &dialog) {
+        dialog.FirstEdit->setText(QStringLiteral("2*cos(t)"));
+        dialog.SecondEdit->setText(QStringLiteral("sin(t)"));
+        dialog.TMinEdit->setText(QStringLiteral("-1"));
+        dialog.TMaxEdit->setText(QStringLiteral("2.5"));
+        dialog.Buttons->button(QDialogButtonBox::Ok)->click();
+    });
+    ChooseFromList(form->ComboBox1, CurveCount());
+    EXPECT_EQ(form->ComboBox1->currentIndex(), CurveCount());
+    EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("x = 2*cos(t), y = sin(t)"));
+    EXPECT_EQ(plot.tMin, -1.0f);
+    EXPECT_EQ(plot.tMax, 2.5f);
+    EXPECT_EQ(form->Edit5->text(), QStringLiteral("2.5"));
+
+    // A new window lists it after the ten built-in curves, which keep their places.
+    form = std::make_unique<TForm1>();
+    ASSERT_EQ(form->ComboBox1->count(), CurveCount() + 2);
+    EXPECT_EQ(form->ComboBox1->itemText(0), QStringLiteral("Circle"));
+    EXPECT_EQ(form->ComboBox1->currentIndex(), 0);
+    EXPECT_EQ(form->ComboBox1->itemText(CurveCount()), QStringLiteral("x = 2*cos(t), y = sin(t)"));
+    form->ComboBox1->setCurrentIndex(CurveCount());
+    form->ComboBox1Change();
+    EXPECT_EQ(plot.tMax, 2.5f);
+    SaveTypedCurves({});
+}
+
+TEST_F(TypedCurveWindow, TheListKeepsTheNewestEight)
+{
+    TypedCurves curves;
+    for (int i = 1; i <= RememberedCurves + 2; ++i)
+        Remember(curves, BuildTypedCurve({TypedKind::Graph, "x^" + std::to_string(i), "", -1, 1}).curve);
+    Remember(curves, BuildTypedCurve({TypedKind::Graph, "x^5", "", -1, 1}).curve);
+    ASSERT_EQ(int(curves.size()), RememberedCurves);
+    EXPECT_EQ(curves[0]->Text().first, "x^5");
+    EXPECT_EQ(curves[1]->Text().first, "x^10");
+    EXPECT_EQ(curves.back()->Text().first, "x^3");
+}
+
+}  // namespace
