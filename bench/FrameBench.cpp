@@ -13,6 +13,7 @@
 #include "maths/Curves.h"
 #include "maths/Foot.h"
 #include "maths/Sampling.h"
+#include "maths/TypedCurve.h"
 #include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
@@ -201,6 +202,19 @@ BENCHMARK_CAPTURE(BM_SamplesOnly, parabola, 2, -10.0f, 10.0f)->Unit(benchmark::k
 BENCHMARK_CAPTURE(BM_Frame, budget_range, 4, -20.0f, 20.0f, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SamplesOnly, budget_range, 4, -20.0f, 20.0f)->Unit(benchmark::kMillisecond);
 
+// Typed curves against the built-in curves of the same samples: the typed
+// circle and parabola sit after the ten built-in curves in the list.
+const int typedCircle = 10;
+const int typedParabola = 11;
+BENCHMARK_CAPTURE(BM_Frame, circle_full, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Frame, typed_circle_full, typedCircle, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Frame, parabola_full, 2, -10.0f, 10.0f, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Frame, typed_parabola_full, typedParabola, -10.0f, 10.0f, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragStep, circle_reuse_again, 0, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragStep, typed_circle_reuse, typedCircle, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AnimationStep, circle_reuse_again, 0, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AnimationStep, typed_circle_reuse, typedCircle, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -208,6 +222,9 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     TForm1 form;
     window = &form;
+    form.typedCurves = {BuildTypedCurve({TypedKind::Parametric, "cos(t)", "sin(t)", 0, twoPi}).curve,
+                        BuildTypedCurve({TypedKind::Parametric, "t^2/2", "t", -10, 10}).curve};
+    form.FillCurveList();
     form.Timer1->stop();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

@@ -6,11 +6,15 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 
+#include "maths/Curves.h"
+#include "maths/TypedCurve.h"
 #include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/PictureExport.h"
@@ -44,11 +48,25 @@ void ChooseCurve(TForm1 &form, int index)
     emit form.ComboBox1->activated(index);
 }
 
+// Shows a typed curve as if the user had just entered it in the dialog.
+void ShowTypedCurve(TForm1 &form, const TypedCurveText &text)
+{
+    form.typedCurves = {BuildTypedCurve(text).curve};
+    form.FillCurveList();
+    ChooseCurve(form, CurveCount());
+}
+
+constexpr float TwoPi = 6.2831854820251465f;
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
     QLocale::setDefault(QLocale::c());  // "0.5" in the fields below
+    // The pictures neither show nor change the user's remembered curves.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication application(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
@@ -89,6 +107,19 @@ int main(int argc, char **argv)
              f.PointerMoved(520, 180);
          },
          true},
+        {"typed-euclidean.png",
+         [](TForm1 &f) {
+             ShowTypedCurve(f, {TypedKind::Parametric, "1.5*cos(t)-0.5*cos(3*t)", "1.5*sin(t)-0.5*sin(3*t)", 0, TwoPi});
+             SetPedalPoint(f, "1", "0.5");
+             f.CheckBox2->click();
+             Enter(f.Edit3, "1.2", f.Button2);
+         }},
+        {"typed-minkowski.png",
+         [](TForm1 &f) {
+             ShowTypedCurve(f, {TypedKind::Parametric, "cos(t)^3", "sin(t)^3", 0, TwoPi});
+             SetPedalPoint(f, "0.2", "0.1");
+             f.CheckBox6->click();
+         }},
     };
     for (const Scene &scene : scenes) {
         ResetPlotState();  // every scene starts as the program does
