@@ -156,6 +156,72 @@ private:
     }
 };
 
+bool HasTwoOperands(Op op)
+{
+    return op == Op::Add || op == Op::Multiply || op == Op::Divide || op == Op::Power;
+}
+
+// For every value the index of the last value that reads it; outputs are
+// read after the last value, and a value nobody reads has -1.
+std::vector<int> LastUses(const std::vector<Value> &values, const std::vector<int> &outputs)
+{
+    std::vector<int> lastUse(values.size(), -1);
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (values[i].left >= 0)
+            lastUse[size_t(values[i].left)] = int(i);
+        if (HasTwoOperands(values[i].op))
+            lastUse[size_t(values[i].right)] = int(i);
+    }
+    for (int value : outputs)
+        lastUse[size_t(value)] = int(values.size());
+    return lastUse;
+}
+
+struct Allocation {
+    std::vector<CurveProgram::Step> steps;
+    std::vector<int> outputs;  // registers
+    int registers = 0;
+};
+
+// Registers for the values: a value's register is free again after its last
+// reader, so a long formula needs few blocks of scratch memory.
+Allocation Allocate(const std::vector<Value> &values, const std::vector<int> &outputValues)
+{
+    const std::vector<int> lastUse = LastUses(values, outputValues);
+    std::vector<int> registerOf(values.size(), -1);
+    std::vector<int> free;
+    Allocation allocation;
+    for (size_t i = 0; i < values.size(); ++i) {
+        const Value &v = values[i];
+        const bool two = HasTwoOperands(v.op);
+        CurveProgram::Step step{v.op, -1, v.left >= 0 ? registerOf[size_t(v.left)] : -1,
+                                two ? registerOf[size_t(v.right)] : v.right, v.constant};
+        // Operands read for the last time give their registers back first:
+        // every step reads sample i before it writes sample i.
+        for (int operand : {v.left, two ? v.right : -1}) {
+            if (operand >= 0 && lastUse[size_t(operand)] == int(i) && registerOf[size_t(operand)] >= 0) {
+                free.push_back(registerOf[size_t(operand)]);
+                registerOf[size_t(operand)] = -1;
+            }
+        }
+        if (free.empty()) {
+            step.target = allocation.registers++;
+        } else {
+            step.target = free.back();
+            free.pop_back();
+        }
+        registerOf[i] = step.target;
+        if (lastUse[i] < 0) {  // never read: give it back at once
+            free.push_back(step.target);
+            registerOf[i] = -1;
+        }
+        allocation.steps.push_back(step);
+    }
+    for (int value : outputValues)
+        allocation.outputs.push_back(registerOf[size_t(value)]);
+    return allocation;
+}
+
 double IntegerPower(double x, int n)
 {
     const bool invert = n < 0;
@@ -205,53 +271,10 @@ bool CurveProgram::Compile(const std::vector<GiNaC::ex> &outputExpressions, cons
         error = "cannot evaluate the formula";
         return false;
     }
-
-    // Registers: a value's register is free again after its last reader.
-    const std::vector<Value> &values = compiler.values;
-    std::vector<int> lastUse(values.size(), -1);
-    for (size_t i = 0; i < values.size(); ++i) {
-        if (values[i].left >= 0)
-            lastUse[size_t(values[i].left)] = int(i);
-        if (values[i].op == Op::Add || values[i].op == Op::Multiply || values[i].op == Op::Divide ||
-            values[i].op == Op::Power)
-            lastUse[size_t(values[i].right)] = int(i);
-    }
-    for (int value : outputValues)
-        lastUse[size_t(value)] = int(values.size());
-    std::vector<int> registerOf(values.size(), -1);
-    std::vector<int> free;
-    program.steps.clear();
-    program.registers = 0;
-    for (size_t i = 0; i < values.size(); ++i) {
-        const Value &v = values[i];
-        Step step{v.op, -1, v.left >= 0 ? registerOf[size_t(v.left)] : -1, v.right, v.constant};
-        const bool twoOperands = v.op == Op::Add || v.op == Op::Multiply || v.op == Op::Divide || v.op == Op::Power;
-        if (twoOperands)
-            step.right = registerOf[size_t(v.right)];
-        // Operands read for the last time give their registers back first:
-        // every step reads sample i before it writes sample i.
-        for (int operand : {v.left, twoOperands ? v.right : -1}) {
-            if (operand >= 0 && lastUse[size_t(operand)] == int(i) && registerOf[size_t(operand)] >= 0) {
-                free.push_back(registerOf[size_t(operand)]);
-                registerOf[size_t(operand)] = -1;
-            }
-        }
-        if (free.empty()) {
-            step.target = program.registers++;
-        } else {
-            step.target = free.back();
-            free.pop_back();
-        }
-        registerOf[i] = step.target;
-        if (lastUse[i] < 0) {  // never read: give it back at once
-            free.push_back(step.target);
-            registerOf[i] = -1;
-        }
-        program.steps.push_back(step);
-    }
-    program.outputs.clear();
-    for (int value : outputValues)
-        program.outputs.push_back(registerOf[size_t(value)]);
+    Allocation allocation = Allocate(compiler.values, outputValues);
+    program.steps = std::move(allocation.steps);
+    program.outputs = std::move(allocation.outputs);
+    program.registers = allocation.registers;
     return true;
 }
 

@@ -99,6 +99,37 @@ bool Differentiate(const GiNaC::ex &e, const GiNaC::symbol &t, GiNaC::ex derivat
     return true;
 }
 
+bool AllFinite(const CurveJet &jet)
+{
+    for (double v : {jet.x, jet.y, jet.dx, jet.dy, jet.ddx, jet.ddy}) {
+        if (!std::isfinite(v))
+            return false;
+    }
+    return true;
+}
+
+// The jets at the parameters, a block at a time.
+std::vector<TypedSample> Evaluate(const CurveProgram &jetProgram, const std::vector<float> &parameters)
+{
+    std::vector<TypedSample> samples(parameters.size());
+    double block[CurveProgram::Block];
+    double values[6][CurveProgram::Block];
+    double *outputs[6] = {values[0], values[1], values[2], values[3], values[4], values[5]};
+    for (size_t from = 0; from < parameters.size(); from += CurveProgram::Block) {
+        const int count = int(std::min(parameters.size() - from, size_t(CurveProgram::Block)));
+        for (int i = 0; i < count; ++i)
+            block[i] = double(parameters[from + size_t(i)]);
+        jetProgram.Run(block, count, outputs);
+        for (int i = 0; i < count; ++i) {
+            TypedSample &sample = samples[from + size_t(i)];
+            sample.t = parameters[from + size_t(i)];
+            sample.jet = {true, values[0][i], values[1][i], values[2][i], values[3][i], values[4][i], values[5][i]};
+            sample.jet.defined = AllFinite(sample.jet);
+        }
+    }
+    return samples;
+}
+
 int NextSerial()
 {
     static std::atomic<int> serial{0};
@@ -123,8 +154,7 @@ CurveJet TypedCurve::At(double t) const
     double *outputs[6] = {&values[0], &values[1], &values[2], &values[3], &values[4], &values[5]};
     programs->jet.Run(&t, 1, outputs);
     CurveJet jet{true, values[0], values[1], values[2], values[3], values[4], values[5]};
-    for (double v : values)
-        jet.defined = jet.defined && std::isfinite(v);
+    jet.defined = AllFinite(jet);
     return jet;
 }
 
@@ -146,23 +176,7 @@ std::shared_ptr<const TypedCurveSamples> TypedCurve::SamplesFor(float tMin, floa
     made->tMax = tMax;
     std::vector<float> parameters;
     ForEachSample(tMin, tMax, [&](float t) { parameters.push_back(t); });
-    made->samples.resize(parameters.size());
-    double block[CurveProgram::Block];
-    double values[6][CurveProgram::Block];
-    double *outputs[6] = {values[0], values[1], values[2], values[3], values[4], values[5]};
-    for (size_t from = 0; from < parameters.size(); from += CurveProgram::Block) {
-        const int count = int(std::min(parameters.size() - from, size_t(CurveProgram::Block)));
-        for (int i = 0; i < count; ++i)
-            block[i] = double(parameters[from + size_t(i)]);
-        programs->jet.Run(block, count, outputs);
-        for (int i = 0; i < count; ++i) {
-            TypedSample &sample = made->samples[from + size_t(i)];
-            sample.t = parameters[from + size_t(i)];
-            sample.jet = {true, values[0][i], values[1][i], values[2][i], values[3][i], values[4][i], values[5][i]};
-            for (int k = 0; k < 6; ++k)
-                sample.jet.defined = sample.jet.defined && std::isfinite(values[k][i]);
-        }
-    }
+    made->samples = Evaluate(programs->jet, parameters);
     AnalyseTypedCurve(*this, *made);
     cached = made;
     return cached;
