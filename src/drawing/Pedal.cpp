@@ -58,22 +58,6 @@ void DrawPedalCurve(const CurveRow *curve)
 
 namespace {
 
-struct PointAndTangent {
-    bool defined;
-    CurvePoint q;
-    CurvePoint v;
-};
-
-// Q and V at t: a built-in curve's single-precision values, a typed curve's
-// double values as drawn.
-PointAndTangent PointAndTangentAt(const CurveRow &curve, float t)
-{
-    if (!curve.typed)
-        return {true, CurvePosition(curve.kind, t), CurveTangent(curve.kind, t)};
-    const CurveJet jet = curve.typed->At(double(t));
-    return {jet.defined, {float(jet.x), float(jet.y)}, {float(jet.dx), float(jet.dy)}};
-}
-
 // The segment from (x, y) to (x, y) + m (vx, vy).
 void DrawSegmentAlong(float x, float y, double m, float vx, float vy)
 {
@@ -88,11 +72,12 @@ void DrawPedalConstruction(const Frame &frame, const CurveRow *curve)
         return;  // no curve: no point, tangent or foot to show
 
     const float t = plot.currentT;
-    const PointAndTangent at = PointAndTangentAt(*curve, t);
-    if (!at.defined)
+    const CurveJet jet = JetOfRow(*curve, t);
+    if (!jet.defined)
         return;  // a typed formula undefined here: nothing to construct
-    const CurvePoint q = at.q;
-    const CurvePoint v = at.v;
+    // A built-in curve's values are single precision already: exact round trip.
+    const CurvePoint q{float(jet.x), float(jet.y)};
+    const CurvePoint v{float(jet.dx), float(jet.dy)};
     const Foot foot = FootAt(curve, t);
     StoreFoot(foot);
     // A lightlike tangent has no foot: what the foot state holds then is an

@@ -7,17 +7,23 @@
 
 namespace {
 
-// A function of t on the samples, and how to evaluate it and its slope anywhere.
+using Function = std::function<std::optional<double>(double)>;
+
+// A function of t, given by its value on a jet, with the curve it is
+// evaluated on anywhere, and its slope where a touching zero needs it.
 struct Sampled {
+    const TypedCurve &curve;
     std::function<std::optional<double>(const CurveJet &)> value;
-    std::function<std::optional<double>(double)> valueAt;
-    std::function<std::optional<double>(double)> slopeAt;
+    Function slopeAt;  // empty: sign changes only
+
+    std::optional<double> Of(const CurveJet &jet) const { return jet.defined ? value(jet) : std::nullopt; }
+    std::optional<double> At(double t) const { return Of(curve.At(t)); }
 };
 
 constexpr double Resolution = 1e-12;  // refinement stops at this width in t
 
 // Bisection of f on [a, b], where f(a) and f(b) have opposite signs.
-std::optional<double> Bisect(const std::function<std::optional<double>(double)> &f, double a, double b, double fa)
+std::optional<double> Bisect(const Function &f, double a, double b, double fa)
 {
     while (b - a > Resolution) {
         const double middle = 0.5 * (a + b);
@@ -42,7 +48,7 @@ std::optional<double> Bisect(const std::function<std::optional<double>(double)> 
 // around it: a sign change across a pole, or a near miss, is not.
 bool Vanishes(const Sampled &f, double t, double around)
 {
-    const std::optional<double> value = f.valueAt(t);
+    const std::optional<double> value = f.At(t);
     return value && std::fabs(*value) <= 1e-6 * around;
 }
 
@@ -64,14 +70,14 @@ void ZerosOf(const Sampled &f, const std::vector<Point> &run, std::vector<double
             continue;
         }
         if (i + 1 < n && run[i + 1].f != 0 && (p.f < 0) != (run[i + 1].f < 0)) {
-            const std::optional<double> t = Bisect(f.valueAt, p.t, run[i + 1].t, p.f);
+            const std::optional<double> t = Bisect([&f](double u) { return f.At(u); }, p.t, run[i + 1].t, p.f);
             if (t && Vanishes(f, *t, std::max(std::fabs(p.f), std::fabs(run[i + 1].f))))
                 zeros.push_back(*t);
             continue;
         }
         // A touching zero: |f| smallest here with no change of sign, and the
         // slope changing sign between the neighbours.
-        if (i == 0 || i + 1 == n)
+        if (i == 0 || i + 1 == n || !f.slopeAt)
             continue;
         const Point &before = run[i - 1];
         const Point &after = run[i + 1];
@@ -89,29 +95,32 @@ void ZerosOf(const Sampled &f, const std::vector<Point> &run, std::vector<double
     }
 }
 
-// Zeros of f over the samples and the range's end; an undefined sample
-// splits the samples into runs.
-std::vector<double> ZerosOf(const Sampled &f, const TypedCurve &curve, const TypedCurveSamples &samples)
+// Zeros of f over the samples [first, last), and at `end` after them when
+// given; an undefined sample splits the samples into runs.
+template <class Samples>
+std::vector<double> ZerosOf(const Sampled &f, Samples first, Samples last, std::optional<double> end = std::nullopt)
 {
     std::vector<double> zeros;
     std::vector<Point> run;
-    auto flush = [&] {
+    auto add = [&](double t, std::optional<double> value) {
+        if (value) {
+            run.push_back({t, *value});
+            return;
+        }
         ZerosOf(f, run, zeros);
         run.clear();
     };
-    auto add = [&](double t, const CurveJet &jet) {
-        const std::optional<double> value = jet.defined ? f.value(jet) : std::nullopt;
-        if (value)
-            run.push_back({t, *value});
-        else
-            flush();
-    };
-    for (const TypedSample &sample : samples.samples)
-        add(double(sample.t), sample.jet);
-    if (!samples.samples.empty())
-        add(double(samples.tMax), curve.At(double(samples.tMax)));
-    flush();
+    for (Samples s = first; s != last; ++s)
+        add(double(s->t), f.Of(s->jet));
+    if (end && first != last)
+        add(*end, f.At(*end));
+    add(0, std::nullopt);
     return zeros;
+}
+
+std::vector<double> ZerosOf(const Sampled &f, const TypedCurveSamples &samples)
+{
+    return ZerosOf(f, samples.samples.begin(), samples.samples.end(), double(samples.tMax));
 }
 
 std::optional<double> Finite(double v)
@@ -122,44 +131,26 @@ std::optional<double> Finite(double v)
 // x' - sign y', whose zeros are the lightlike points for sign = +1 and -1.
 Sampled LightlikeFactor(const TypedCurve &curve, double sign)
 {
-    Sampled f;
-    f.value = [sign](const CurveJet &j) { return Finite(j.dx - sign * j.dy); };
-    f.valueAt = [&curve, sign](double t) {
-        const CurveJet j = curve.At(t);
-        return j.defined ? Finite(j.dx - sign * j.dy) : std::nullopt;
-    };
-    f.slopeAt = [&curve, sign](double t) {
-        const CurveJet j = curve.At(t);
-        return j.defined ? Finite(j.ddx - sign * j.ddy) : std::nullopt;
-    };
-    return f;
+    return {curve, [sign](const CurveJet &j) { return Finite(j.dx - sign * j.dy); },
+            [&curve, sign](double t) {
+                const CurveJet j = curve.At(t);
+                return j.defined ? Finite(j.ddx - sign * j.ddy) : std::nullopt;
+            }};
 }
 
 Sampled CurvatureNumerator(const TypedCurve &curve)
 {
-    Sampled f;
-    f.value = [](const CurveJet &j) { return Finite(j.dx * j.ddy - j.ddx * j.dy); };
-    f.valueAt = [&curve](double t) {
-        const CurveJet j = curve.At(t);
-        return j.defined ? Finite(j.dx * j.ddy - j.ddx * j.dy) : std::nullopt;
-    };
-    f.slopeAt = [&curve](double t) {
-        const CurveJet j = curve.At(t);
-        const PlanePoint third = curve.ThirdDerivative(t);
-        return j.defined ? Finite(j.dx * third.y - third.x * j.dy) : std::nullopt;
-    };
-    return f;
+    return {curve, [](const CurveJet &j) { return Finite(j.dx * j.ddy - j.ddx * j.dy); },
+            [&curve](double t) {
+                const CurveJet j = curve.At(t);
+                const PlanePoint third = curve.ThirdDerivative(t);
+                return j.defined ? Finite(j.dx * third.y - third.x * j.dy) : std::nullopt;
+            }};
 }
 
 double Length(double x, double y)
 {
     return std::hypot(x, y);
-}
-
-// The tangent vector vanishes (next to the second derivative): a cusp.
-bool IsCusp(const CurveJet &j)
-{
-    return Length(j.dx, j.dy) <= 1e-7 * Length(j.ddx, j.ddy);
 }
 
 bool IsLightlike(const TypedCurve &curve, double t)
@@ -203,8 +194,8 @@ std::vector<double> Filtered(const std::vector<double> &zeros, Keep keep)
 
 void AnalyseTypedCurve(const TypedCurve &curve, TypedCurveSamples &samples)
 {
-    std::vector<double> lightlike = ZerosOf(LightlikeFactor(curve, 1), curve, samples);
-    const std::vector<double> other = ZerosOf(LightlikeFactor(curve, -1), curve, samples);
+    std::vector<double> lightlike = ZerosOf(LightlikeFactor(curve, 1), samples);
+    const std::vector<double> other = ZerosOf(LightlikeFactor(curve, -1), samples);
     lightlike.insert(lightlike.end(), other.begin(), other.end());
     SortUnique(lightlike);
     lightlike = Filtered(lightlike, [&](double t) { return IsLightlike(curve, t); });
@@ -217,12 +208,17 @@ void AnalyseTypedCurve(const TypedCurve &curve, TypedCurveSamples &samples)
         samples.lightlikePoints.push_back({j.x, j.y});
     }
 
-    std::vector<double> flat = ZerosOf(CurvatureNumerator(curve), curve, samples);
+    std::vector<double> flat = ZerosOf(CurvatureNumerator(curve), samples);
     SortUnique(flat);
     flat = Filtered(flat, [&](double t) { return IsFlat(curve, t); });
     if (flat.size() > size_t(MaxMarkers))
         flat.resize(size_t(MaxMarkers));
     samples.flat = flat;
+}
+
+bool IsCusp(const CurveJet &j)
+{
+    return Length(j.dx, j.dy) <= 1e-7 * Length(j.ddx, j.ddy);
 }
 
 bool SamePoint(double qx, double qy, double px, double py)
@@ -234,27 +230,12 @@ std::vector<double> PassagesThrough(const TypedCurve &curve, const TypedCurveSam
                                     double from, double to)
 {
     // The distance to P is least where <Q - P, V> turns from negative to positive.
-    Sampled f;
-    f.value = [px, py](const CurveJet &j) { return Finite((j.x - px) * j.dx + (j.y - py) * j.dy); };
-    f.valueAt = [&curve, px, py](double t) {
-        const CurveJet j = curve.At(t);
-        return j.defined ? Finite((j.x - px) * j.dx + (j.y - py) * j.dy) : std::nullopt;
-    };
-    f.slopeAt = [](double) { return std::optional<double>(); };  // a passage is a sign change
-    std::vector<double> passages;
-    std::vector<Point> run;
-    auto s = std::lower_bound(samples.samples.begin(), samples.samples.end(), from - 1e-4,
-                              [](const TypedSample &sample, double t) { return double(sample.t) < t; });
-    for (; s != samples.samples.end() && double(s->t) <= to + 1e-4; ++s) {
-        const std::optional<double> value = s->jet.defined ? f.value(s->jet) : std::nullopt;
-        if (value) {
-            run.push_back({double(s->t), *value});
-            continue;
-        }
-        ZerosOf(f, run, passages);
-        run.clear();
-    }
-    ZerosOf(f, run, passages);
+    const Sampled f{curve, [px, py](const CurveJet &j) { return Finite((j.x - px) * j.dx + (j.y - py) * j.dy); },
+                    Function()};
+    const auto below = [](const TypedSample &sample, double t) { return double(sample.t) < t; };
+    const auto first = std::lower_bound(samples.samples.begin(), samples.samples.end(), from - 1e-4, below);
+    const auto last = std::lower_bound(first, samples.samples.end(), to + 1e-4, below);
+    const std::vector<double> passages = ZerosOf(f, first, last);
     return Filtered(passages, [&](double t) {
         const CurveJet j = curve.At(t);
         return from <= t && t <= to && j.defined && SamePoint(j.x, j.y, px, py);

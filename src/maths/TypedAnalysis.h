@@ -21,5 +21,9 @@ void AnalyseTypedCurve(const TypedCurve &curve, TypedCurveSamples &samples);
 std::vector<double> PassagesThrough(const TypedCurve &curve, const TypedCurveSamples &samples, double px, double py,
                                     double from, double to);
 
+// The tangent vector vanishes next to the second derivative: a cusp, where
+// the tangent line's direction is that of the second derivative.
+bool IsCusp(const CurveJet &jet);
+
 // Whether q lies on P, within the rounding of P's single-precision coordinates.
 bool SamePoint(double qx, double qy, double px, double py);

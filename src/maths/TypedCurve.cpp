@@ -222,6 +222,16 @@ TypedCurveBuild BuildTypedCurve(const TypedCurveText &text)
     return build;
 }
 
+CurveJet JetOfRow(const CurveRow &row, float t)
+{
+    if (row.typed)
+        return row.typed->At(double(t));
+    const CurvePoint q = CurvePosition(row.kind, t);
+    const CurvePoint v = CurveTangent(row.kind, t);
+    const PlaneVectorD a = CurveSecondDerivative(row.kind, double(t));
+    return {true, double(q.x), double(q.y), double(v.x), double(v.y), a.x, a.y};
+}
+
 std::string TypedCurveName(const TypedCurveText &text)
 {
     switch (text.kind) {

@@ -94,5 +94,10 @@ struct TypedCurveBuild {
 // Parses and differentiates the formulas and compiles their evaluator.
 TypedCurveBuild BuildTypedCurve(const TypedCurveText &text);
 
+// Q, V and the second derivative of any curve of the list at t: a built-in
+// curve's single-precision position and tangent (widened exactly) with its
+// second derivative in double, a typed curve's values in double.
+CurveJet JetOfRow(const CurveRow &row, float t);
+
 // The list's text: "x = cos(t)^3, y = sin(t)^3", "y = x^2", "r = 1+cos(t)".
 std::string TypedCurveName(const TypedCurveText &text);

@@ -16,7 +16,7 @@ double Inner(Plane plane, double ax, double ay, double bx, double by)
 // vanishes, the second derivative it turns into.
 PlaneVector TangentDirection(const CurveJet &jet)
 {
-    if (std::hypot(jet.dx, jet.dy) <= 1e-7 * std::hypot(jet.ddx, jet.ddy))
+    if (IsCusp(jet))
         return {jet.ddx, jet.ddy};
     return {jet.dx, jet.dy};
 }

@@ -44,18 +44,6 @@ QString Curvature(const CurveJet &jet)
     return QStringLiteral("Curvature ") + FloatToStr(float(k));
 }
 
-// Q, V and the second derivative: a built-in curve's single-precision
-// values (the second derivative in double), a typed curve's double values.
-CurveJet JetOf(const CurveRow &row, float t)
-{
-    if (row.typed)
-        return row.typed->At(double(t));
-    const CurvePoint q = CurvePosition(row.kind, t);
-    const CurvePoint v = CurveTangent(row.kind, t);
-    const PlaneVectorD a = CurveSecondDerivative(row.kind, double(t));
-    return {true, double(q.x), double(q.y), double(v.x), double(v.y), a.x, a.y};
-}
-
 }  // namespace
 
 void TForm1::ShowReadout()
@@ -66,7 +54,7 @@ void TForm1::ShowReadout()
     lines << (pointerOverPicture ? PointText("Pointer", pointerX, pointerY) : QString());
 
     const CurveRow *row = SelectedCurve();
-    const CurveJet jet = row ? JetOf(*row, plot.currentT) : CurveJet();
+    const CurveJet jet = row ? JetOfRow(*row, plot.currentT) : CurveJet();
     if (jet.defined) {
         const Plane plane = SelectedPlane();
         const Foot foot = FootAt(row, plot.currentT);
