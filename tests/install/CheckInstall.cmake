@@ -1,4 +1,6 @@
-# Installs the build into PREFIX and checks what a desktop needs to offer Lumetra.
+# Installs the build into PREFIX and checks what a desktop needs to offer Lumetra:
+# the program, its menu entry and icon, the session file type, the software-centre
+# entry and the man page.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -9,7 +11,10 @@ endif()
 set(program "${PREFIX}/bin/lumetra")
 set(entry "${PREFIX}/share/applications/lumetra.desktop")
 set(icon "${PREFIX}/share/icons/hicolor/scalable/apps/lumetra.svg")
-foreach(file IN ITEMS "${program}" "${entry}" "${icon}")
+set(mime "${PREFIX}/share/mime/packages/lumetra-session.xml")
+set(metainfo "${PREFIX}/share/metainfo/lumetra.metainfo.xml")
+set(manual "${PREFIX}/share/man/man1/lumetra.1")
+foreach(file IN ITEMS "${program}" "${entry}" "${icon}" "${mime}" "${metainfo}" "${manual}")
   if(NOT EXISTS "${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()
@@ -20,8 +25,8 @@ if(notExecutable)
 endif()
 
 file(STRINGS "${entry}" lines)
-foreach(expected IN ITEMS "Type=Application" "Name=Lumetra" "Exec=lumetra" "Icon=lumetra"
-                          "Categories=Education;Science;Math;")
+foreach(expected IN ITEMS "Type=Application" "Name=Lumetra" "Exec=lumetra %f" "Icon=lumetra"
+                          "Categories=Education;Science;Math;" "MimeType=application/x-lumetra-session;")
   list(FIND lines "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "lumetra.desktop lacks '${expected}'")
@@ -32,4 +37,55 @@ file(READ "${icon}" svg)
 if(NOT svg MATCHES "<svg" OR NOT svg MATCHES "</svg>")
   message(FATAL_ERROR "the icon is not an SVG picture")
 endif()
-message(STATUS "installed: ${program}, ${entry}, ${icon}")
+
+file(READ "${mime}" types)
+if(NOT types MATCHES "<mime-type type=\"application/x-lumetra-session\">"
+   OR NOT types MATCHES "<glob pattern=\"\\*\\.lumetra\"/>")
+  message(FATAL_ERROR "${mime} does not declare *.lumetra as application/x-lumetra-session")
+endif()
+
+# The software centre's release list and the man page's header name the version being installed.
+file(STRINGS "${BUILD_DIR}/CMakeCache.txt" version REGEX "^CMAKE_PROJECT_VERSION:")
+string(REGEX REPLACE "^[^=]*=" "" version "${version}")
+file(READ "${metainfo}" component)
+if(NOT component MATCHES "<release version=\"${version}\"")
+  message(FATAL_ERROR "lumetra.metainfo.xml lists no release ${version}")
+endif()
+file(STRINGS "${manual}" header REGEX "^\\.TH ")
+if(NOT header MATCHES "\"Lumetra ${version}\"")
+  message(FATAL_ERROR "the man page's header does not name Lumetra ${version}: ${header}")
+endif()
+
+# The desktop's own tools, where installed, must accept the files.
+function(tool_accepts name)
+  find_program(tool_${name} ${name})
+  if(tool_${name})
+    execute_process(COMMAND "${tool_${name}}" ${ARGN} RESULT_VARIABLE rejected OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(rejected)
+      message(FATAL_ERROR "${name} ${ARGN} failed (${rejected}):\n${out}")
+    endif()
+    message(STATUS "${name}: accepted")
+  endif()
+endfunction()
+tool_accepts(desktop-file-validate "${entry}")
+# Lumetra has no domain of its own, so its component keeps the menu entry's name, "lumetra",
+# rather than a reverse domain name; validate-tree also checks that the entry it launches
+# is installed beside it.
+tool_accepts(appstreamcli validate-tree --no-net --override cid-desktopapp-is-not-rdns=info "${PREFIX}")
+set(database "${PREFIX}/mime-check")
+file(COPY "${mime}" DESTINATION "${database}/packages")
+tool_accepts(update-mime-database "${database}")
+if(tool_update-mime-database)
+  file(STRINGS "${database}/globs2" globs REGEX ":application/x-lumetra-session:\\*\\.lumetra$")
+  if(NOT globs)
+    message(FATAL_ERROR "the MIME database built from ${mime} does not map *.lumetra to application/x-lumetra-session")
+  endif()
+endif()
+find_program(groff groff)
+if(groff)
+  execute_process(COMMAND "${groff}" -man -ww -z "${manual}" ERROR_VARIABLE complaints)
+  if(complaints)
+    message(FATAL_ERROR "groff warns about the man page:\n${complaints}")
+  endif()
+endif()
+message(STATUS "installed: ${program}, ${entry}, ${icon}, ${mime}, ${metainfo}, ${manual}")
