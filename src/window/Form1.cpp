@@ -46,6 +46,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     BuildPanels();
     ConnectKeyboard();
     AddPictureMenu();
+    AddSessionMenu();
     WireHandlers();
     resize(DesignedClientWidth, DesignedClientHeight);
     move(DesignedLeft, DesignedTop);

@@ -17,6 +17,8 @@ class TTrackBar;
 class TUpDown;
 struct CurveRow;
 class TypedCurve;
+struct OpenedSession;
+struct Session;
 struct ViewWindow;
 
 #include "drawing/WindowLayout.h"
@@ -134,6 +136,8 @@ public:
     void PicturePan(int dx, int dy);
     void ResetViewClick();
     void SetViewWindow(const ViewWindow &view);
+    // The view window's edges in their labels.
+    void ShowViewEdges();
     void MovePedalPointBy(int dx, int dy);
     void PointerMoved(int x, int y);
     void PointerLeft();
@@ -167,6 +171,14 @@ public:
     void SavePictureClick();
     void CopyPictureClick();
 
+    // Sessions: everything the window shows, to a file and back.
+    Session CaptureSession() const;
+    void ShowSession(const OpenedSession &opened);
+    // Reads and shows a session; a bad file is reported and changes nothing.
+    void OpenSessionFile(const QString &path);
+    void SaveSessionClick();
+    void OpenSessionClick();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     // Reports the step field's exit to its handler.
@@ -177,6 +189,7 @@ private:
     void ConnectKeyboard();
     void ConnectPicture();
     void AddPictureMenu();
+    void AddSessionMenu();
     void WireHandlers();
     void PlacePanels();
 };

@@ -1,8 +1,12 @@
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 
+#include "window/CommandLine.h"
 #include "window/ExceptionBox.h"
 #include "window/Form1.h"
+#include "window/SessionExport.h"
+#include "window/SessionFile.h"
 
 namespace {
 
@@ -23,18 +27,65 @@ public:
     }
 };
 
+int Refused(const QString &reason)
+{
+    std::fprintf(stderr, "lumetra: %s\n", qPrintable(reason));
+    return EXIT_FAILURE;
+}
+
+// The toolkit's notes about a window that is never shown are no concern of
+// a command that writes a file.
+void Quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "lumetra: %s\n", qPrintable(message));
+}
+
+// The picture of a session, written without a window: status 0, or 1 with
+// the reason on one line.
+int Export(const CommandLine &line)
+{
+    try {
+        TForm1 form;
+        form.ShowSession(ReadSessionFile(line.session));
+        ExportPicture(form, line.exportPath, line.size);
+        return EXIT_SUCCESS;
+    } catch (const std::exception &failure) {
+        return Refused(QString::fromLocal8Bit(failure.what()));
+    }
+}
+
+int ShowWindow(const CommandLine &line)
+{
+    return ExitStatusOf([&line] {
+        TForm1 form;
+        form.show();
+        // A session that cannot be read is reported; the window keeps its start values.
+        if (!line.session.isEmpty())
+            RunHandler([&] { form.OpenSessionFile(line.session); });
+        return TApplication::exec();
+    });
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
+    if (NeedsNoScreen(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(Quiet);
+    }
     try {
         TApplication application(argc, argv);
         TApplication::setApplicationName(QStringLiteral("Lumetra"));
-        return ExitStatusOf([] {
-            TForm1 form;
-            form.show();
-            return TApplication::exec();
-        });
+        TApplication::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));
+        // Ties the window to its menu entry and icon where the desktop asks (Wayland).
+        TApplication::setDesktopFileName(QStringLiteral("lumetra"));
+        const CommandLine line = ReadCommandLine(TApplication::arguments());
+        if (!line.problem.isEmpty())
+            return Refused(line.problem);
+        return line.exportPath.isEmpty() ? ShowWindow(line) : Export(line);
     } catch (...) {
         // Without an application object no box can be shown.
         return EXIT_FAILURE;

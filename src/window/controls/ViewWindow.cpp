@@ -77,11 +77,16 @@ void TForm1::SetViewWindow(const ViewWindow &view)
     plot.xMax = view.xMax;
     plot.yMin = view.yMin;
     plot.yMax = view.yMax;
+    ShowViewEdges();
+    Redraw();
+}
+
+void TForm1::ShowViewEdges()
+{
     ShowEdge(Label2, plot.xMin);
     ShowEdge(Label3, plot.xMax);
     ShowEdge(Label4, plot.yMin);
     ShowEdge(Label5, plot.yMax);
-    Redraw();
 }
 
 // One notch away from the user zooms out by 1.25, towards the user in by as

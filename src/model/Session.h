@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Everything the window shows, as a session file holds it: enough to bring
+// back the same picture and the same controls.
+enum class SessionCurveKind { BuiltIn, Parametric, Graph, Polar };
+
+struct SessionCurve {
+    SessionCurveKind kind = SessionCurveKind::BuiltIn;
+    QString name;  // a built-in curve's list text
+    // A typed curve: its formulas and the range it was made with.
+    QString first;   // x(t), f(x) or r(t)
+    QString second;  // y(t); parametric curves only
+    float tMin = 0;
+    float tMax = 0;
+};
+
+struct Session {
+    int clientWidth = 0;
+    int clientHeight = 0;
+    float xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    SessionCurve curve;
+    float tMin = 0, tMax = 0;
+    // The selected point: its parameter, and the track bar that stores it in
+    // hundredths (its range follows the parameter range's own rounding).
+    float selectedT = 0;
+    int trackMin = 0, trackMax = 0, trackPosition = 0;
+    float step = 0;
+    float pedalX = 0, pedalY = 0;
+    bool minkowski = false;
+    bool grid = true;
+    bool tangentAndNormal = false;
+    bool selectedPoint = false;
+    bool singularTangents = false;
+    bool animation = false;
+    bool animationForward = true;
+    // The last foot evaluated: the pedal trace starts from it where its first
+    // sample has no foot, so the picture depends on it.
+    float footNumerator = 0, footDenominator = 0, footX = 0, footY = 0;
+};
+
+constexpr int SessionFormatVersion = 1;
+// Larger files are refused before they are read: a session is a few hundred bytes.
+constexpr qint64 MaxSessionBytes = 1 << 20;
+// The window sizes a session may ask for, in logical pixels.
+constexpr int MaxSessionWindowSide = 16384;
+
+// Field by field; a session read back from its own file equals itself.
+bool operator==(const SessionCurve &a, const SessionCurve &b);
+bool operator==(const Session &a, const Session &b);
+
+QByteArray SessionJson(const Session &session);
+
+// A session from a file's bytes, or the problem with them in a few words
+// ("'view.xMin' is not a number"); on a problem the session is unusable.
+struct SessionReading {
+    Session session;
+    QString problem;
+};
+SessionReading ReadSessionJson(const QByteArray &bytes);

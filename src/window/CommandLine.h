@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for:
+//   lumetra [FILE.lumetra]
+//   lumetra --export OUT.png|svg|pdf [--size WxH] FILE.lumetra
+//   lumetra --help | --version
+struct CommandLine {
+    QString session;     // empty: start at the initial values
+    QString exportPath;  // not empty: write the picture and exit
+    QSize size;          // the exported picture's size; empty: the session's
+    QString problem;     // not empty: the one-line reason the line is refused
+};
+
+// --help and --version print and exit here, as a command line expects.
+CommandLine ReadCommandLine(const QStringList &arguments);
+
+// Before the application exists: an export, --help and --version need no
+// display, so they run on Qt's offscreen platform unless the user chose one.
+bool NeedsNoScreen(int argc, char **argv);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "maths/SessionCurve.h"
+#include "model/Session.h"
+
+// A session read from a file, with its curve ready to show.
+struct OpenedSession {
+    Session session;
+    SessionCurveChoice curve;
+};
+
+// Reads and checks the whole file before anything is shown. Throws
+// std::runtime_error naming the file and its problem: unreadable, larger
+// than 1 MB, not a session, or a session with a value or formula that does
+// not hold.
+OpenedSession ReadSessionFile(const QString &path);
+
+// Replaces the file at once or not at all: a failure half-way leaves the old
+// file as it was. Throws std::runtime_error naming the file and the reason.
+void WriteSessionFile(const Session &session, const QString &path);

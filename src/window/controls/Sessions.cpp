@@ -1,0 +1,180 @@
+// Sessions: everything the window shows, saved to a file and brought back
+// from one, from the picture's menu or the command line.
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "maths/Curves.h"
+#include "maths/SessionCurve.h"
+#include "maths/TypedCurve.h"
+#include "model/NumberText.h"
+#include "model/PlotState.h"
+#include "window/Form1.h"
+#include "window/PictureBox.h"
+#include "window/SessionFile.h"
+#include "window/TypedCurveSettings.h"
+#include "window/controls/Adapters.h"
+
+namespace {
+
+const QString SessionFilter = QStringLiteral("Lumetra sessions (*.lumetra)");
+
+void CaptureToggles(const TForm1 &form, Session &s)
+{
+    s.grid = form.CheckBox1->isChecked();
+    s.tangentAndNormal = form.CheckBox2->isChecked();
+    s.selectedPoint = form.CheckBox3->isChecked();
+    s.singularTangents = form.CheckBox4->isChecked();
+    s.animation = form.CheckBox7->isChecked();
+}
+
+void CapturePlot(Session &s)
+{
+    s.xMin = plot.xMin;
+    s.xMax = plot.xMax;
+    s.yMin = plot.yMin;
+    s.yMax = plot.yMax;
+    s.tMin = plot.tMin;
+    s.tMax = plot.tMax;
+    s.selectedT = plot.currentT;
+    s.step = plot.tStep;
+    s.pedalX = plot.pedalX;
+    s.pedalY = plot.pedalY;
+    s.minkowski = plot.minkowskiPlane;
+    s.animationForward = plot.animationForward;
+    s.footNumerator = plot.footNumerator;
+    s.footDenominator = plot.footDenominator;
+    s.footX = plot.footX;
+    s.footY = plot.footY;
+}
+
+void ShowToggles(TForm1 &form, const Session &s)
+{
+    form.CheckBox1->setChecked(s.grid);
+    form.CheckBox2->setChecked(s.tangentAndNormal);
+    form.CheckBox3->setChecked(s.selectedPoint);
+    form.CheckBox4->setChecked(s.singularTangents);
+    form.CheckBox5->setChecked(!s.minkowski);
+    form.CheckBox6->setChecked(s.minkowski);
+    form.CheckBox7->setChecked(s.animation);
+}
+
+void ShowPlot(const Session &s)
+{
+    plot.xMin = s.xMin;
+    plot.xMax = s.xMax;
+    plot.yMin = s.yMin;
+    plot.yMax = s.yMax;
+    plot.tMin = s.tMin;
+    plot.tMax = s.tMax;
+    plot.currentT = s.selectedT;
+    plot.pedalX = s.pedalX;
+    plot.pedalY = s.pedalY;
+    plot.euclideanPlane = !s.minkowski;
+    plot.minkowskiPlane = s.minkowski;
+    plot.animationForward = s.animationForward;
+    plot.footNumerator = s.footNumerator;
+    plot.footDenominator = s.footDenominator;
+    plot.footX = s.footX;
+    plot.footY = s.footY;
+}
+
+// The fields show the session's values; the step field's own handler reads
+// its new text back to the same step.
+void ShowFields(TForm1 &form, const Session &s)
+{
+    ShowInField(form.Edit1, FloatToStr(s.pedalX));
+    ShowInField(form.Edit2, FloatToStr(s.pedalY));
+    ShowInField(form.Edit3, FloatToStr(s.selectedT));
+    ShowInField(form.Edit4, FloatToStr(s.tMin));
+    ShowInField(form.Edit5, FloatToStr(s.tMax));
+    ShowInField(form.Edit6, FloatToStr(s.step));
+    plot.tStep = s.step;
+}
+
+}  // namespace
+
+Session TForm1::CaptureSession() const
+{
+    Session s;
+    s.clientWidth = ClientWidth();
+    s.clientHeight = ClientHeight();
+    // While "Own curve..." is open the list shows it; the curve shown is the one before.
+    const CurveRow *curve = SelectedCurve() ? SelectedCurve() : CurveOfItem(shownCurve);
+    s.curve = SessionCurveOf(*curve);
+    s.trackMin = TrackBar1->Min();
+    s.trackMax = TrackBar1->Max();
+    s.trackPosition = TrackBar1->Position();
+    CaptureToggles(*this, s);
+    CapturePlot(s);
+    return s;
+}
+
+void TForm1::ShowSession(const OpenedSession &opened)
+{
+    const Session &s = opened.session;
+    int index = opened.curve.builtInIndex;
+    if (opened.curve.typed) {
+        Remember(typedCurves, opened.curve.typed);
+        FillCurveList();
+        index = CurveCount();
+    }
+    ComboBox1->setCurrentIndex(index);
+    shownCurve = index;
+    resize(s.clientWidth, s.clientHeight);
+    ShowPlot(s);
+    ShowViewEdges();
+    TrackBar1->SetMin(s.trackMin);
+    TrackBar1->SetMax(s.trackMax);
+    TrackBar1->SetPosition(s.trackPosition);
+    ShowToggles(*this, s);
+    ShowFields(*this, s);
+    Picture->Invalidate();
+    Redraw();
+}
+
+// A typed curve opened joins the remembered ones, as one typed in would; an
+// export from the command line leaves them alone.
+void TForm1::OpenSessionFile(const QString &path)
+{
+    const OpenedSession opened = ReadSessionFile(path);
+    ShowSession(opened);
+    if (opened.curve.typed)
+        SaveTypedCurves(typedCurves);
+}
+
+void TForm1::SaveSessionClick()
+{
+    const Session session = CaptureSession();
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save session"), QStringLiteral("session.lumetra"),
+                                                SessionFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".lumetra");
+    WriteSessionFile(session, path);
+}
+
+void TForm1::OpenSessionClick()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open session"), QString(),
+                                                      SessionFilter + QStringLiteral(";;All files (*)"));
+    if (!path.isEmpty())
+        OpenSessionFile(path);
+}
+
+void TForm1::AddSessionMenu()
+{
+    auto addAction = [this](const QString &text, const QKeySequence &keys, void (TForm1::*handler)()) {
+        auto *action = new QAction(text, Picture);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+        Picture->addAction(action);
+    };
+    addAction(QStringLiteral("Save session\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+              &TForm1::SaveSessionClick);
+    addAction(QStringLiteral("Open session\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::OpenSessionClick);
+}

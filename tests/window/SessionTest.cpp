@@ -1,0 +1,231 @@
+// Sessions: a saved window comes back pixel for pixel; a bad file is named
+// with its problem and changes nothing; the command line writes the same
+// picture without a window.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "WindowFixture.h"
+#include "controls/ControlTestSupport.h"
+#include "drawing/ViewZoom.h"
+#include "maths/Curves.h"
+#include "maths/TypedCurve.h"
+#include "model/NumberText.h"
+#include "model/PlotState.h"
+#include "window/ExceptionBox.h"
+#include "window/SessionFile.h"
+#include "window/controls/Adapters.h"
+
+namespace {
+
+class SessionWindow : public WindowTest {
+protected:
+    // A window afresh, as a new run of the program starts.
+    void Restart()
+    {
+        form.reset();
+        ResetPlotState();
+        form = std::make_unique<TForm1>();
+        form->Timer1->stop();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    QString PathOf(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
+    void Write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir folder;
+};
+
+void Check(QCheckBox *box, bool on, void (TForm1::*handler)(), TForm1 &form)
+{
+    box->setChecked(on);
+    (form.*handler)();
+}
+
+// Three windows unlike the start and each other: every control of a session moved.
+void ParabolaWithConstruction(TForm1 &form)
+{
+    form.ComboBox1->setCurrentIndex(2);
+    form.ComboBox1Change();
+    Check(form.CheckBox6, true, &TForm1::CheckBox6Click, form);
+    form.CheckBox2->setChecked(true);
+    form.CheckBox4->setChecked(true);
+    form.SetViewWindow(ViewWindow{-2.5f, 4, -3, 2.5f});
+    plot.pedalX = 0.75f;
+    plot.pedalY = -1.25f;
+    form.TrackBar1->SetPosition(137);
+    form.Redraw();
+}
+
+void TypedAstroidAnimated(TForm1 &form)
+{
+    TypedCurveText astroid{TypedKind::Parametric, "cos(t)^3", "sin(t)^3", 0, 6.2831854820251465f};
+    form.typedCurves = {BuildTypedCurve(astroid).curve};
+    form.FillCurveList();
+    form.ComboBox1->setCurrentIndex(CurveCount());
+    form.ComboBox1Change();
+    Check(form.CheckBox1, false, &TForm1::CheckBox1Click, form);
+    form.CheckBox7->setChecked(true);
+    for (int tick = 0; tick < 3; ++tick)
+        form.Timer1Timer();
+    plot.animationForward = false;
+    plot.pedalX = 0.5f;
+    form.Redraw();
+}
+
+void SmallerWindowEllipse(TForm1 &form)
+{
+    form.resize(900, 640);
+    form.ComboBox1->setCurrentIndex(1);
+    form.ComboBox1Change();
+    form.CheckBox3->setChecked(true);
+    plot.tStep = 0.25f;
+    form.UpDown1Click(true);
+}
+
+TEST_F(SessionWindow, OpeningASavedSessionShowsTheSamePictureAndControls)
+{
+    for (void (*prepare)(TForm1 &) : {&ParabolaWithConstruction, &TypedAstroidAnimated, &SmallerWindowEllipse}) {
+        Restart();
+        prepare(*form);
+        const QImage saved = Grab();
+        const Session session = form->CaptureSession();
+        WriteSessionFile(session, PathOf("a.lumetra"));
+
+        Restart();
+        form->OpenSessionFile(PathOf("a.lumetra"));
+        EXPECT_TRUE(form->CaptureSession() == session);
+        EXPECT_EQ(form->ComboBox1->currentText(), QString::fromLatin1(form->SelectedCurve()->name));
+        EXPECT_EQ(form->Edit6->text(), FloatToStr(session.step));
+        const QImage opened = Grab();
+        ASSERT_EQ(opened.size(), saved.size());
+        EXPECT_TRUE(opened == saved) << form->ComboBox1->currentText().toStdString();
+    }
+}
+
+// Each line replaces one piece of a good session's text.
+struct BadFile {
+    const char *replace, *by, *problem;
+};
+const BadFile BadFiles[] = {
+    {"{", "[", "not JSON"},
+    {"\"version\": 1", "\"version\": 2", "written by a newer Lumetra"},
+    {"\"xMin\": -3", "\"xMin\": \"-3\"", "'view.xMin' is not a number"},
+    {"\"xMin\": -3", "\"xMin\": 1e39", "'view.xMin' is beyond single precision"},
+    {"\"xMin\": -3", "\"xMin\": NaN", "not JSON"},
+    {"\"xMin\": -3,", "", "the field 'view.xMin' is missing"},
+    {"\"grid\": true", "\"grid\": true, \"zoom\": 2", "the field 'show.zoom' is unknown"},
+    {"\"width\": 1091", "\"width\": 0", "'window.width' is not a whole number"},
+    {"\"builtIn\": \"Circle\"", "\"builtIn\": \"Spiral\"", "no built-in curve 'Spiral'"},
+    {"\"builtIn\": \"Circle\"", "\"kind\": \"polar\", \"first\": \"1+cos(t\", \"tMin\": 0, \"tMax\": 1",
+     "the curve's first formula does not read: missing ')'"},
+};
+
+TEST_F(SessionWindow, ABadFileIsNamedWithItsProblemAndChangesNothing)
+{
+    const Session before = form->CaptureSession();
+    const QImage picture = Grab();
+    const QString path = PathOf("bad.lumetra");
+
+    auto expectRefused = [&](const QString &problem) {
+        try {
+            ReadSessionFile(path);
+            ADD_FAILURE() << "accepted: " << problem.toStdString();
+        } catch (const std::runtime_error &failure) {
+            const QString message = QString::fromLocal8Bit(failure.what());
+            EXPECT_TRUE(message.contains(path) && message.contains(problem)) << message.toStdString();
+        }
+        const long boxes = ShownExceptionCount();
+        EXPECT_EQ(CloseFailureBoxes([&] { RunHandler([&] { form->OpenSessionFile(path); }); }), 1);
+        EXPECT_EQ(ShownExceptionCount(), boxes + 1);
+        EXPECT_TRUE(form->CaptureSession() == before);
+        EXPECT_TRUE(Grab() == picture);
+    };
+    for (const BadFile &bad : BadFiles) {
+        QByteArray text = SessionJson(before);
+        ASSERT_TRUE(text.contains(bad.replace)) << bad.replace;
+        Write(path, text.replace(text.indexOf(bad.replace), qsizetype(strlen(bad.replace)), bad.by));
+        expectRefused(QString::fromLatin1(bad.problem));
+    }
+    Write(path, QByteArray(MaxSessionBytes + 1, ' '));
+    expectRefused(QStringLiteral("larger than 1 MB"));
+    QFile::remove(path);
+    expectRefused(QStringLiteral("No such file"));
+}
+
+TEST_F(SessionWindow, AFailedSaveLeavesTheOldFileAndSavingReplacesItWhole)
+{
+    const QString path = PathOf("kept.lumetra");
+    Write(path, QByteArray(4000, 'x'));  // longer than any session
+    EXPECT_THROW(WriteSessionFile(form->CaptureSession(), path + QStringLiteral("/inside")), std::runtime_error);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray(4000, 'x'));
+    kept.close();
+    WriteSessionFile(form->CaptureSession(), path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), SessionJson(form->CaptureSession()));
+}
+
+// The program itself, with no display at all.
+struct ProgramRun {
+    int status;
+    QByteArray errors;
+};
+ProgramRun Lumetra(const QStringList &arguments, const QString &home)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LUMETRA_PROGRAM), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardError()};
+}
+
+TEST_F(SessionWindow, TheCommandLineWritesTheWindowsPictureWithoutADisplay)
+{
+    ParabolaWithConstruction(*form);
+    const QImage shown = Grab();
+    WriteSessionFile(form->CaptureSession(), PathOf("p.lumetra"));
+
+    const ProgramRun png = Lumetra({QStringLiteral("--export"), PathOf("p.png"), PathOf("p.lumetra")}, folder.path());
+    EXPECT_EQ(png.status, 0) << png.errors.toStdString();
+    EXPECT_TRUE(png.errors.isEmpty()) << png.errors.toStdString();
+    const QImage exported(PathOf("p.png"));
+    ASSERT_EQ(exported.size(), shown.size());
+    EXPECT_TRUE(exported.convertToFormat(QImage::Format_RGB32) == shown.convertToFormat(QImage::Format_RGB32));
+
+    const ProgramRun sized = Lumetra({QStringLiteral("--export"), PathOf("s.png"), QStringLiteral("--size"),
+                                      QStringLiteral("320x200"), PathOf("p.lumetra")},
+                                     folder.path());
+    EXPECT_EQ(sized.status, 0);
+    EXPECT_EQ(QImage(PathOf("s.png")).size(), QSize(320, 200));
+
+    for (const QStringList &refused :
+         {QStringList{QStringLiteral("--export"), PathOf("q.png"), PathOf("none.lumetra")},
+          QStringList{QStringLiteral("--export"), PathOf("q.gif"), PathOf("p.lumetra")},
+          QStringList{QStringLiteral("--export"), PathOf("q.png"), QStringLiteral("--size"), QStringLiteral("0x5"),
+                      PathOf("p.lumetra")}}) {
+        const ProgramRun run = Lumetra(refused, folder.path());
+        EXPECT_NE(run.status, 0);
+        EXPECT_EQ(run.errors.count('\n'), 1) << run.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(PathOf("q.png")));
+    }
+}
+
+}  // namespace
