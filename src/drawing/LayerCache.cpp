@@ -10,6 +10,7 @@
 #include "drawing/Pedal.h"
 #include "drawing/PlotArea.h"
 #include "drawing/Trace.h"
+#include "drawing/VectorFrame.h"
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
 #include "model/PlotState.h"
@@ -97,6 +98,7 @@ void DrawCurveLayers(const Frame &frame, const CurveRow *curve)
     DrawPlotArea(frame.client);
     UpdateOrigin(frame.client);
     glLineWidth(plot.pixelRatio);  // grid and axes: one logical pixel
+    MarkLineWidth(plot.pixelRatio);
     if (frame.grid)
         DrawGrid(frame);
     else

@@ -5,6 +5,7 @@
 #include "drawing/Frame.h"
 #include "drawing/Primitives.h"
 #include "drawing/TypedCurveDrawing.h"
+#include "drawing/VectorFrame.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "maths/SingularMarks.h"
@@ -42,17 +43,24 @@ void DrawPedalCurve(const CurveRow *curve)
     glColor3f(1.0, 0.0, 0.0);
     glTranslatef(plot.originX, plot.originY, 0.0f);
     // Point size and smoothing stay as the curve trace left them.
+    MarkTraceStart();
     glBegin(GL_POINTS);
     const double unit = double(plot.unitPixels);
     if (curve && curve->typed) {
         TypedPedalVertices(*curve->typed, unit);
     } else {
+        const bool breaks = RecordsTraceBreaks();
         ForEachSample(plot.tMin, plot.tMax, [&](float t) {
-            StoreFoot(FootAt(curve, t));
+            const Foot foot = FootAt(curve, t);
+            StoreFoot(foot);
             glVertex2f(float(double(plot.footX) * unit), float(-(double(plot.footY) * unit)));
+            // The repeated foot of a sample without one joins neither neighbour.
+            if (breaks && !foot.hasPoint)
+                BreakTrace();
         });
     }
     glEnd();
+    MarkTraceEnd();
     glPopMatrix();
 }
 

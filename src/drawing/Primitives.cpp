@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "drawing/PlotArea.h"
+#include "drawing/VectorFrame.h"
 #include "model/PlotState.h"
 
 namespace {
@@ -10,6 +11,7 @@ namespace {
 void DrawLargePoint(float x, float y, bool blue)
 {
     glPointSize(float(4.0 * plot.pixelRatio));
+    MarkPointSize(float(4.0 * plot.pixelRatio));
     if (blue)
         glColor3f(0, 0, 1);
     glEnable(GL_POINT_SMOOTH);
@@ -18,6 +20,7 @@ void DrawLargePoint(float x, float y, bool blue)
     glVertex2f(at.x, at.y);
     glEnd();
     glPointSize(float(1.1 * plot.pixelRatio));
+    MarkPointSize(float(1.1 * plot.pixelRatio));
 }
 
 }  // namespace
@@ -35,6 +38,7 @@ void DrawPedalPoint()
 void DrawSegment(float x1, float y1, float x2, float y2)
 {
     glLineWidth(float(2.0 * plot.pixelRatio));
+    MarkLineWidth(float(2.0 * plot.pixelRatio));
     glEnable(GL_LINE_SMOOTH);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     const WindowPoint from = WorldToWindow(x1, y1);
@@ -44,4 +48,5 @@ void DrawSegment(float x1, float y1, float x2, float y2)
     glVertex2f(to.x, to.y);
     glEnd();
     glLineWidth(plot.pixelRatio);
+    MarkLineWidth(plot.pixelRatio);
 }

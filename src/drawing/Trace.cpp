@@ -4,6 +4,7 @@
 
 #include "drawing/Primitives.h"
 #include "drawing/TypedCurveDrawing.h"
+#include "drawing/VectorFrame.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "model/PlotState.h"
@@ -15,7 +16,9 @@ void TraceCurve(const CurveRow *curve)
     // From here a vertex is in pixels relative to the world origin.
     glTranslatef(plot.originX, plot.originY, 0.0f);
     glPointSize(float(1.1 * plot.pixelRatio));
+    MarkPointSize(float(1.1 * plot.pixelRatio));
     glEnable(GL_POINT_SMOOTH);
+    MarkTraceStart();
     glBegin(GL_POINTS);
     if (curve && curve->typed) {
         TypedCurveVertices(*curve->typed, double(plot.unitPixels));
@@ -28,6 +31,7 @@ void TraceCurve(const CurveRow *curve)
         });
     }
     glEnd();
+    MarkTraceEnd();
     glPopMatrix();
 }
 

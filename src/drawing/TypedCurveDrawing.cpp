@@ -4,6 +4,7 @@
 
 #include "drawing/Pedal.h"
 #include "drawing/Primitives.h"
+#include "drawing/VectorFrame.h"
 #include "maths/TypedCurve.h"
 #include "maths/TypedPedal.h"
 #include "model/PlotState.h"
@@ -25,9 +26,12 @@ void Vertex(double x, double y, double unit)
 
 void TypedCurveVertices(const TypedCurve &curve, double unit)
 {
+    const bool breaks = RecordsTraceBreaks();
     for (const TypedSample &sample : SamplesOfRange(curve)->samples) {
         if (sample.jet.defined)
             Vertex(sample.jet.x, sample.jet.y, unit);
+        else if (breaks)
+            BreakTrace();
     }
 }
 
@@ -36,10 +40,14 @@ void TypedPedalVertices(const TypedCurve &curve, double unit)
     const Plane plane = SelectedPlane();
     const double px = double(plot.pedalX);
     const double py = double(plot.pedalY);
+    const bool breaks = RecordsTraceBreaks();
     for (const TypedSample &sample : SamplesOfRange(curve)->samples) {
         const Foot foot = FootOfJet(sample.jet, plane, px, py);
-        if (!foot.hasPoint)
+        if (!foot.hasPoint) {
+            if (breaks)
+                BreakTrace();
             continue;
+        }
         StoreFoot(foot);
         Vertex(double(foot.x), double(foot.y), unit);
     }

@@ -1,10 +1,16 @@
 #include "window/PictureExport.h"
 
+#include <QFileInfo>
 #include <QImageWriter>
+#include <QSaveFile>
 #include <stdexcept>
 
+#include "drawing/DrawFrame.h"
+#include "drawing/GlSetup.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
+#include "window/RenderScene.h"
+#include "window/VectorPdf.h"
 
 QImage CurrentPicture()
 {
@@ -18,4 +24,93 @@ void SavePicture(const QImage &picture, const QString &path)
         throw std::runtime_error(QStringLiteral("The picture could not be saved to '%1': %2.")
                                      .arg(path, writer.errorString())
                                      .toStdString());
+}
+
+namespace {
+
+QString ExtensionOf(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Svg:
+        return QStringLiteral("svg");
+    case PictureFormat::Pdf:
+        return QStringLiteral("pdf");
+    default:
+        return QStringLiteral("png");
+    }
+}
+
+bool HasPictureExtension(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("png") || suffix == QLatin1String("svg") || suffix == QLatin1String("pdf");
+}
+
+[[noreturn]] void FailToSave(const QString &path, const QString &reason)
+{
+    throw std::runtime_error(
+        QStringLiteral("The picture could not be saved to '%1': %2.").arg(path, reason).toStdString());
+}
+
+}  // namespace
+
+QString PictureFilters()
+{
+    return QStringLiteral("PNG images (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)");
+}
+
+PictureFormat PictureFormatOf(const QString &path, const QString &chosenFilter)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QString named = HasPictureExtension(path) ? QStringLiteral("*.") + suffix : chosenFilter.toLower();
+    if (named.contains(QLatin1String("*.svg")))
+        return PictureFormat::Svg;
+    if (named.contains(QLatin1String("*.pdf")))
+        return PictureFormat::Pdf;
+    return PictureFormat::Png;
+}
+
+QString PicturePathFor(const QString &path, PictureFormat format)
+{
+    return HasPictureExtension(path) ? path : path + QLatin1Char('.') + ExtensionOf(format);
+}
+
+void SaveVectorPicture(const VectorPicture &picture, const QString &path, PictureFormat format)
+{
+    if (format == PictureFormat::Png)
+        FailToSave(path, QStringLiteral("a PNG picture is written from the screen's pixels, not from shapes"));
+    // The old file is replaced only once the new one is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        FailToSave(path, file.errorString());
+    if (format == PictureFormat::Svg) {
+        file.write(SvgDocument(picture));
+    } else if (!WritePdf(picture, file)) {
+        file.cancelWriting();
+        FailToSave(path, QStringLiteral("the PDF could not be written"));
+    }
+    if (!file.commit())
+        FailToSave(path, file.errorString());
+}
+
+VectorPicture CurrentVectorPicture()
+{
+    TForm1 &form = *Form1;
+    TPictureBox &box = *form.Picture;
+    if (!box.isValid())
+        throw std::runtime_error("The picture is not shown yet, so there is nothing to save.");
+    box.makeCurrent();
+    const Frame frame = ReadFrame(form);
+    if (ShowsConstruction(frame))
+        SelectedPointFromTrackBar(form);
+    // The toolkit leaves a widget-sized viewport; a frame has the client-sized one.
+    SetupViewport(frame.client.width, frame.client.height, box.height(), frame.pixelRatio);
+    try {
+        VectorPicture picture = CaptureVectorFrame(frame, box.layers);
+        box.doneCurrent();
+        return picture;
+    } catch (...) {
+        box.doneCurrent();
+        throw;
+    }
 }

@@ -7,6 +7,7 @@
 #include "drawing/GlSetup.h"
 #include "drawing/OffscreenContext.h"
 #include "drawing/OutlineFont.h"
+#include "drawing/VectorFrame.h"
 #include "drawing/WindowLayout.h"
 #include "window/Form1.h"
 #include "window/PictureExport.h"
@@ -30,10 +31,12 @@ QSize PictureOf(const TForm1 &form)
     return {form.ClientWidth() - RightPanelWidth, form.ClientHeight() - ParameterPanelHeight - PedalPanelHeight};
 }
 
-void CheckOutput(const QString &output)
+PictureFormat FormatOfOutput(const QString &output)
 {
-    if (QFileInfo(output).suffix().toLower() != QLatin1String("png"))
-        Refuse(QStringLiteral("'%1' does not end in .png").arg(output));
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") && suffix != QLatin1String("pdf"))
+        Refuse(QStringLiteral("'%1' does not end in .png, .svg or .pdf").arg(output));
+    return PictureFormatOf(output);
 }
 
 // The frame as the window would draw it, into the offscreen framebuffer at
@@ -55,7 +58,7 @@ Frame OffscreenFrame(TForm1 &form, QSize picture, ClientSize client, unsigned fr
 
 void ExportPicture(TForm1 &form, const QString &output, QSize pictureSize)
 {
-    CheckOutput(output);
+    const PictureFormat format = FormatOfOutput(output);
     const QSize picture = pictureSize.isEmpty() ? PictureOf(form) : pictureSize;
     if (picture.width() < 1 || picture.height() < 1)
         Refuse(QStringLiteral("the session's window leaves the picture no pixels"));
@@ -73,6 +76,9 @@ void ExportPicture(TForm1 &form, const QString &output, QSize pictureSize)
     // grid is drawn with the line smoothing the construction left on.
     DrawFrame(frame, cache);
     DrawFrame(frame, cache);
-    SavePicture(context.Pixels(), output);
+    if (format == PictureFormat::Png)
+        SavePicture(context.Pixels(), output);
+    else
+        SaveVectorPicture(CaptureVectorFrame(frame, cache), output, format);
     DeleteOutlineFont(form.fontListBase);
 }

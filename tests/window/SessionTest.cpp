@@ -20,7 +20,9 @@
 #include "model/NumberText.h"
 #include "model/PlotState.h"
 #include "window/ExceptionBox.h"
+#include "window/PictureExport.h"
 #include "window/SessionFile.h"
+#include "window/TypedCurveSettings.h"
 #include "window/controls/Adapters.h"
 
 namespace {
@@ -36,6 +38,12 @@ protected:
         form->Timer1->stop();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    // An opened typed curve is remembered: the other suites expect none.
+    void TearDown() override
+    {
+        SaveTypedCurves({});
+        WindowTest::TearDown();
     }
     QString PathOf(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
     void Write(const QString &path, const QByteArray &bytes)
@@ -209,6 +217,18 @@ TEST_F(SessionWindow, TheCommandLineWritesTheWindowsPictureWithoutADisplay)
     const QImage exported(PathOf("p.png"));
     ASSERT_EQ(exported.size(), shown.size());
     EXPECT_TRUE(exported.convertToFormat(QImage::Format_RGB32) == shown.convertToFormat(QImage::Format_RGB32));
+
+    // The vector pictures are the window's own frame, shape for shape.
+    const QByteArray windowSvg = SvgDocument(CurrentVectorPicture());
+    for (const char *name : {"p.svg", "p.pdf"}) {
+        const ProgramRun vector =
+            Lumetra({QStringLiteral("--export"), PathOf(name), PathOf("p.lumetra")}, folder.path());
+        EXPECT_EQ(vector.status, 0) << vector.errors.toStdString();
+    }
+    QFile svg(PathOf("p.svg")), pdf(PathOf("p.pdf"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll() == windowSvg);
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
 
     const ProgramRun sized = Lumetra({QStringLiteral("--export"), PathOf("s.png"), QStringLiteral("--size"),
                                       QStringLiteral("320x200"), PathOf("p.lumetra")},

@@ -1,5 +1,5 @@
 // The picture: its events go to the window's handlers and its frames to
-// RenderScene; its own menu saves what is shown as PNG, or copies it.
+// RenderScene; its own menu saves what is shown as PNG, SVG or PDF, or copies it.
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
@@ -51,12 +51,20 @@ void TForm1::AddPictureMenu()
 
 void TForm1::SavePictureClick()
 {
-    // The picture is taken before the dialog covers anything.
+    // The pixels are taken before the dialog covers anything; shapes are
+    // drawn afresh from the same inputs, which the dialog does not touch.
     const QImage picture = CurrentPicture();
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save picture"), QStringLiteral("lumetra.png"), QStringLiteral("PNG images (*.png)"));
-    if (!path.isEmpty())
+    QString filter;
+    const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save picture"),
+                                                        QStringLiteral("lumetra.png"), PictureFilters(), &filter);
+    if (chosen.isEmpty())
+        return;
+    const PictureFormat format = PictureFormatOf(chosen, filter);
+    const QString path = PicturePathFor(chosen, format);
+    if (format == PictureFormat::Png)
         SavePicture(picture, path);
+    else
+        SaveVectorPicture(CurrentVectorPicture(), path, format);
 }
 
 void TForm1::CopyPictureClick()
