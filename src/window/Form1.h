@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QCheckBox;
+class QKeySequence;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -188,6 +190,8 @@ private:
     void BuildPanels();
     void ConnectKeyboard();
     void ConnectPicture();
+    // An entry of the picture's menu whose shortcut works anywhere in the window.
+    QAction *AddPictureAction(const QString &text, const QKeySequence &keys, void (TForm1::*handler)());
     void AddPictureMenu();
     void AddSessionMenu();
     void WireHandlers();

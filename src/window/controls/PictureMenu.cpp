@@ -31,20 +31,22 @@ void TForm1::ConnectPicture()
     calls.resetView = [window] { RunHandler([&] { window->ResetViewClick(); }); };
 }
 
+QAction *TForm1::AddPictureAction(const QString &text, const QKeySequence &keys, void (TForm1::*handler)())
+{
+    auto *action = new QAction(text, Picture);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+    Picture->addAction(action);
+    return action;
+}
+
 void TForm1::AddPictureMenu()
 {
-    auto addAction = [this](const QString &text, const QKeySequence &keys, void (TForm1::*handler)()) {
-        auto *action = new QAction(text, Picture);
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
-        Picture->addAction(action);
-        return action;
-    };
-    addAction(QStringLiteral("Save picture\u2026"), QKeySequence::Save, &TForm1::SavePictureClick);
-    addAction(QStringLiteral("Copy picture"), QKeySequence::Copy, &TForm1::CopyPictureClick);
+    AddPictureAction(QStringLiteral("Save picture\u2026"), QKeySequence::Save, &TForm1::SavePictureClick);
+    AddPictureAction(QStringLiteral("Copy picture"), QKeySequence::Copy, &TForm1::CopyPictureClick);
     // Home belongs to the picture only: in a field it still moves the cursor.
-    addAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &TForm1::ResetViewClick)
+    AddPictureAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &TForm1::ResetViewClick)
         ->setShortcutContext(Qt::WidgetShortcut);
     Picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

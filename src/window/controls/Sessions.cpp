@@ -1,6 +1,5 @@
 // Sessions: everything the window shows, saved to a file and brought back
 // from one, from the picture's menu or the command line.
-#include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -167,14 +166,8 @@ void TForm1::OpenSessionClick()
 
 void TForm1::AddSessionMenu()
 {
-    auto addAction = [this](const QString &text, const QKeySequence &keys, void (TForm1::*handler)()) {
-        auto *action = new QAction(text, Picture);
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
-        Picture->addAction(action);
-    };
-    addAction(QStringLiteral("Save session\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-              &TForm1::SaveSessionClick);
-    addAction(QStringLiteral("Open session\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::OpenSessionClick);
+    AddPictureAction(QStringLiteral("Save session\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                     &TForm1::SaveSessionClick);
+    AddPictureAction(QStringLiteral("Open session\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                     &TForm1::OpenSessionClick);
 }
