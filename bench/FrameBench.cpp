@@ -24,6 +24,7 @@ namespace {
 
 TForm1 *window = nullptr;
 
+// The construction with it: tangent, normal and foot, and the singular tangents.
 void Scene(int curve, float tMin, float tMax, bool construction)
 {
     ResetPlotState();
@@ -31,6 +32,7 @@ void Scene(int curve, float tMin, float tMax, bool construction)
     plot.tMin = tMin;
     plot.tMax = tMax;
     window->CheckBox2->setChecked(construction);
+    window->CheckBox4->setChecked(construction);
 }
 
 // One complete RenderScene, finished by the GPU (or the rasteriser).
@@ -119,9 +121,9 @@ void BM_AnimationStep(benchmark::State &state, int curve, float tMin, float tMax
     UseLayers(true);
 }
 
-void BM_DragStep(benchmark::State &state, int curve, float tMin, float tMax, bool reuse)
+void BM_DragStep(benchmark::State &state, int curve, float tMin, float tMax, bool reuse, bool construction = false)
 {
-    Scene(curve, tMin, tMax, false);
+    Scene(curve, tMin, tMax, construction);
     UseLayers(reuse);
     Redraw(true);
     int step = 0;
@@ -194,8 +196,30 @@ BENCHMARK_CAPTURE(BM_DragStep, circle_reuse, 0, 0.0f, twoPi, true)->Unit(benchma
 BENCHMARK_CAPTURE(BM_DragStep, circle_full, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DragStep, parabola_reuse, 2, -10.0f, 10.0f, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DragStep, parabola_full, 2, -10.0f, 10.0f, false)->Unit(benchmark::kMillisecond);
+// Dragging P with the construction and the singular tangents shown.
+BENCHMARK_CAPTURE(BM_DragStep, circle_construction, 0, 0.0f, twoPi, true, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragStep, parabola_construction, 2, -10.0f, 10.0f, true, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Frame, circle_construction, 0, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(BM_Frame, circle_initial, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
+// Trace points that cannot light a pixel handed to the GL after all: the
+// same frames as before that was left out, in the same run.
+template <class Bench, class... Args>
+void EveryPoint(benchmark::State &state, Bench bench, Args... args)
+{
+    window->Picture->skipsUnseenPoints = false;
+    bench(state, args...);
+    window->Picture->skipsUnseenPoints = true;
+}
+BENCHMARK_CAPTURE(EveryPoint, drag_circle_construction, BM_DragStep, 0, 0.0f, twoPi, true, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EveryPoint, drag_parabola_construction, BM_DragStep, 2, -10.0f, 10.0f, true, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EveryPoint, frame_circle_initial, BM_Frame, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EveryPoint, frame_circle_construction, BM_Frame, 0, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EveryPoint, frame_parabola_construction, BM_Frame, 2, -10.0f, 10.0f, true)
+    ->Unit(benchmark::kMillisecond);
+
 BENCHMARK_CAPTURE(BM_SamplesOnly, circle_initial, 0, 0.0f, twoPi)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Frame, parabola_construction, 2, -10.0f, 10.0f, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SamplesOnly, parabola, 2, -10.0f, 10.0f)->Unit(benchmark::kMillisecond);

@@ -66,6 +66,11 @@ std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const CurveRow *
     return Record([&] { draw(CurveFor(curveIndex)); });
 }
 
+std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const CurveRow *, const SeenArea &), float curveIndex)
+{
+    return Record([&] { draw(CurveFor(curveIndex), Everywhere()); });
+}
+
 std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const Frame &, const CurveRow *), float curveIndex)
 {
     return Record([&] {

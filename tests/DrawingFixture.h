@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 #include "drawing/Frame.h"
+#include "drawing/TracePoints.h"
 #include "maths/Curves.h"
 
 // Drawing routines tested on their own, fed as a frame feeds them: with the
@@ -27,6 +28,8 @@ protected:
     // Feedback of one call, with room for a whole trace (8 floats per point),
     // for the curve of a list index (anything else: no curve).
     static std::vector<FeedbackPrimitive> Record(void (*draw)(const CurveRow *), float curveIndex);
+    // A dense trace, every point of it.
+    static std::vector<FeedbackPrimitive> Record(void (*draw)(const CurveRow *, const SeenArea &), float curveIndex);
     // The construction, after the selected parameter is taken from the track bar.
     static std::vector<FeedbackPrimitive> Record(void (*draw)(const Frame &, const CurveRow *), float curveIndex);
     // The foot the routines would keep for the curve of a list index at t.
@@ -35,8 +38,10 @@ protected:
     static WorldPoint ToWorld(const FeedbackVertex &v);
     static bool HasColour(const FeedbackVertex &v, double r, double g, double b);
 
-private:
+    // Anything drawn, after the frame's origin is derived.
     static std::vector<FeedbackPrimitive> Record(const std::function<void()> &draw);
+
+private:
     static ScratchContext *context;
 };
 

@@ -27,4 +27,7 @@ struct Frame {
     const CurveRow *curve = nullptr;  // the curve shown; null: none
     unsigned fontListBase = 0;
     unsigned short decimalPoint = '.';  // of the locale the labels are written in
+    // Trace points that cannot light a pixel of the picture are not handed to
+    // the GL (the same picture, faster); off only to measure the difference.
+    bool skipsUnseenPoints = true;
 };

@@ -10,6 +10,7 @@
 #include "drawing/Pedal.h"
 #include "drawing/PlotArea.h"
 #include "drawing/Trace.h"
+#include "drawing/TracePoints.h"
 #include "drawing/VectorFrame.h"
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
@@ -91,7 +92,7 @@ LayerInputs PedalLayerInputs(const LayerInputs &curveInputs, const CurveRow *cur
     return inputs;
 }
 
-void DrawCurveLayers(const Frame &frame, const CurveRow *curve)
+void DrawCurveLayers(const Frame &frame, const CurveRow *curve, const SeenArea &seen)
 {
     glClearColor(0.94f, 0.94f, 0.94f, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -103,7 +104,7 @@ void DrawCurveLayers(const Frame &frame, const CurveRow *curve)
         DrawGrid(frame);
     else
         DrawAxes(frame);
-    TraceCurve(curve);
+    TraceCurve(curve, seen);
     if (plot.minkowskiPlane)
         DrawLightlikePoints(curve);
 }
@@ -157,14 +158,15 @@ void Restore(const SavedLayers &saved, const Frame &frame)
 void DrawBackgroundLayers(const Frame &frame, LayerCache &cache)
 {
     const CurveRow *curve = frame.curve;
+    const SeenArea seen = SeenAreaOf(frame);
     // Feedback and selection modes rasterise nothing: there is no picture to save.
     GLint renderMode = GL_RENDER;
     glGetIntegerv(GL_RENDER_MODE, &renderMode);
     // A picture with no pixels (a window smaller than its panels) has nothing to save either.
     if (!cache.enabled || renderMode != GL_RENDER || FramebufferSize(frame).isEmpty() ||
         !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
-        DrawCurveLayers(frame, curve);
-        DrawPedalCurve(curve);
+        DrawCurveLayers(frame, curve, seen);
+        DrawPedalCurve(curve, seen);
         return;
     }
     // The inputs include this frame's scale and origin.
@@ -180,10 +182,10 @@ void DrawBackgroundLayers(const Frame &frame, LayerCache &cache)
     if (Matches(cache.curveLayers, curveInputs)) {
         Restore(cache.curveLayers, frame);
     } else {
-        DrawCurveLayers(frame, curve);
+        DrawCurveLayers(frame, curve, seen);
         Save(cache.curveLayers, curveInputs, frame);
     }
-    DrawPedalCurve(curve);
+    DrawPedalCurve(curve, seen);
     if (pedalInputs == cache.lastPedalInputs) {
         Save(cache.pedalLayers, pedalInputs, frame);
         cache.footAfterPedalTrace = CurrentFoot();

@@ -4,8 +4,8 @@
 
 #include "drawing/Frame.h"
 #include "drawing/Primitives.h"
+#include "drawing/TracePoints.h"
 #include "drawing/TypedCurveDrawing.h"
-#include "drawing/VectorFrame.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "maths/SingularMarks.h"
@@ -37,30 +37,28 @@ void StoreFoot(const Foot &foot)
     }
 }
 
-void DrawPedalCurve(const CurveRow *curve)
+void DrawPedalCurve(const CurveRow *curve, const SeenArea &seen)
 {
     glPushMatrix();
     glColor3f(1.0, 0.0, 0.0);
     glTranslatef(plot.originX, plot.originY, 0.0f);
     // Point size and smoothing stay as the curve trace left them.
-    MarkTraceStart();
-    glBegin(GL_POINTS);
-    const double unit = double(plot.unitPixels);
-    if (curve && curve->typed) {
-        TypedPedalVertices(*curve->typed, unit);
-    } else {
-        const bool breaks = RecordsTraceBreaks();
-        ForEachSample(plot.tMin, plot.tMax, [&](float t) {
-            const Foot foot = FootAt(curve, t);
-            StoreFoot(foot);
-            glVertex2f(float(double(plot.footX) * unit), float(-(double(plot.footY) * unit)));
-            // The repeated foot of a sample without one joins neither neighbour.
-            if (breaks && !foot.hasPoint)
-                BreakTrace();
-        });
+    {
+        TracePoints points(seen, plot.originX, plot.originY);
+        const double unit = double(plot.unitPixels);
+        if (curve && curve->typed) {
+            TypedPedalVertices(*curve->typed, unit, points);
+        } else {
+            ForEachSample(plot.tMin, plot.tMax, [&](float t) {
+                const Foot foot = FootAt(curve, t);
+                StoreFoot(foot);
+                points.Add(float(double(plot.footX) * unit), float(-(double(plot.footY) * unit)));
+                // The repeated foot of a sample without one joins neither neighbour.
+                if (!foot.hasPoint)
+                    points.Gap();
+            });
+        }
     }
-    glEnd();
-    MarkTraceEnd();
     glPopMatrix();
 }
 

@@ -4,6 +4,7 @@
 
 struct CurveRow;
 struct Frame;
+struct SeenArea;
 
 // The plane the plot state selects.
 Plane SelectedPlane();
@@ -15,8 +16,9 @@ Foot FootAt(const CurveRow *curve, float t);
 void StoreFoot(const Foot &foot);
 
 // The pedal curve as a dense run of red points, one foot per sample; a sample
-// without a foot repeats the previous one. Leaves the last foot in the plot state.
-void DrawPedalCurve(const CurveRow *curve);
+// without a foot repeats the previous one. Leaves the last foot in the plot
+// state, whichever points are left out as outside `seen`.
+void DrawPedalCurve(const CurveRow *curve, const SeenArea &seen);
 // Q, its foot F, the tangent at Q and the perpendicular from P onto it, at
 // the selected parameter, as the frame's toggles ask.
 void DrawPedalConstruction(const Frame &frame, const CurveRow *curve);

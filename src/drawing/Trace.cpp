@@ -3,13 +3,14 @@
 #include <GL/gl.h>
 
 #include "drawing/Primitives.h"
+#include "drawing/TracePoints.h"
 #include "drawing/TypedCurveDrawing.h"
 #include "drawing/VectorFrame.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "model/PlotState.h"
 
-void TraceCurve(const CurveRow *curve)
+void TraceCurve(const CurveRow *curve, const SeenArea &seen)
 {
     glPushMatrix();
     glColor3f(0.0, 0.45, 0.0);
@@ -18,20 +19,19 @@ void TraceCurve(const CurveRow *curve)
     glPointSize(float(1.1 * plot.pixelRatio));
     MarkPointSize(float(1.1 * plot.pixelRatio));
     glEnable(GL_POINT_SMOOTH);
-    MarkTraceStart();
-    glBegin(GL_POINTS);
-    if (curve && curve->typed) {
-        TypedCurveVertices(*curve->typed, double(plot.unitPixels));
-    } else if (curve) {
-        const double unit = double(plot.unitPixels);
-        ForEachSample(plot.tMin, plot.tMax, [&](float t) {
-            const CurvePoint q = CurvePosition(curve->kind, t);
-            // World y grows upward, window y downward.
-            glVertex2f(float(double(q.x) * unit), float(-(double(q.y) * unit)));
-        });
+    {
+        TracePoints points(seen, plot.originX, plot.originY);
+        if (curve && curve->typed) {
+            TypedCurveVertices(*curve->typed, double(plot.unitPixels), points);
+        } else if (curve) {
+            const double unit = double(plot.unitPixels);
+            ForEachSample(plot.tMin, plot.tMax, [&](float t) {
+                const CurvePoint q = CurvePosition(curve->kind, t);
+                // World y grows upward, window y downward.
+                points.Add(float(double(q.x) * unit), float(-(double(q.y) * unit)));
+            });
+        }
     }
-    glEnd();
-    MarkTraceEnd();
     glPopMatrix();
 }
 

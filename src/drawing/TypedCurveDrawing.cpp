@@ -4,7 +4,7 @@
 
 #include "drawing/Pedal.h"
 #include "drawing/Primitives.h"
-#include "drawing/VectorFrame.h"
+#include "drawing/TracePoints.h"
 #include "maths/TypedCurve.h"
 #include "maths/TypedPedal.h"
 #include "model/PlotState.h"
@@ -17,39 +17,36 @@ std::shared_ptr<const TypedCurveSamples> SamplesOfRange(const TypedCurve &curve)
 }
 
 // World y grows upward, window y downward.
-void Vertex(double x, double y, double unit)
+void Vertex(double x, double y, double unit, TracePoints &points)
 {
-    glVertex2f(float(x * unit), float(-(y * unit)));
+    points.Add(float(x * unit), float(-(y * unit)));
 }
 
 }  // namespace
 
-void TypedCurveVertices(const TypedCurve &curve, double unit)
+void TypedCurveVertices(const TypedCurve &curve, double unit, TracePoints &points)
 {
-    const bool breaks = RecordsTraceBreaks();
     for (const TypedSample &sample : SamplesOfRange(curve)->samples) {
         if (sample.jet.defined)
-            Vertex(sample.jet.x, sample.jet.y, unit);
-        else if (breaks)
-            BreakTrace();
+            Vertex(sample.jet.x, sample.jet.y, unit, points);
+        else
+            points.Gap();
     }
 }
 
-void TypedPedalVertices(const TypedCurve &curve, double unit)
+void TypedPedalVertices(const TypedCurve &curve, double unit, TracePoints &points)
 {
     const Plane plane = SelectedPlane();
     const double px = double(plot.pedalX);
     const double py = double(plot.pedalY);
-    const bool breaks = RecordsTraceBreaks();
     for (const TypedSample &sample : SamplesOfRange(curve)->samples) {
         const Foot foot = FootOfJet(sample.jet, plane, px, py);
         if (!foot.hasPoint) {
-            if (breaks)
-                BreakTrace();
+            points.Gap();
             continue;
         }
         StoreFoot(foot);
-        Vertex(double(foot.x), double(foot.y), unit);
+        Vertex(double(foot.x), double(foot.y), unit, points);
     }
 }
 

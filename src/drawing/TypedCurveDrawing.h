@@ -4,14 +4,15 @@
 
 #include "maths/SingularMarks.h"
 
+class TracePoints;
 class TypedCurve;
 
-// The vertices of a typed curve's traces, from its samples of the plot's
-// range (worked out when the curve or the range changes, not per frame):
-// inside a glBegin(GL_POINTS) with the world origin as the origin.
-// Undefined samples, and samples without a foot, leave gaps.
-void TypedCurveVertices(const TypedCurve &curve, double unit);
-void TypedPedalVertices(const TypedCurve &curve, double unit);
+// The points of a typed curve's traces, from its samples of the plot's
+// range (worked out when the curve or the range changes, not per frame),
+// with the world origin as the origin. Undefined samples, and samples
+// without a foot, leave gaps.
+void TypedCurveVertices(const TypedCurve &curve, double unit, TracePoints &points);
+void TypedPedalVertices(const TypedCurve &curve, double unit, TracePoints &points);
 // The red dots on the lightlike points of the plot's range.
 void DrawTypedLightlikePoints(const TypedCurve &curve);
 // The singular points of the pedal curve near the selected parameter, each

@@ -16,9 +16,6 @@ namespace {
 // (gl2ps) pass through; a size follows its code as a second pass-through.
 enum Mark { PointSizeFollows = 7101, LineWidthFollows, TraceStarts, TraceEnds, TraceBreaks };
 
-// Asked at the start of a trace: inside glBegin/glEnd the GL answers no question.
-bool feedbackTrace = false;
-
 }  // namespace
 
 void MarkPointSize(float devicePixels)
@@ -35,28 +32,17 @@ void MarkLineWidth(float devicePixels)
 
 void MarkTraceStart()
 {
-    GLint mode = GL_RENDER;
-    glGetIntegerv(GL_RENDER_MODE, &mode);
-    feedbackTrace = mode == GL_FEEDBACK;
     glPassThrough(TraceStarts);
 }
 
 void MarkTraceEnd()
 {
     glPassThrough(TraceEnds);
-    feedbackTrace = false;
 }
 
-bool RecordsTraceBreaks()
+void MarkTraceGap()
 {
-    return feedbackTrace;
-}
-
-void BreakTrace()
-{
-    glEnd();
     glPassThrough(TraceBreaks);
-    glBegin(GL_POINTS);
 }
 
 namespace {

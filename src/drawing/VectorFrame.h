@@ -44,8 +44,5 @@ void MarkPointSize(float devicePixels);
 void MarkLineWidth(float devicePixels);
 void MarkTraceStart();
 void MarkTraceEnd();
-// Whether the trace begun last records breaks: only in feedback mode, so that
-// on screen a trace stays one glBegin/glEnd with its pixels and speed untouched.
-bool RecordsTraceBreaks();
-// Inside a glBegin(GL_POINTS) trace: the next point does not join the last.
-void BreakTrace();
+// Between two points of a trace that do not join.
+void MarkTraceGap();

@@ -4,11 +4,13 @@
 
 #include <GL/gl.h>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "DrawingFixture.h"
 #include "drawing/Trace.h"
+#include "drawing/TracePoints.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "model/PlotState.h"
@@ -51,6 +53,26 @@ TEST_F(TraceCurveTest, OneGreenPointPerSample)
         }
         EXPECT_EQ(green, c.expected) << "curve " << c.curve;
     }
+}
+
+// A trace keeps exactly the points inside the area it is given: the parabola
+// at its default range runs far outside a picture-sized area.
+TEST_F(TraceCurveTest, PointsOutsideTheSeenAreaAreLeftOut)
+{
+    plot.tMin = -10.0f;
+    plot.tMax = 10.0f;
+    const SeenArea seen{0, 0, 791, 451};
+    const std::vector<FeedbackPrimitive> all = Record(TraceCurve, 2.0f);
+    const std::vector<FeedbackPrimitive> kept = Record([&] { TraceCurve(CurveAt(2), seen); });
+    auto inside = [&](const FeedbackPrimitive &p) {
+        const FeedbackVertex &v = p.vertices[0];
+        return v.x >= seen.left && v.x <= seen.right && v.y >= seen.top && v.y <= seen.bottom;
+    };
+    const size_t expected = size_t(std::count_if(all.begin(), all.end(), inside));
+    EXPECT_GT(expected, 0u);
+    EXPECT_LT(expected, all.size());
+    EXPECT_EQ(kept.size(), expected);
+    EXPECT_TRUE(std::all_of(kept.begin(), kept.end(), inside));
 }
 
 TEST_F(TraceCurveTest, CircleClosesAroundTheOriginWithUpwardY)

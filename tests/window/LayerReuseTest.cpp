@@ -100,6 +100,39 @@ TEST_F(LayerReuse, EveryCurveInBothPlanesWithTheConstruction)
     EXPECT_EQ(reusedFrames, 40);
 }
 
+// Points that cannot light a pixel of the picture are not drawn: every
+// curve, both planes, the construction, a view zoomed in so that most of
+// each trace lies outside, and the same frames with every point drawn.
+TEST_F(LayerReuse, LeavingOutUnseenPointsChangesNoPixel)
+{
+    plot.pedalX = 0.5f;
+    plot.pedalY = -0.25f;
+    auto frame = [&](bool skips) {
+        form->Picture->skipsUnseenPoints = skips;
+        form->Picture->layers.enabled = false;  // every trace drawn anew
+        form->Picture->Invalidate();
+        const QImage picture = Grab();
+        form->Picture->skipsUnseenPoints = true;
+        form->Picture->layers.enabled = true;
+        return picture;
+    };
+    for (int curve = 0; curve < 10; ++curve) {
+        form->ComboBox1->setCurrentIndex(curve);
+        const bool minkowski = curve % 2 == 1;
+        plot.minkowskiPlane = minkowski;
+        plot.euclideanPlane = !minkowski;
+        form->CheckBox2->setChecked(curve % 3 == 0);
+        form->CheckBox4->setChecked(true);
+        for (float half : {3.0f, 0.5f}) {
+            plot.xMin = plot.yMin = -half;
+            plot.xMax = plot.yMax = half;
+            frame(true);  // the line smoothing a construction leaves on is in both frames
+            const QImage everyPoint = frame(false);
+            EXPECT_TRUE(frame(true) == everyPoint) << "curve " << curve << ", view half-width " << half;
+        }
+    }
+}
+
 TEST_F(LayerReuse, GridResizeViewWindowAndAnimation)
 {
     SaveLayersOfThisScene();
