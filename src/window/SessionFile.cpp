@@ -13,12 +13,15 @@ namespace {
         QStringLiteral("The session '%1' could not be opened: %2.").arg(path, problem).toStdString());
 }
 
-// At most one byte beyond the limit is read, so neither a huge file nor an
-// endless one (a pipe, a device) is taken into memory.
+// At most one byte beyond the limit is read, so no huge file is taken into memory.
 QByteArray ReadBounded(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         CannotOpen(path, QStringLiteral("it is a folder"));
+    // Opening a pipe would wait for a writer: only plain files are read.
+    if (info.exists() && !info.isFile())
+        CannotOpen(path, QStringLiteral("it is not a plain file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         CannotOpen(path, file.errorString());

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "WindowFixture.h"
 #include "controls/ControlTestSupport.h"
@@ -171,6 +172,8 @@ TEST_F(SessionWindow, ABadFileIsNamedWithItsProblemAndChangesNothing)
     expectRefused(QStringLiteral("larger than 1 MB"));
     QFile::remove(path);
     expectRefused(QStringLiteral("No such file"));
+    ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);  // opening it would wait for a writer
+    expectRefused(QStringLiteral("not a plain file"));
 }
 
 TEST_F(SessionWindow, AFailedSaveLeavesTheOldFileAndSavingReplacesItWhole)
