@@ -98,8 +98,7 @@ void DrawCurveLayers(const Frame &frame, const CurveRow *curve, const SeenArea &
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     DrawPlotArea(frame.client);
     UpdateOrigin(frame.client);
-    glLineWidth(plot.pixelRatio);  // grid and axes: one logical pixel
-    MarkLineWidth(plot.pixelRatio);
+    SetLineWidth(plot.pixelRatio);  // grid and axes: one logical pixel
     if (frame.grid)
         DrawGrid(frame);
     else
@@ -158,10 +157,10 @@ void Restore(const SavedLayers &saved, const Frame &frame)
 void DrawBackgroundLayers(const Frame &frame, LayerCache &cache)
 {
     const CurveRow *curve = frame.curve;
-    const SeenArea seen = SeenAreaOf(frame);
     // Feedback and selection modes rasterise nothing: there is no picture to save.
     GLint renderMode = GL_RENDER;
     glGetIntegerv(GL_RENDER_MODE, &renderMode);
+    const SeenArea seen = SeenAreaOf(frame, renderMode == GL_RENDER);
     // A picture with no pixels (a window smaller than its panels) has nothing to save either.
     if (!cache.enabled || renderMode != GL_RENDER || FramebufferSize(frame).isEmpty() ||
         !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {

@@ -10,8 +10,7 @@ namespace {
 
 void DrawLargePoint(float x, float y, bool blue)
 {
-    glPointSize(float(4.0 * plot.pixelRatio));
-    MarkPointSize(float(4.0 * plot.pixelRatio));
+    SetPointSize(float(4.0 * plot.pixelRatio));
     if (blue)
         glColor3f(0, 0, 1);
     glEnable(GL_POINT_SMOOTH);
@@ -19,8 +18,7 @@ void DrawLargePoint(float x, float y, bool blue)
     glBegin(GL_POINTS);
     glVertex2f(at.x, at.y);
     glEnd();
-    glPointSize(float(1.1 * plot.pixelRatio));
-    MarkPointSize(float(1.1 * plot.pixelRatio));
+    SetPointSize(float(1.1 * plot.pixelRatio));
 }
 
 }  // namespace
@@ -37,8 +35,7 @@ void DrawPedalPoint()
 
 void DrawSegment(float x1, float y1, float x2, float y2)
 {
-    glLineWidth(float(2.0 * plot.pixelRatio));
-    MarkLineWidth(float(2.0 * plot.pixelRatio));
+    SetLineWidth(float(2.0 * plot.pixelRatio));
     glEnable(GL_LINE_SMOOTH);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     const WindowPoint from = WorldToWindow(x1, y1);
@@ -47,6 +44,5 @@ void DrawSegment(float x1, float y1, float x2, float y2)
     glVertex2f(from.x, from.y);
     glVertex2f(to.x, to.y);
     glEnd();
-    glLineWidth(plot.pixelRatio);
-    MarkLineWidth(plot.pixelRatio);
+    SetLineWidth(plot.pixelRatio);
 }

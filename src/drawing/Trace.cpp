@@ -16,8 +16,7 @@ void TraceCurve(const CurveRow *curve, const SeenArea &seen)
     glColor3f(0.0, 0.45, 0.0);
     // From here a vertex is in pixels relative to the world origin.
     glTranslatef(plot.originX, plot.originY, 0.0f);
-    glPointSize(float(1.1 * plot.pixelRatio));
-    MarkPointSize(float(1.1 * plot.pixelRatio));
+    SetPointSize(float(1.1 * plot.pixelRatio));
     glEnable(GL_POINT_SMOOTH);
     {
         TracePoints points(seen, plot.originX, plot.originY);

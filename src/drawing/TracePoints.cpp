@@ -27,9 +27,9 @@ SeenArea Everywhere()
     return {-far, -far, far, far};
 }
 
-SeenArea SeenAreaOf(const Frame &frame)
+SeenArea SeenAreaOf(const Frame &frame, bool rasterising)
 {
-    if (!frame.skipsUnseenPoints || !RenderMode())
+    if (!frame.skipsUnseenPoints || !rasterising)
         return Everywhere();
     return {-PointReach, -PointReach, frame.pictureWidth + PointReach, frame.pictureHeight + PointReach};
 }

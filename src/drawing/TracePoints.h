@@ -10,8 +10,9 @@ struct SeenArea {
 };
 // The whole plane: nothing is left out (feedback, where every vertex counts).
 SeenArea Everywhere();
-// The frame's picture, in render mode and where the frame asks for it; otherwise everywhere.
-SeenArea SeenAreaOf(const Frame &frame);
+// The frame's picture where the GL rasterises (render mode) and the frame
+// asks for it; otherwise everywhere.
+SeenArea SeenAreaOf(const Frame &frame, bool rasterising);
 
 // The points of one dense trace, from one glBegin(GL_POINTS) to its glEnd.
 // Vertices are in pixels relative to the world origin, as the trace's

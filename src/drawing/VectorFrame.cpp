@@ -18,14 +18,16 @@ enum Mark { PointSizeFollows = 7101, LineWidthFollows, TraceStarts, TraceEnds, T
 
 }  // namespace
 
-void MarkPointSize(float devicePixels)
+void SetPointSize(float devicePixels)
 {
+    glPointSize(devicePixels);
     glPassThrough(PointSizeFollows);
     glPassThrough(devicePixels);
 }
 
-void MarkLineWidth(float devicePixels)
+void SetLineWidth(float devicePixels)
 {
+    glLineWidth(devicePixels);
     glPassThrough(LineWidthFollows);
     glPassThrough(devicePixels);
 }

@@ -39,9 +39,10 @@ VectorPicture CaptureVectorFrame(const Frame &frame, LayerCache &cache);
 
 // What feedback does not carry, passed through it by the frame routine
 // (outside glBegin/glEnd; on screen the GL ignores them): sizes in device
-// pixels, and which points make one dense trace.
-void MarkPointSize(float devicePixels);
-void MarkLineWidth(float devicePixels);
+// pixels, and which points make one dense trace. The sizes are set with
+// these, which also mark them, so a size the GL uses is always marked.
+void SetPointSize(float devicePixels);
+void SetLineWidth(float devicePixels);
 void MarkTraceStart();
 void MarkTraceEnd();
 // Between two points of a trace that do not join.

@@ -15,6 +15,9 @@ constexpr int DesignedClientHeight = 690;
 constexpr int RightPanelWidth = 300;
 constexpr int ParameterPanelHeight = 145;
 constexpr int PedalPanelHeight = 94;
+// The picture fills what the panels leave of the client area.
+constexpr int PanelsWidth = RightPanelWidth;
+constexpr int PanelsHeight = ParameterPanelHeight + PedalPanelHeight;
 
 // The drawing area is centred on half of (outer width - AreaCentreInsetX)
 // and (outer height - AreaInsetY); the view window's width is fitted into

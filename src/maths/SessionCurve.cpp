@@ -5,28 +5,30 @@
 
 namespace {
 
+struct KindPair {
+    SessionCurveKind session;
+    TypedKind typed;
+};
+constexpr KindPair Kinds[] = {{SessionCurveKind::Parametric, TypedKind::Parametric},
+                              {SessionCurveKind::Graph, TypedKind::Graph},
+                              {SessionCurveKind::Polar, TypedKind::Polar}};
+
 TypedKind TypedKindOf(SessionCurveKind kind)
 {
-    switch (kind) {
-    case SessionCurveKind::Graph:
-        return TypedKind::Graph;
-    case SessionCurveKind::Polar:
-        return TypedKind::Polar;
-    default:
-        return TypedKind::Parametric;
+    for (const KindPair &k : Kinds) {
+        if (k.session == kind)
+            return k.typed;
     }
+    return TypedKind::Parametric;
 }
 
 SessionCurveKind SessionKindOf(TypedKind kind)
 {
-    switch (kind) {
-    case TypedKind::Graph:
-        return SessionCurveKind::Graph;
-    case TypedKind::Polar:
-        return SessionCurveKind::Polar;
-    default:
-        return SessionCurveKind::Parametric;
+    for (const KindPair &k : Kinds) {
+        if (k.typed == kind)
+            return k.session;
     }
+    return SessionCurveKind::Parametric;
 }
 
 }  // namespace

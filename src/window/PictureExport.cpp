@@ -17,16 +17,13 @@ QImage CurrentPicture()
     return Form1->Picture->grabFramebuffer();
 }
 
-void SavePicture(const QImage &picture, const QString &path)
-{
-    QImageWriter writer(path, "png");
-    if (!writer.write(picture))
-        throw std::runtime_error(QStringLiteral("The picture could not be saved to '%1': %2.")
-                                     .arg(path, writer.errorString())
-                                     .toStdString());
-}
-
 namespace {
+
+[[noreturn]] void FailToSave(const QString &path, const QString &reason)
+{
+    throw std::runtime_error(
+        QStringLiteral("The picture could not be saved to '%1': %2.").arg(path, reason).toStdString());
+}
 
 QString ExtensionOf(PictureFormat format)
 {
@@ -40,19 +37,20 @@ QString ExtensionOf(PictureFormat format)
     }
 }
 
+}  // namespace
+
+void SavePicture(const QImage &picture, const QString &path)
+{
+    QImageWriter writer(path, "png");
+    if (!writer.write(picture))
+        FailToSave(path, writer.errorString());
+}
+
 bool HasPictureExtension(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     return suffix == QLatin1String("png") || suffix == QLatin1String("svg") || suffix == QLatin1String("pdf");
 }
-
-[[noreturn]] void FailToSave(const QString &path, const QString &reason)
-{
-    throw std::runtime_error(
-        QStringLiteral("The picture could not be saved to '%1': %2.").arg(path, reason).toStdString());
-}
-
-}  // namespace
 
 QString PictureFilters()
 {

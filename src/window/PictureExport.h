@@ -20,6 +20,8 @@ QString PictureFilters();
 // The format of a file name's extension (.png, .svg, .pdf in any case); a name
 // without one of these takes the chosen filter's format, PNG without a filter.
 PictureFormat PictureFormatOf(const QString &path, const QString &chosenFilter = QString());
+// Whether the name ends in .png, .svg or .pdf, in any case.
+bool HasPictureExtension(const QString &path);
 // The name with the format's extension added where it has none of the three.
 QString PicturePathFor(const QString &path, PictureFormat format);
 

@@ -1,6 +1,5 @@
 #include "window/SessionExport.h"
 
-#include <QFileInfo>
 #include <stdexcept>
 
 #include "drawing/DrawFrame.h"
@@ -23,18 +22,17 @@ namespace {
 // The window that holds a picture of this size: the panels keep their sizes.
 ClientSize ClientFor(QSize picture)
 {
-    return {picture.width() + RightPanelWidth, picture.height() + ParameterPanelHeight + PedalPanelHeight};
+    return {picture.width() + PanelsWidth, picture.height() + PanelsHeight};
 }
 
 QSize PictureOf(const TForm1 &form)
 {
-    return {form.ClientWidth() - RightPanelWidth, form.ClientHeight() - ParameterPanelHeight - PedalPanelHeight};
+    return {form.ClientWidth() - PanelsWidth, form.ClientHeight() - PanelsHeight};
 }
 
 PictureFormat FormatOfOutput(const QString &output)
 {
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") && suffix != QLatin1String("pdf"))
+    if (!HasPictureExtension(output))
         Refuse(QStringLiteral("'%1' does not end in .png, .svg or .pdf").arg(output));
     return PictureFormatOf(output);
 }
@@ -66,9 +64,9 @@ void ExportPicture(TForm1 &form, const QString &output, QSize pictureSize)
     form.resize(client.width, client.height);
 
     OffscreenContext context(picture.width(), picture.height());
-    SetupProjection(client.width, client.height);
+    // What the picture's own context gets when it is made: projection and font lists.
+    form.FormCreate();
     SetupViewport(client.width, client.height, picture.height(), 1);
-    form.fontListBase = BuildOutlineFont(QString());
     LayerCache cache;
     cache.enabled = false;
     const Frame frame = OffscreenFrame(form, picture, client, context.Framebuffer());

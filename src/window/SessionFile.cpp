@@ -13,7 +13,8 @@ namespace {
         QStringLiteral("The session '%1' could not be opened: %2.").arg(path, problem).toStdString());
 }
 
-// At most one byte beyond the limit is read, so no huge file is taken into memory.
+// At most one byte beyond the limit is read, so no huge file is taken into
+// memory; the session reader refuses what lies beyond the limit.
 QByteArray ReadBounded(const QString &path)
 {
     const QFileInfo info(path);
@@ -28,8 +29,6 @@ QByteArray ReadBounded(const QString &path)
     const QByteArray bytes = file.read(MaxSessionBytes + 1);
     if (file.error() != QFileDevice::NoError)
         CannotOpen(path, file.errorString());
-    if (bytes.size() > MaxSessionBytes)
-        CannotOpen(path, QStringLiteral("it is larger than 1 MB"));
     return bytes;
 }
 

@@ -257,7 +257,7 @@ void TForm1::PlacePanels()
     const int h = ClientHeight();
     Panel4->setGeometry(0, h - PedalPanelHeight, w, PedalPanelHeight);
     Panel3->setGeometry(0, h - PedalPanelHeight - ParameterPanelHeight, w, ParameterPanelHeight);
-    const int freeHeight = std::max(0, h - PedalPanelHeight - ParameterPanelHeight);
+    const int freeHeight = std::max(0, h - PanelsHeight);
     Panel2->setGeometry(w - RightPanelWidth, 0, RightPanelWidth, freeHeight);
-    Picture->setGeometry(0, 0, std::max(0, w - RightPanelWidth), freeHeight);
+    Picture->setGeometry(0, 0, std::max(0, w - PanelsWidth), freeHeight);
 }

@@ -29,24 +29,34 @@ void CaptureToggles(const TForm1 &form, Session &s)
     s.animation = form.CheckBox7->isChecked();
 }
 
+// The values a session shares with the plot state, each under its name in both.
+struct PlotValue {
+    float Session::*saved;
+    float PlotState::*shown;
+};
+constexpr PlotValue PlotValues[] = {
+    {&Session::xMin, &PlotState::xMin},
+    {&Session::xMax, &PlotState::xMax},
+    {&Session::yMin, &PlotState::yMin},
+    {&Session::yMax, &PlotState::yMax},
+    {&Session::tMin, &PlotState::tMin},
+    {&Session::tMax, &PlotState::tMax},
+    {&Session::selectedT, &PlotState::currentT},
+    {&Session::step, &PlotState::tStep},
+    {&Session::pedalX, &PlotState::pedalX},
+    {&Session::pedalY, &PlotState::pedalY},
+    {&Session::footNumerator, &PlotState::footNumerator},
+    {&Session::footDenominator, &PlotState::footDenominator},
+    {&Session::footX, &PlotState::footX},
+    {&Session::footY, &PlotState::footY},
+};
+
 void CapturePlot(Session &s)
 {
-    s.xMin = plot.xMin;
-    s.xMax = plot.xMax;
-    s.yMin = plot.yMin;
-    s.yMax = plot.yMax;
-    s.tMin = plot.tMin;
-    s.tMax = plot.tMax;
-    s.selectedT = plot.currentT;
-    s.step = plot.tStep;
-    s.pedalX = plot.pedalX;
-    s.pedalY = plot.pedalY;
+    for (const PlotValue &value : PlotValues)
+        s.*value.saved = plot.*value.shown;
     s.minkowski = plot.minkowskiPlane;
     s.animationForward = plot.animationForward;
-    s.footNumerator = plot.footNumerator;
-    s.footDenominator = plot.footDenominator;
-    s.footX = plot.footX;
-    s.footY = plot.footY;
 }
 
 void ShowToggles(TForm1 &form, const Session &s)
@@ -62,22 +72,11 @@ void ShowToggles(TForm1 &form, const Session &s)
 
 void ShowPlot(const Session &s)
 {
-    plot.xMin = s.xMin;
-    plot.xMax = s.xMax;
-    plot.yMin = s.yMin;
-    plot.yMax = s.yMax;
-    plot.tMin = s.tMin;
-    plot.tMax = s.tMax;
-    plot.currentT = s.selectedT;
-    plot.pedalX = s.pedalX;
-    plot.pedalY = s.pedalY;
+    for (const PlotValue &value : PlotValues)
+        plot.*value.shown = s.*value.saved;
     plot.euclideanPlane = !s.minkowski;
     plot.minkowskiPlane = s.minkowski;
     plot.animationForward = s.animationForward;
-    plot.footNumerator = s.footNumerator;
-    plot.footDenominator = s.footDenominator;
-    plot.footX = s.footX;
-    plot.footY = s.footY;
 }
 
 // The fields show the session's values; the step field's own handler reads
@@ -90,7 +89,6 @@ void ShowFields(TForm1 &form, const Session &s)
     ShowInField(form.Edit4, FloatToStr(s.tMin));
     ShowInField(form.Edit5, FloatToStr(s.tMax));
     ShowInField(form.Edit6, FloatToStr(s.step));
-    plot.tStep = s.step;
 }
 
 }  // namespace
