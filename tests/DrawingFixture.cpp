@@ -66,7 +66,7 @@ std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const CurveRow *
     return Record([&] { draw(CurveFor(curveIndex)); });
 }
 
-std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const CurveRow *, const SeenArea &), float curveIndex)
+std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const CurveRow *, const TraceRoute &), float curveIndex)
 {
     return Record([&] { draw(CurveFor(curveIndex), Everywhere()); });
 }

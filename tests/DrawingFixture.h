@@ -29,7 +29,7 @@ protected:
     // for the curve of a list index (anything else: no curve).
     static std::vector<FeedbackPrimitive> Record(void (*draw)(const CurveRow *), float curveIndex);
     // A dense trace, every point of it.
-    static std::vector<FeedbackPrimitive> Record(void (*draw)(const CurveRow *, const SeenArea &), float curveIndex);
+    static std::vector<FeedbackPrimitive> Record(void (*draw)(const CurveRow *, const TraceRoute &), float curveIndex);
     // The construction, after the selected parameter is taken from the track bar.
     static std::vector<FeedbackPrimitive> Record(void (*draw)(const Frame &, const CurveRow *), float curveIndex);
     // The foot the routines would keep for the curve of a list index at t.

@@ -9,6 +9,22 @@ struct ClientSize {
     int height;
 };
 
+// How the frame hands its trace points to the GL. The defaults are the
+// fastest measured and draw the same pixels as the others, which exist only
+// to measure against them.
+struct TraceHandling {
+    // Points that cannot light a pixel of the picture are left out.
+    bool skipsUnseenPoints = true;
+    // Mesa's software renderer spends time in the square of a draw call's
+    // length: each time its small vertex buffer fills it resets every vertex
+    // of the call (a third of the main thread for a long trace). So a trace
+    // goes over in short draw calls. 0: one call per trace.
+    int pointsPerDraw = 256;
+    // A flush now and then lets the rasteriser's threads work on the points
+    // so far while later ones are set up. 0: only at the frame's end.
+    int pointsPerFlush = 8192;
+};
+
 // What a frame takes from the window, read once at its start: the drawing
 // never reaches into a widget.
 struct Frame {
@@ -27,7 +43,5 @@ struct Frame {
     const CurveRow *curve = nullptr;  // the curve shown; null: none
     unsigned fontListBase = 0;
     unsigned short decimalPoint = '.';  // of the locale the labels are written in
-    // Trace points that cannot light a pixel of the picture are not handed to
-    // the GL (the same picture, faster); off only to measure the difference.
-    bool skipsUnseenPoints = true;
+    TraceHandling traceHandling;
 };

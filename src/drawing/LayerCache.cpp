@@ -92,7 +92,7 @@ LayerInputs PedalLayerInputs(const LayerInputs &curveInputs, const CurveRow *cur
     return inputs;
 }
 
-void DrawCurveLayers(const Frame &frame, const CurveRow *curve, const SeenArea &seen)
+void DrawCurveLayers(const Frame &frame, const CurveRow *curve, const TraceRoute &route)
 {
     glClearColor(0.94f, 0.94f, 0.94f, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -103,7 +103,7 @@ void DrawCurveLayers(const Frame &frame, const CurveRow *curve, const SeenArea &
         DrawGrid(frame);
     else
         DrawAxes(frame);
-    TraceCurve(curve, seen);
+    TraceCurve(curve, route);
     if (plot.minkowskiPlane)
         DrawLightlikePoints(curve);
 }
@@ -160,12 +160,12 @@ void DrawBackgroundLayers(const Frame &frame, LayerCache &cache)
     // Feedback and selection modes rasterise nothing: there is no picture to save.
     GLint renderMode = GL_RENDER;
     glGetIntegerv(GL_RENDER_MODE, &renderMode);
-    const SeenArea seen = SeenAreaOf(frame, renderMode == GL_RENDER);
+    const TraceRoute route = TraceRouteOf(frame, renderMode == GL_RENDER);
     // A picture with no pixels (a window smaller than its panels) has nothing to save either.
     if (!cache.enabled || renderMode != GL_RENDER || FramebufferSize(frame).isEmpty() ||
         !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
-        DrawCurveLayers(frame, curve, seen);
-        DrawPedalCurve(curve, seen);
+        DrawCurveLayers(frame, curve, route);
+        DrawPedalCurve(curve, route);
         return;
     }
     // The inputs include this frame's scale and origin.
@@ -181,10 +181,10 @@ void DrawBackgroundLayers(const Frame &frame, LayerCache &cache)
     if (Matches(cache.curveLayers, curveInputs)) {
         Restore(cache.curveLayers, frame);
     } else {
-        DrawCurveLayers(frame, curve, seen);
+        DrawCurveLayers(frame, curve, route);
         Save(cache.curveLayers, curveInputs, frame);
     }
-    DrawPedalCurve(curve, seen);
+    DrawPedalCurve(curve, route);
     if (pedalInputs == cache.lastPedalInputs) {
         Save(cache.pedalLayers, pedalInputs, frame);
         cache.footAfterPedalTrace = CurrentFoot();

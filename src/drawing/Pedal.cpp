@@ -37,14 +37,14 @@ void StoreFoot(const Foot &foot)
     }
 }
 
-void DrawPedalCurve(const CurveRow *curve, const SeenArea &seen)
+void DrawPedalCurve(const CurveRow *curve, const TraceRoute &route)
 {
     glPushMatrix();
     glColor3f(1.0, 0.0, 0.0);
     glTranslatef(plot.originX, plot.originY, 0.0f);
     // Point size and smoothing stay as the curve trace left them.
     {
-        TracePoints points(seen, plot.originX, plot.originY);
+        TracePoints points(route, plot.originX, plot.originY);
         const double unit = double(plot.unitPixels);
         if (curve && curve->typed) {
             TypedPedalVertices(*curve->typed, unit, points);

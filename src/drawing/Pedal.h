@@ -4,7 +4,7 @@
 
 struct CurveRow;
 struct Frame;
-struct SeenArea;
+struct TraceRoute;
 
 // The plane the plot state selects.
 Plane SelectedPlane();
@@ -17,8 +17,8 @@ void StoreFoot(const Foot &foot);
 
 // The pedal curve as a dense run of red points, one foot per sample; a sample
 // without a foot repeats the previous one. Leaves the last foot in the plot
-// state, whichever points are left out as outside `seen`.
-void DrawPedalCurve(const CurveRow *curve, const SeenArea &seen);
+// state, whichever points are left out as outside the route's seen area.
+void DrawPedalCurve(const CurveRow *curve, const TraceRoute &route);
 // Q, its foot F, the tangent at Q and the perpendicular from P onto it, at
 // the selected parameter, as the frame's toggles ask.
 void DrawPedalConstruction(const Frame &frame, const CurveRow *curve);

@@ -10,7 +10,7 @@
 #include "maths/Sampling.h"
 #include "model/PlotState.h"
 
-void TraceCurve(const CurveRow *curve, const SeenArea &seen)
+void TraceCurve(const CurveRow *curve, const TraceRoute &route)
 {
     glPushMatrix();
     glColor3f(0.0, 0.45, 0.0);
@@ -19,7 +19,7 @@ void TraceCurve(const CurveRow *curve, const SeenArea &seen)
     SetPointSize(float(1.1 * plot.pixelRatio));
     glEnable(GL_POINT_SMOOTH);
     {
-        TracePoints points(seen, plot.originX, plot.originY);
+        TracePoints points(route, plot.originX, plot.originY);
         if (curve && curve->typed) {
             TypedCurveVertices(*curve->typed, double(plot.unitPixels), points);
         } else if (curve) {

@@ -1,6 +1,9 @@
 #include "drawing/TracePoints.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
+#include <algorithm>
 #include <limits>
 
 #include "drawing/Frame.h"
@@ -19,33 +22,48 @@ bool RenderMode()
     return mode == GL_RENDER;
 }
 
+// As many points per draw call as the GL takes in one glBegin/glEnd.
+constexpr int WholeTrace = std::numeric_limits<int>::max();
+
 }  // namespace
 
-SeenArea Everywhere()
+TraceRoute Everywhere()
 {
     const double far = std::numeric_limits<double>::infinity();
-    return {-far, -far, far, far};
+    return {{-far, -far, far, far}, WholeTrace, 0};
 }
 
-SeenArea SeenAreaOf(const Frame &frame, bool rasterising)
+TraceRoute TraceRouteOf(const Frame &frame, bool rasterising)
 {
-    if (!frame.skipsUnseenPoints || !rasterising)
+    if (!rasterising)
         return Everywhere();
-    return {-PointReach, -PointReach, frame.pictureWidth + PointReach, frame.pictureHeight + PointReach};
+    const TraceHandling &handling = frame.traceHandling;
+    TraceRoute route = Everywhere();
+    if (handling.skipsUnseenPoints)
+        route.seen = {-PointReach, -PointReach, frame.pictureWidth + PointReach, frame.pictureHeight + PointReach};
+    route.pointsPerDraw = handling.pointsPerDraw > 0 ? handling.pointsPerDraw : WholeTrace;
+    route.pointsPerFlush = std::max(0, handling.pointsPerFlush);
+    return route;
 }
 
-TracePoints::TracePoints(const SeenArea &seen, float originX, float originY)
-    : area{seen.left - double(originX), seen.top - double(originY), seen.right - double(originX),
-           seen.bottom - double(originY)},
-      recordsGaps(!RenderMode())
+TracePoints::TracePoints(const TraceRoute &route, float originX, float originY)
+    : area{route.seen.left - double(originX), route.seen.top - double(originY), route.seen.right - double(originX),
+           route.seen.bottom - double(originY)},
+      recordsGaps(!RenderMode()), pointsPerDraw(std::size_t(std::max(1, route.pointsPerDraw))),
+      pointsPerFlush(route.pointsPerFlush)
 {
     MarkTraceStart();
-    glBegin(GL_POINTS);
+    // The points come from our own memory, whatever buffer the GL had bound.
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    waiting.reserve(2 * std::min<std::size_t>(pointsPerDraw, 1u << 16));
 }
 
 TracePoints::~TracePoints()
 {
-    glEnd();
+    HandOver();
+    glPopClientAttrib();
     MarkTraceEnd();
 }
 
@@ -54,15 +72,32 @@ void TracePoints::Add(float x, float y)
     // A point without a value (NaN) is handed on, as the GL would get it anyway.
     if (double(x) < area.left || double(x) > area.right || double(y) < area.top || double(y) > area.bottom)
         return;
-    glVertex2f(x, y);
+    waiting.push_back(x);
+    waiting.push_back(y);
+    if (waiting.size() >= 2 * pointsPerDraw)
+        HandOver();
 }
 
 void TracePoints::Gap()
 {
     if (!recordsGaps)
         return;
-    // The GL takes a pass-through only outside glBegin and glEnd.
-    glEnd();
+    // The GL takes a pass-through only between draw calls.
+    HandOver();
     MarkTraceGap();
-    glBegin(GL_POINTS);
+}
+
+void TracePoints::HandOver()
+{
+    if (waiting.empty())
+        return;
+    const GLsizei count = GLsizei(waiting.size() / 2);
+    glVertexPointer(2, GL_FLOAT, 0, waiting.data());
+    glDrawArrays(GL_POINTS, 0, count);
+    waiting.clear();
+    sinceFlush += count;
+    if (pointsPerFlush > 0 && sinceFlush >= pointsPerFlush) {
+        glFlush();
+        sinceFlush = 0;
+    }
 }

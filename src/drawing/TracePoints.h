@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 struct Frame;
 
 // Where a trace's point can light a pixel of the drawing surface, in client
@@ -8,19 +10,27 @@ struct Frame;
 struct SeenArea {
     double left, top, right, bottom;
 };
-// The whole plane: nothing is left out (feedback, where every vertex counts).
-SeenArea Everywhere();
-// The frame's picture where the GL rasterises (render mode) and the frame
-// asks for it; otherwise everywhere.
-SeenArea SeenAreaOf(const Frame &frame, bool rasterising);
 
-// The points of one dense trace, from one glBegin(GL_POINTS) to its glEnd.
-// Vertices are in pixels relative to the world origin, as the trace's
-// translation makes them. In feedback mode the trace is marked for the
-// vector picture, gaps included.
+// How a trace's points reach the GL. None of it changes a pixel: points are
+// independent primitives, drawn in the same order however they are grouped.
+struct TraceRoute {
+    SeenArea seen;
+    int pointsPerDraw;   // points handed over in one draw call
+    int pointsPerFlush;  // points after which the rasteriser is set to work; 0: never
+};
+// The whole plane, one draw call per trace, no flush (feedback, where every
+// vertex counts).
+TraceRoute Everywhere();
+// The frame's route: its picture where the GL rasterises (render mode),
+// otherwise everywhere.
+TraceRoute TraceRouteOf(const Frame &frame, bool rasterising);
+
+// The points of one dense trace. Vertices are in pixels relative to the world
+// origin, as the trace's translation makes them. In feedback mode the trace is
+// marked for the vector picture, gaps included.
 class TracePoints {
 public:
-    TracePoints(const SeenArea &seen, float originX, float originY);
+    TracePoints(const TraceRoute &route, float originX, float originY);
     ~TracePoints();
     TracePoints(const TracePoints &) = delete;
     TracePoints &operator=(const TracePoints &) = delete;
@@ -30,6 +40,13 @@ public:
     void Gap();
 
 private:
+    // One draw call for the points waiting.
+    void HandOver();
+
     SeenArea area;  // relative to the world origin
     bool recordsGaps;
+    std::size_t pointsPerDraw;
+    long pointsPerFlush;
+    long sinceFlush = 0;
+    std::vector<float> waiting;  // x, y of each point not yet handed over
 };

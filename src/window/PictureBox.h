@@ -46,8 +46,8 @@ public:
     long redrawCount = 0;  // redraws asked for
     long frameCount = 0;   // frames painted
     LayerCache layers;
-    // Trace points that cannot light a pixel are not drawn; off only to measure.
-    bool skipsUnseenPoints = true;
+    // How trace points reach the GL (the same pixels either way); changed only to measure.
+    TraceHandling traceHandling;
 
 protected:
     void initializeGL() override;

@@ -29,7 +29,7 @@ Frame ReadFrame(const TForm1 &form)
     frame.curve = form.SelectedCurve();
     frame.fontListBase = form.fontListBase;
     frame.decimalPoint = QLocale().decimalPoint().at(0).unicode();
-    frame.skipsUnseenPoints = picture.skipsUnseenPoints;
+    frame.traceHandling = picture.traceHandling;
     return frame;
 }
 

@@ -100,19 +100,22 @@ TEST_F(LayerReuse, EveryCurveInBothPlanesWithTheConstruction)
     EXPECT_EQ(reusedFrames, 40);
 }
 
-// Points that cannot light a pixel of the picture are not drawn: every
-// curve, both planes, the construction, a view zoomed in so that most of
-// each trace lies outside, and the same frames with every point drawn.
-TEST_F(LayerReuse, LeavingOutUnseenPointsChangesNoPixel)
+// How the traces reach the GL changes no pixel: points that cannot light one
+// left out, short draw calls and flushes, against every point in one call
+// per trace. Every curve, both planes, the construction, and a view zoomed
+// in so that most of each trace lies outside.
+TEST_F(LayerReuse, HowTracesReachTheGlChangesNoPixel)
 {
     plot.pedalX = 0.5f;
     plot.pedalY = -0.25f;
-    auto frame = [&](bool skips) {
-        form->Picture->skipsUnseenPoints = skips;
+    const TraceHandling usual;
+    const TraceHandling everyPointInOneCall{false, 0, 0};
+    auto frame = [&](const TraceHandling &handling) {
+        form->Picture->traceHandling = handling;
         form->Picture->layers.enabled = false;  // every trace drawn anew
         form->Picture->Invalidate();
         const QImage picture = Grab();
-        form->Picture->skipsUnseenPoints = true;
+        form->Picture->traceHandling = usual;
         form->Picture->layers.enabled = true;
         return picture;
     };
@@ -126,9 +129,9 @@ TEST_F(LayerReuse, LeavingOutUnseenPointsChangesNoPixel)
         for (float half : {3.0f, 0.5f}) {
             plot.xMin = plot.yMin = -half;
             plot.xMax = plot.yMax = half;
-            frame(true);  // the line smoothing a construction leaves on is in both frames
-            const QImage everyPoint = frame(false);
-            EXPECT_TRUE(frame(true) == everyPoint) << "curve " << curve << ", view half-width " << half;
+            frame(usual);  // the line smoothing a construction leaves on is in both frames
+            const QImage reference = frame(everyPointInOneCall);
+            EXPECT_TRUE(frame(usual) == reference) << "curve " << curve << ", view half-width " << half;
         }
     }
 }
