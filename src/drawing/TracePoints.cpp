@@ -22,7 +22,7 @@ bool RenderMode()
     return mode == GL_RENDER;
 }
 
-// As many points per draw call as the GL takes in one glBegin/glEnd.
+// One draw call for the whole trace.
 constexpr int WholeTrace = std::numeric_limits<int>::max();
 
 }  // namespace
