@@ -131,7 +131,7 @@ int main(int argc, char **argv)
         scene.set(form);
         form.Redraw();
         const QString path = folder.filePath(QString::fromLatin1(scene.file));
-        SavePicture(scene.wholeWindow ? form.grab().toImage() : CurrentPicture(), path);
+        SavePicture(scene.wholeWindow ? form.grab().toImage() : CurrentPicture(form), path);
         std::printf("%s\n", qPrintable(path));
     }
     return 0;

@@ -15,13 +15,6 @@ namespace {
 // leave room for its antialiased edge and for the GL's own rounding.
 constexpr double PointReach = 2.0;
 
-bool RenderMode()
-{
-    GLint mode = GL_RENDER;
-    glGetIntegerv(GL_RENDER_MODE, &mode);
-    return mode == GL_RENDER;
-}
-
 // One draw call for the whole trace.
 constexpr int WholeTrace = std::numeric_limits<int>::max();
 
@@ -30,7 +23,7 @@ constexpr int WholeTrace = std::numeric_limits<int>::max();
 TraceRoute Everywhere()
 {
     const double far = std::numeric_limits<double>::infinity();
-    return {{-far, -far, far, far}, WholeTrace, 0};
+    return {{-far, -far, far, far}, WholeTrace, 0, true};
 }
 
 TraceRoute TraceRouteOf(const Frame &frame, bool rasterising)
@@ -43,13 +36,14 @@ TraceRoute TraceRouteOf(const Frame &frame, bool rasterising)
         route.seen = {-PointReach, -PointReach, frame.pictureWidth + PointReach, frame.pictureHeight + PointReach};
     route.pointsPerDraw = handling.pointsPerDraw > 0 ? handling.pointsPerDraw : WholeTrace;
     route.pointsPerFlush = std::max(0, handling.pointsPerFlush);
+    route.marksGaps = false;  // a break mark costs a draw call and shows no pixel
     return route;
 }
 
 TracePoints::TracePoints(const TraceRoute &route, float originX, float originY)
     : area{route.seen.left - double(originX), route.seen.top - double(originY), route.seen.right - double(originX),
            route.seen.bottom - double(originY)},
-      recordsGaps(!RenderMode()), pointsPerDraw(std::size_t(std::max(1, route.pointsPerDraw))),
+      marksGaps(route.marksGaps), pointsPerDraw(std::size_t(std::max(1, route.pointsPerDraw))),
       pointsPerFlush(route.pointsPerFlush)
 {
     MarkTraceStart();
@@ -80,7 +74,7 @@ void TracePoints::Add(float x, float y)
 
 void TracePoints::Gap()
 {
-    if (!recordsGaps)
+    if (!marksGaps)
         return;
     // The GL takes a pass-through only between draw calls.
     HandOver();

@@ -17,17 +17,18 @@ struct TraceRoute {
     SeenArea seen;
     int pointsPerDraw;   // points handed over in one draw call
     int pointsPerFlush;  // points after which the rasteriser is set to work; 0: never
+    bool marksGaps;      // for the vector picture, in feedback mode
 };
-// The whole plane, one draw call per trace, no flush (feedback, where every
-// vertex counts).
+// The whole plane, one draw call per trace, no flush, gaps marked (feedback,
+// where every vertex counts).
 TraceRoute Everywhere();
 // The frame's route: its picture where the GL rasterises (render mode),
 // otherwise everywhere.
 TraceRoute TraceRouteOf(const Frame &frame, bool rasterising);
 
 // The points of one dense trace. Vertices are in pixels relative to the world
-// origin, as the trace's translation makes them. In feedback mode the trace is
-// marked for the vector picture, gaps included.
+// origin, as the trace's translation makes them. The trace is marked for the
+// vector picture, and its gaps too where the route asks.
 class TracePoints {
 public:
     TracePoints(const TraceRoute &route, float originX, float originY);
@@ -44,7 +45,7 @@ private:
     void HandOver();
 
     SeenArea area;  // relative to the world origin
-    bool recordsGaps;
+    bool marksGaps;
     std::size_t pointsPerDraw;
     long pointsPerFlush;
     long sinceFlush = 0;

@@ -8,6 +8,7 @@
 
 #include "drawing/DrawFrame.h"
 #include "drawing/Frame.h"
+#include "drawing/VectorGeometry.h"
 #include "model/PlotState.h"
 
 namespace {
@@ -49,170 +50,9 @@ void MarkTraceGap()
 
 namespace {
 
-using Polyline = std::vector<VectorPoint>;
-
 // Neighbouring samples of a trace farther apart than this are not joined:
 // on screen they are separate dots with a gap between them.
 constexpr double JoinDistance = 3.0;
-// A trace keeps the samples that stray farther than this from its polyline.
-constexpr double Tolerance = 0.1;
-// Longest stretch simplified at once, which bounds the work on any trace.
-constexpr size_t SimplifiedStretch = 4096;
-
-bool Same(VectorPoint a, VectorPoint b)
-{
-    return a.x == b.x && a.y == b.y;
-}
-
-double Distance(VectorPoint a, VectorPoint b)
-{
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
-
-// ---- Clipping ------------------------------------------------------------
-
-struct Rect {
-    double left, top, right, bottom;
-
-    Rect Grown(double m) const { return {left - m, top - m, right + m, bottom + m}; }
-    bool Contains(VectorPoint p) const { return left <= p.x && p.x <= right && top <= p.y && p.y <= bottom; }
-    // How far p lies inside edge 0..3 (left, right, top, bottom); negative outside.
-    double Inside(VectorPoint p, int edge) const
-    {
-        const double d[4] = {p.x - left, right - p.x, p.y - top, bottom - p.y};
-        return d[edge];
-    }
-};
-
-// The part [t0, t1] of the segment a-b that lies inside r (Liang-Barsky).
-struct SegmentPart {
-    bool inside;
-    double t0, t1;
-};
-
-SegmentPart ClipSegment(VectorPoint a, VectorPoint b, const Rect &r)
-{
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x - r.left, r.right - a.x, a.y - r.top, r.bottom - a.y};
-    SegmentPart part{true, 0, 1};
-    for (int i = 0; i < 4 && part.inside; ++i) {
-        if (p[i] == 0) {
-            part.inside = q[i] >= 0;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            part.t0 = std::max(part.t0, t);
-        else
-            part.t1 = std::min(part.t1, t);
-        part.inside = part.t0 <= part.t1;
-    }
-    return part;
-}
-
-VectorPoint Along(VectorPoint a, VectorPoint b, double t)
-{
-    return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
-}
-
-// The pieces of a polyline inside r; a single point stays if inside.
-std::vector<Polyline> ClipPolyline(const Polyline &line, const Rect &r)
-{
-    std::vector<Polyline> pieces;
-    if (line.size() == 1 && r.Contains(line[0]))
-        pieces.push_back(line);
-    bool open = false;
-    for (size_t i = 1; i < line.size(); ++i) {
-        const SegmentPart part = ClipSegment(line[i - 1], line[i], r);
-        if (!part.inside) {
-            open = false;
-            continue;
-        }
-        if (!open || part.t0 > 0)
-            pieces.push_back({Along(line[i - 1], line[i], part.t0)});
-        pieces.back().push_back(Along(line[i - 1], line[i], part.t1));
-        open = part.t1 == 1;
-    }
-    return pieces;
-}
-
-// Sutherland-Hodgman: the polygon cut by one edge of r after the other.
-Polyline ClipPolygon(Polyline polygon, const Rect &r)
-{
-    for (int edge = 0; edge < 4 && !polygon.empty(); ++edge) {
-        Polyline kept;
-        for (size_t i = 0; i < polygon.size(); ++i) {
-            const VectorPoint p = polygon[i], q = polygon[(i + 1) % polygon.size()];
-            const double dp = r.Inside(p, edge), dq = r.Inside(q, edge);
-            if (dp >= 0)
-                kept.push_back(p);
-            if ((dp >= 0) != (dq >= 0))
-                kept.push_back(Along(p, q, dp / (dp - dq)));
-        }
-        polygon = std::move(kept);
-    }
-    return polygon;
-}
-
-// ---- Simplification --------------------------------------------------------
-
-double DistanceToSegment(VectorPoint p, VectorPoint a, VectorPoint b)
-{
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-    return Distance(p, Along(a, b, t));
-}
-
-// Douglas-Peucker: the samples that keep the polyline within the tolerance.
-Polyline Simplified(const Polyline &line)
-{
-    if (line.size() < 3)
-        return line;
-    std::vector<char> keep(line.size(), 0);
-    std::vector<std::pair<size_t, size_t>> stretches;
-    for (size_t first = 0; first + 1 < line.size(); first += SimplifiedStretch) {
-        const size_t last = std::min(first + SimplifiedStretch, line.size() - 1);
-        keep[first] = keep[last] = 1;
-        stretches.emplace_back(first, last);
-    }
-    while (!stretches.empty()) {
-        const auto [first, last] = stretches.back();
-        stretches.pop_back();
-        double worst = Tolerance;
-        size_t at = first;
-        for (size_t i = first + 1; i < last; ++i) {
-            const double d = DistanceToSegment(line[i], line[first], line[last]);
-            if (d > worst) {
-                worst = d;
-                at = i;
-            }
-        }
-        if (at != first) {
-            keep[at] = 1;
-            stretches.emplace_back(first, at);
-            stretches.emplace_back(at, last);
-        }
-    }
-    Polyline kept;
-    for (size_t i = 0; i < line.size(); ++i)
-        if (keep[i])
-            kept.push_back(line[i]);
-    return kept;
-}
-
-// ---- Shapes ------------------------------------------------------------------
-
-double SignedArea(const Polyline &polygon)
-{
-    double twice = 0;
-    for (size_t i = 0; i < polygon.size(); ++i) {
-        const VectorPoint p = polygon[i], q = polygon[(i + 1) % polygon.size()];
-        twice += p.x * q.y - q.x * p.y;
-    }
-    return twice / 2;
-}
 
 // Consecutive shapes of one style become one, so that a file holds few
 // elements; fills turn alike, so that overlapping parts do not cancel.
@@ -241,7 +81,7 @@ struct FeedbackVertex {
 // Turns the feedback of one frame into shapes, keeping the state the marks
 // pass: sizes, and the dense trace being collected.
 struct ShapeBuilder {
-    Rect picture{0, 0, 0, 0};
+    ClipRect picture{0, 0, 0, 0};
     double planeDepth = 0.5;  // of z = 0, where the frame draws everything flat
     double pixelRatio = 1;
     double pointSize = 1, lineWidth = 1;

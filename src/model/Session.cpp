@@ -111,13 +111,16 @@ public:
         return object.value(key);
     }
 
-    double Number(const char *name)
+    // The field, if it is of the kind `is` tells; `kind` names it for the message.
+    QJsonValue Typed(const char *name, bool (QJsonValue::*is)() const, const char *kind)
     {
         const QJsonValue value = Value(name);
-        if (!value.isDouble())
-            throw Problem{QStringLiteral("'%1' is not a number").arg(Path(name))};
-        return value.toDouble();
+        if (!(value.*is)())
+            throw Problem{QStringLiteral("'%1' is not %2").arg(Path(name), QLatin1String(kind))};
+        return value;
     }
+
+    double Number(const char *name) { return Typed(name, &QJsonValue::isDouble, "a number").toDouble(); }
 
     float Single(const char *name)
     {
@@ -138,21 +141,9 @@ public:
         return int(value);
     }
 
-    bool Flag(const char *name)
-    {
-        const QJsonValue value = Value(name);
-        if (!value.isBool())
-            throw Problem{QStringLiteral("'%1' is not true or false").arg(Path(name))};
-        return value.toBool();
-    }
+    bool Flag(const char *name) { return Typed(name, &QJsonValue::isBool, "true or false").toBool(); }
 
-    QString Text(const char *name)
-    {
-        const QJsonValue value = Value(name);
-        if (!value.isString())
-            throw Problem{QStringLiteral("'%1' is not a text").arg(Path(name))};
-        return value.toString();
-    }
+    QString Text(const char *name) { return Typed(name, &QJsonValue::isString, "a text").toString(); }
 
     Fields Object(const char *name) { return Fields(Value(name), Path(name)); }
 

@@ -2,7 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
-#include <cstring>
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 
 #include "model/Session.h"
 
@@ -74,12 +76,12 @@ CommandLine ReadCommandLine(const QStringList &arguments)
 
 bool NeedsNoScreen(int argc, char **argv)
 {
+    // The options that show no window; --export also comes as --export=OUT.
+    constexpr std::string_view NoWindowOptions[] = {"--export", "--help", "--help-all", "-h", "--version", "-v"};
     for (int i = 1; i < argc; ++i) {
-        const char *argument = argv[i];
-        if (std::strcmp(argument, "--export") == 0 || std::strncmp(argument, "--export=", 9) == 0 ||
-            std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "--help-all") == 0 ||
-            std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "--version") == 0 ||
-            std::strcmp(argument, "-v") == 0)
+        const std::string_view argument = argv[i];
+        if (argument.rfind("--export=", 0) == 0 ||
+            std::find(std::begin(NoWindowOptions), std::end(NoWindowOptions), argument) != std::end(NoWindowOptions))
             return true;
     }
     return false;

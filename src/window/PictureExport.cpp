@@ -5,16 +5,15 @@
 #include <QSaveFile>
 #include <stdexcept>
 
-#include "drawing/DrawFrame.h"
 #include "drawing/GlSetup.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
 #include "window/RenderScene.h"
 #include "window/VectorPdf.h"
 
-QImage CurrentPicture()
+QImage CurrentPicture(const TForm1 &form)
 {
-    return Form1->Picture->grabFramebuffer();
+    return form.Picture->grabFramebuffer();
 }
 
 namespace {
@@ -91,16 +90,13 @@ void SaveVectorPicture(const VectorPicture &picture, const QString &path, Pictur
         FailToSave(path, file.errorString());
 }
 
-VectorPicture CurrentVectorPicture()
+VectorPicture CurrentVectorPicture(TForm1 &form)
 {
-    TForm1 &form = *Form1;
     TPictureBox &box = *form.Picture;
     if (!box.isValid())
         throw std::runtime_error("The picture is not shown yet, so there is nothing to save.");
     box.makeCurrent();
-    const Frame frame = ReadFrame(form);
-    if (ShowsConstruction(frame))
-        SelectedPointFromTrackBar(form);
+    const Frame frame = PrepareFrame(form);
     // The toolkit leaves a widget-sized viewport; a frame has the client-sized one.
     SetupViewport(frame.client.width, frame.client.height, box.height(), frame.pixelRatio);
     try {

@@ -40,11 +40,17 @@ void SelectedPointFromTrackBar(TForm1 &form)
     plot.currentT = float(double(form.TrackBar1->Position()) * 0.01);
 }
 
-void RenderScene(TForm1 &form)
+Frame PrepareFrame(TForm1 &form)
 {
     const Frame frame = ReadFrame(form);
     if (ShowsConstruction(frame))
         SelectedPointFromTrackBar(form);
+    return frame;
+}
+
+void RenderScene(TForm1 &form)
+{
+    const Frame frame = PrepareFrame(form);
     DrawFrame(frame, form.Picture->layers);
     SetCaption(form.Label28, QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
                                  FloatToStr(plot.pedalY) + QStringLiteral(" )"));

@@ -13,6 +13,10 @@ Frame ReadFrame(const TForm1 &form);
 // from its position. A frame does this when it shows the construction.
 void SelectedPointFromTrackBar(TForm1 &form);
 
+// The frame a paint draws: read from the controls, with the selected
+// parameter taken from the track bar where the frame shows the construction.
+Frame PrepareFrame(TForm1 &form);
+
 // One frame: the selected parameter, the picture, and the labels of P and t.
 void RenderScene(TForm1 &form);
 

@@ -41,14 +41,12 @@ PictureFormat FormatOfOutput(const QString &output)
 // one device pixel per logical pixel.
 Frame OffscreenFrame(TForm1 &form, QSize picture, ClientSize client, unsigned framebuffer)
 {
-    Frame frame = ReadFrame(form);
+    Frame frame = PrepareFrame(form);
     frame.client = client;
     frame.framebuffer = framebuffer;
     frame.pictureWidth = picture.width();
     frame.pictureHeight = picture.height();
     frame.pixelRatio = 1;
-    if (ShowsConstruction(frame))
-        SelectedPointFromTrackBar(form);
     return frame;
 }
 

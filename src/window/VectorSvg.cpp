@@ -33,6 +33,14 @@ void AppendNumber(QByteArray &out, qint64 hundredths)
     }
 }
 
+// A length on its own, as an attribute's value.
+QByteArray NumberText(double v)
+{
+    QByteArray text;
+    AppendNumber(text, Hundredths(v));
+    return text;
+}
+
 QByteArray ColourText(VectorColour c)
 {
     return '#' + QByteArray::number((c.r << 16) | (c.g << 8) | c.b, 16).rightJustified(6, '0');
@@ -83,9 +91,7 @@ QByteArray Style(const VectorShape &shape)
     const QByteArray colour = ColourText(shape.colour);
     if (shape.kind != VectorShape::Kind::Stroke)
         return "fill=\"" + colour + '"';
-    QByteArray width;
-    AppendNumber(width, Hundredths(shape.width));
-    QByteArray style = "fill=\"none\" stroke=\"" + colour + "\" stroke-width=\"" + width + '"';
+    QByteArray style = "fill=\"none\" stroke=\"" + colour + "\" stroke-width=\"" + NumberText(shape.width) + '"';
     if (shape.round)
         style += " stroke-linecap=\"round\" stroke-linejoin=\"round\"";
     return style;
@@ -107,14 +113,13 @@ QByteArray PathElement(const VectorShape &shape)
 
 QByteArray SvgDocument(const VectorPicture &picture)
 {
-    QByteArray size;
-    AppendNumber(size, Hundredths(picture.width));
-    QByteArray height;
-    AppendNumber(height, Hundredths(picture.height));
+    const QByteArray width = NumberText(picture.width);
+    const QByteArray height = NumberText(picture.height);
     QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-                     size + "\" height=\"" + height + "\" viewBox=\"0 0 " + size + ' ' + height + "\">\n";
-    svg += "<rect width=\"" + size + "\" height=\"" + height + "\" fill=\"" + ColourText(picture.background) + "\"/>\n";
+                     width + "\" height=\"" + height + "\" viewBox=\"0 0 " + width + ' ' + height + "\">\n";
+    svg +=
+        "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" + ColourText(picture.background) + "\"/>\n";
     for (const VectorShape &shape : picture.shapes)
         svg += PathElement(shape);
     svg += "</svg>\n";

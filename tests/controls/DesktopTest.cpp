@@ -108,7 +108,7 @@ TEST_F(DesktopTest, TheSavedPictureIsThePictureShown)
     const QString path = folder.filePath(QStringLiteral("picture.png"));
     plot.pedalX = 0.5f;
     form->Redraw();
-    SavePicture(CurrentPicture(), path);
+    SavePicture(CurrentPicture(*form), path);
     const QImage saved(path);
     const QImage shown = form->Picture->grabFramebuffer();
     ASSERT_FALSE(saved.isNull());
@@ -140,7 +140,7 @@ TEST_F(DesktopTest, AFailedWriteSaysSoAndChangesNothing)
         targets << readOnly + QStringLiteral("/picture.png");
     for (const QString &target : targets) {
         try {
-            SavePicture(CurrentPicture(), target);
+            SavePicture(CurrentPicture(*form), target);
             ADD_FAILURE() << "saved to " << target.toStdString();
         } catch (const std::runtime_error &failure) {
             EXPECT_TRUE(QString::fromLocal8Bit(failure.what()).contains(target));

@@ -222,7 +222,7 @@ TEST_F(SessionWindow, TheCommandLineWritesTheWindowsPictureWithoutADisplay)
     EXPECT_TRUE(exported.convertToFormat(QImage::Format_RGB32) == shown.convertToFormat(QImage::Format_RGB32));
 
     // The vector pictures are the window's own frame, shape for shape.
-    const QByteArray windowSvg = SvgDocument(CurrentVectorPicture());
+    const QByteArray windowSvg = SvgDocument(CurrentVectorPicture(*form));
     for (const char *name : {"p.svg", "p.pdf"}) {
         const ProgramRun vector =
             Lumetra({QStringLiteral("--export"), PathOf(name), PathOf("p.lumetra")}, folder.path());

@@ -68,9 +68,9 @@ struct Files {
 
 // The window's frame written as SVG and PDF, and both read back as pixels:
 // the SVG by Qt's renderer, the PDF by Poppler at one pixel per point.
-Files WrittenAndRead(const QTemporaryDir &dir, QSize size)
+Files WrittenAndRead(TForm1 &form, const QTemporaryDir &dir, QSize size)
 {
-    const VectorPicture picture = CurrentVectorPicture();
+    const VectorPicture picture = CurrentVectorPicture(form);
     const QString svgPath = dir.filePath(QStringLiteral("picture.svg")), pdfPath = dir.filePath("picture.pdf");
     SaveVectorPicture(picture, svgPath, PictureFormat::Svg);
     SaveVectorPicture(picture, pdfPath, PictureFormat::Pdf);
@@ -122,7 +122,7 @@ TEST_F(VectorPictureWindow, FilesShowTheScreensFrameAndStaySmall)
 {
     QTemporaryDir dir;
     const QImage initial = Grab();
-    const Files circle = WrittenAndRead(dir, initial.size());
+    const Files circle = WrittenAndRead(*form, dir, initial.size());
     EXPECT_LT(circle.svgBytes, 500 * 1024);
     EXPECT_LT(circle.pdfBytes, 500 * 1024);
     // The capture draws nothing into the picture on screen.
@@ -134,7 +134,7 @@ TEST_F(VectorPictureWindow, FilesShowTheScreensFrameAndStaySmall)
     for (const bool minkowski : {false, true}) {
         SCOPED_TRACE(minkowski ? "circle, Minkowski" : "circle, Euclidean");
         ShowMinkowski(*form, minkowski);
-        ExpectSamePicture(Grab(), WrittenAndRead(dir, initial.size()));
+        ExpectSamePicture(Grab(), WrittenAndRead(*form, dir, initial.size()));
     }
     form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(QStringLiteral("Parabola")));
     form->ComboBox1Change();
@@ -143,7 +143,7 @@ TEST_F(VectorPictureWindow, FilesShowTheScreensFrameAndStaySmall)
     for (const bool minkowski : {false, true}) {
         SCOPED_TRACE(minkowski ? "parabola, Minkowski" : "parabola, Euclidean");
         ShowMinkowski(*form, minkowski);
-        const Files parabola = WrittenAndRead(dir, initial.size());
+        const Files parabola = WrittenAndRead(*form, dir, initial.size());
         ExpectSamePicture(Grab(), parabola);
         EXPECT_LT(parabola.svgBytes, 1024 * 1024);
         EXPECT_LT(parabola.pdfBytes, 1024 * 1024);
@@ -162,7 +162,7 @@ TEST_F(VectorPictureWindow, TracesBreakWhereATypedCurveHasNoPoint)
     form->ComboBox1Change();
     plot.pedalY = 1;
     const QImage screen = Grab();
-    const VectorPicture picture = CurrentVectorPicture();
+    const VectorPicture picture = CurrentVectorPicture(*form);
     int traces = 0;
     for (const VectorShape &shape : picture.shapes) {
         if (!shape.round || shape.kind != VectorShape::Kind::Stroke)
@@ -175,7 +175,7 @@ TEST_F(VectorPictureWindow, TracesBreakWhereATypedCurveHasNoPoint)
     }
     EXPECT_EQ(traces, 2);
     QTemporaryDir dir;
-    ExpectSamePicture(screen, WrittenAndRead(dir, screen.size()));
+    ExpectSamePicture(screen, WrittenAndRead(*form, dir, screen.size()));
 }
 
 TEST(PictureFormat, TheExtensionDecidesElseTheChosenFilter)

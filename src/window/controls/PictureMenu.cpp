@@ -55,7 +55,7 @@ void TForm1::SavePictureClick()
 {
     // The pixels are taken before the dialog covers anything; shapes are
     // drawn afresh from the same inputs, which the dialog does not touch.
-    const QImage picture = CurrentPicture();
+    const QImage picture = CurrentPicture(*this);
     QString filter;
     const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save picture"),
                                                         QStringLiteral("lumetra.png"), PictureFilters(), &filter);
@@ -66,10 +66,10 @@ void TForm1::SavePictureClick()
     if (format == PictureFormat::Png)
         SavePicture(picture, path);
     else
-        SaveVectorPicture(CurrentVectorPicture(), path, format);
+        SaveVectorPicture(CurrentVectorPicture(*this), path, format);
 }
 
 void TForm1::CopyPictureClick()
 {
-    QGuiApplication::clipboard()->setImage(CurrentPicture());
+    QGuiApplication::clipboard()->setImage(CurrentPicture(*this));
 }
