@@ -1,5 +1,8 @@
 #include "WindowFixture.h"
 
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -30,6 +33,17 @@ QImage WindowTest::Grab()
 {
     form->Redraw();
     return form->Picture->grabFramebuffer();
+}
+
+QImage WindowTest::OnScreen()
+{
+    QApplication::processEvents();
+    // Only what lies on the screen is shown.
+    const QRect screen = form->screen()->geometry();
+    const QRect picture = form->Picture->geometry() & screen.translated(-form->mapToGlobal(QPoint(0, 0)));
+    const QPixmap shown =
+        form->screen()->grabWindow(form->winId(), picture.x(), picture.y(), picture.width(), picture.height());
+    return shown.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 std::vector<FeedbackPrimitive> WindowTest::RecordFrame(int capacity)

@@ -17,6 +17,10 @@ protected:
 
     // The picture of the current state (client pixel (x, y) is image pixel (x, y)).
     QImage Grab();
+    // The picture's area as the display shows it once pending paints are done,
+    // read back from the display server, in device pixels; only the part on
+    // the screen, from the picture's top left corner.
+    QImage OnScreen();
     // Every primitive of one RenderScene, in order, positions in client pixels.
     std::vector<FeedbackPrimitive> RecordFrame(int capacity = DefaultFeedbackCapacity);
     // Points (or lines) of one colour in a recorded frame.

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "drawing/FramebufferPixels.h"
+
 struct OffscreenContext::Parts {
     EGLDisplay display = EGL_NO_DISPLAY;
     EGLContext context = EGL_NO_CONTEXT;
@@ -97,9 +99,5 @@ unsigned OffscreenContext::Framebuffer() const
 
 QImage OffscreenContext::Pixels() const
 {
-    QImage image(parts->width, parts->height, QImage::Format_RGBA8888);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, parts->width, parts->height, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-    // OpenGL's rows run bottom up.
-    return image.mirrored(false, true).convertToFormat(QImage::Format_RGB32);
+    return ReadFramebufferPixels(parts->width, parts->height);
 }

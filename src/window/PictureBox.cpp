@@ -3,44 +3,136 @@
 #include <GL/gl.h>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSurfaceFormat>
 #include <QWheelEvent>
 
 #include "drawing/GlSetup.h"
 
-TPictureBox::TPictureBox(QWidget *parent) : QOpenGLWidget(parent)
+TPictureBox::TPictureBox(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture"));
-    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    setFormat(format);
+    // Every paint covers the whole widget with the frame.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button still refresh the origin.
     setMouseTracking(true);
-    // The framebuffer keeps its frame between paints, so a paint event for a
-    // frame already drawn only shows it.
-    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
     // A click gives it the keyboard: the arrow keys move P, Home resets the view.
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void TPictureBox::initializeGL()
+TPictureBox::~TPictureBox()
 {
-    calls.created();
+    if (!isValid())
+        return;
+    // The saved layers are framebuffers of the picture's context.
+    surface.MakeCurrent();
+    layers = LayerCache();
+    surface.DoneCurrent();
 }
 
-void TPictureBox::resizeGL(int, int)
+bool TPictureBox::isValid() const
 {
+    return surface.IsCreated();
+}
+
+void TPictureBox::makeCurrent()
+{
+    if (isValid())
+        surface.MakeCurrent();
+}
+
+void TPictureBox::doneCurrent()
+{
+    if (isValid())
+        surface.DoneCurrent();
+}
+
+unsigned TPictureBox::defaultFramebufferObject() const
+{
+    return surface.Framebuffer();
+}
+
+// The context is made when the picture first has a size to show, and lives as
+// long as the picture.
+bool TPictureBox::Initialize()
+{
+    if (isValid())
+        return true;
+    if (size().isEmpty() || noContext)
+        return false;
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(24);
+    if (!surface.Create(format)) {
+        noContext = true;  // asked once: the display will not offer one later
+        qWarning("Lumetra: no OpenGL context for the picture");
+        return false;
+    }
+    surface.MakeCurrent();
+    calls.created();
+    FitFramebuffer();
+    surface.DoneCurrent();
+    return true;
+}
+
+void TPictureBox::FitFramebuffer()
+{
+    const QSize devicePixels = size() * devicePixelRatioF();
+    // A picture squeezed to nothing keeps its last framebuffer.
+    if (devicePixels.isEmpty() || surface.FramebufferSize() == devicePixels)
+        return;
+    surface.Resize(devicePixels);
     frameIsCurrent = false;
     calls.resized();
 }
 
-void TPictureBox::paintGL()
+void TPictureBox::showEvent(QShowEvent *)
 {
+    Initialize();
+}
+
+void TPictureBox::resizeEvent(QResizeEvent *)
+{
+    if (!isVisible() || size().isEmpty() || !Initialize())
+        return;
+    // A new framebuffer of the new size, drawn at once.
+    surface.MakeCurrent();
+    FitFramebuffer();
+    PaintFrame();
+    surface.DoneCurrent();
+}
+
+void TPictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!Initialize()) {
+        painter.fillRect(rect(), palette().window());
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("The picture needs OpenGL, which this display does not offer."));
+        return;
+    }
+    painter.drawImage(0, 0, ShownPixels());
+}
+
+QImage TPictureBox::grabFramebuffer()
+{
+    if (!Initialize())
+        return QImage();
+    return ShownPixels();
+}
+
+QImage TPictureBox::ShownPixels()
+{
+    surface.MakeCurrent();
+    // The screen's pixel ratio may have changed since the last frame.
+    FitFramebuffer();
     if (!frameIsCurrent)
         PaintFrame();
+    QImage pixels = surface.Pixels();
+    surface.DoneCurrent();
+    pixels.setDevicePixelRatio(devicePixelRatioF());
+    return pixels;
 }
 
 void TPictureBox::RenderNow()
@@ -52,9 +144,10 @@ void TPictureBox::RenderNow()
     // since: this frame would be the same picture, which the screen shows.
     if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame && calls.frameInputs(lineSmoothing) == inputsAfterFrame)
         return;
-    makeCurrent();
+    surface.MakeCurrent();
+    FitFramebuffer();
     PaintFrame();
-    doneCurrent();
+    surface.DoneCurrent();
     update();
 }
 
@@ -65,8 +158,7 @@ void TPictureBox::Invalidate()
 
 void TPictureBox::PaintFrame()
 {
-    // The toolkit sets a widget-sized viewport; the picture keeps the
-    // client-sized one.
+    // The picture keeps the client-sized viewport, whatever drew last.
     const ClientSize client = calls.clientSize();
     SetupViewport(client.width, client.height, height(), devicePixelRatioF());
     inputsBeforeFrame = calls.frameInputs(glIsEnabled(GL_LINE_SMOOTH));
@@ -132,12 +224,12 @@ void TPictureBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Home:  // where the menu's shortcut has not taken it already
         return calls.resetView();
     default:
-        QOpenGLWidget::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
     }
 }
 
 void TPictureBox::leaveEvent(QEvent *event)
 {
     calls.pointerLeft();
-    QOpenGLWidget::leaveEvent(event);
+    QWidget::leaveEvent(event);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 #include <functional>
 
 #include "drawing/Frame.h"
 #include "drawing/LayerCache.h"
+#include "drawing/PictureSurface.h"
 
 // What the picture asks of its owner: it knows nothing of the window and is
 // handed these when the window wires it up.
@@ -26,13 +28,24 @@ struct PictureCalls {
     std::function<void()> resetView;
 };
 
-// The GL surface of the picture. It covers the free top-left area at the
-// client origin, so its pixel (x, y) is client pixel (x, y); its mouse events
-// are the window's own (the panels take theirs).
-class TPictureBox : public QOpenGLWidget {
+// The picture. It covers the free top-left area at the client origin, so its
+// pixel (x, y) is client pixel (x, y); its mouse events are the window's own
+// (the panels take theirs). Frames are drawn with OpenGL into a framebuffer
+// of its own and shown as an image among the other widgets.
+class TPictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit TPictureBox(QWidget *parent);
+    ~TPictureBox() override;
+
+    // The picture's OpenGL context exists (from its first showing on).
+    bool isValid() const;
+    // The context current with the picture's framebuffer bound, and released.
+    void makeCurrent();
+    void doneCurrent();
+    unsigned defaultFramebufferObject() const;
+    // The frame as the screen shows it, painted first if it is not current.
+    QImage grabFramebuffer();
 
     PictureCalls calls;
 
@@ -50,9 +63,9 @@ public:
     TraceHandling traceHandling;
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int w, int h) override;
-    void paintGL() override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -60,9 +73,15 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    bool Initialize();
+    // A framebuffer of the picture's device pixels, made anew when they change.
+    void FitFramebuffer();
     void PaintFrame();
+    QImage ShownPixels();
 
+    PictureSurface surface;
     QPoint lastPointer;           // for panning: where the previous move left the pointer
+    bool noContext = false;       // the display offers no OpenGL context of our format
     bool frameIsCurrent = false;  // the framebuffer holds the frame of the inputs below
     bool lineSmoothing = false;   // left on by the last frame
     LayerInputs inputsBeforeFrame, inputsAfterFrame;

@@ -97,7 +97,7 @@ VectorPicture CurrentVectorPicture(TForm1 &form)
         throw std::runtime_error("The picture is not shown yet, so there is nothing to save.");
     box.makeCurrent();
     const Frame frame = PrepareFrame(form);
-    // The toolkit leaves a widget-sized viewport; a frame has the client-sized one.
+    // A frame has the client-sized viewport, whatever drew last.
     SetupViewport(frame.client.width, frame.client.height, box.height(), frame.pixelRatio);
     try {
         VectorPicture picture = CaptureVectorFrame(frame, box.layers);

@@ -25,6 +25,15 @@ TEST_F(HighDpi, ThePictureHasTwiceTheLogicalPixels)
     EXPECT_EQ(plot.unitPixels, InitialUnit);
 }
 
+// The display gets the picture at the screen's resolution, not scaled up.
+TEST_F(HighDpi, TheScreenShowsTheDevicePixels)
+{
+    // The window is wider than the screen: its left part (559 logical pixels) is shown.
+    const QImage shown = OnScreen();
+    EXPECT_EQ(shown.size(), QSize(2 * 559, 2 * 451));
+    EXPECT_EQ(shown, Grab().copy(QRect(QPoint(0, 0), shown.size())));
+}
+
 // Point sizes and line widths are logical pixels too: the picture keeps its
 // proportions instead of thinning to half.
 TEST_F(HighDpi, MarksKeepTheirLogicalSize)
