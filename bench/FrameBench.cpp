@@ -138,6 +138,23 @@ void BM_DragStep(benchmark::State &state, int curve, float tMin, float tMax, boo
 
 const float twoPi = 6.2831855f;
 
+// The window made 10 pixels wider and narrower in turn: a new framebuffer, the
+// font lists rebuilt and a full frame shown each time.
+void BM_Resize(benchmark::State &state)
+{
+    Scene(0, 0.0f, twoPi, false);
+    Redraw(true);
+    const QSize designed = window->size();
+    int step = 0;
+    for (auto _ : state) {
+        window->resize(designed + QSize((step++ % 2) * 10, 0));
+        ShowFrame();
+    }
+    window->resize(designed);
+    ShowFrame();
+}
+BENCHMARK(BM_Resize)->Unit(benchmark::kMillisecond);
+
 void BM_DragRenderOnly(benchmark::State &state, bool reuse)
 {
     Scene(0, 0.0f, 6.2831855f, false);
