@@ -53,8 +53,7 @@ void PictureSurface::DoneCurrent()
 
 void PictureSurface::Resize(QSize devicePixels)
 {
-    MakeCurrent();
-    framebuffer.reset();
+    framebuffer.reset();  // before the new one: only one picture's memory at a time
     // Colour and depth, as the frames have always had them.
     framebuffer =
         std::make_unique<QOpenGLFramebufferObject>(devicePixels, QOpenGLFramebufferObject::CombinedDepthStencil);

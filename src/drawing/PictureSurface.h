@@ -12,7 +12,8 @@ class QOpenGLFramebufferObject;
 // The picture's OpenGL context and the framebuffer its frames are drawn into.
 // The window shows the framebuffer's pixels read back into an image, so the
 // toolkit need not compose the whole window with OpenGL for every frame shown
-// (on a software renderer that cost 2.5 to 15 ms a frame, the read-back 1 to 1.5).
+// (on a software renderer that cost 2.5 to 15 ms a frame; the read-back image
+// is shown in 1.6).
 class PictureSurface {
 public:
     PictureSurface();
@@ -27,7 +28,7 @@ public:
     void MakeCurrent();
     void DoneCurrent();
     // A new framebuffer of this many device pixels, bound; its pixels are
-    // undefined until a frame is drawn.
+    // undefined until a frame is drawn. The context must be current.
     void Resize(QSize devicePixels);
     unsigned Framebuffer() const;
     QSize FramebufferSize() const;  // empty before the first Resize

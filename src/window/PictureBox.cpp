@@ -97,10 +97,7 @@ void TPictureBox::resizeEvent(QResizeEvent *)
     if (!isVisible() || size().isEmpty() || !Initialize())
         return;
     // A new framebuffer of the new size, drawn at once.
-    surface.MakeCurrent();
-    FitFramebuffer();
-    PaintFrame();
-    surface.DoneCurrent();
+    PaintFrameNow();
 }
 
 void TPictureBox::paintEvent(QPaintEvent *)
@@ -144,11 +141,16 @@ void TPictureBox::RenderNow()
     // since: this frame would be the same picture, which the screen shows.
     if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame && calls.frameInputs(lineSmoothing) == inputsAfterFrame)
         return;
+    PaintFrameNow();
+    update();
+}
+
+void TPictureBox::PaintFrameNow()
+{
     surface.MakeCurrent();
     FitFramebuffer();
     PaintFrame();
     surface.DoneCurrent();
-    update();
 }
 
 void TPictureBox::Invalidate()

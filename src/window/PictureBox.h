@@ -77,6 +77,8 @@ private:
     // A framebuffer of the picture's device pixels, made anew when they change.
     void FitFramebuffer();
     void PaintFrame();
+    // The same in the picture's context, into a framebuffer of its size.
+    void PaintFrameNow();
     QImage ShownPixels();
 
     PictureSurface surface;
