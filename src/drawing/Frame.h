@@ -10,8 +10,8 @@ struct ClientSize {
 };
 
 // How the frame hands its trace points to the GL. The defaults are the
-// fastest measured and draw the same pixels as the others, which exist only
-// to measure against them.
+// fastest measured; the others exist only to measure against them. All but
+// the thinning draw the same pixels.
 struct TraceHandling {
     // Points that cannot light a pixel of the picture are left out.
     bool skipsUnseenPoints = true;
@@ -21,8 +21,17 @@ struct TraceHandling {
     // goes over in short draw calls. 0: one call per trace.
     int pointsPerDraw = 256;
     // A flush now and then lets the rasteriser's threads work on the points
-    // so far while later ones are set up. 0: only at the frame's end.
-    int pointsPerFlush = 8192;
+    // so far while later ones are set up; a thinned trace is short, so this
+    // comes often. 0: only at the frame's end.
+    int pointsPerFlush = 2048;
+    // A trace is a run of 1.1-pixel points, often a hundred to a pixel of its
+    // length, and most light no pixel their neighbours do not. A point goes to
+    // the GL only this many device pixels or more from the last one of its
+    // trace that went; the first and last point of a run between gaps always
+    // go. Between the points that go, the trace's edge loses a sliver the
+    // dense points lit: at 0.05 fewer than 0.5 % of its pixels differ, each
+    // next to one of its colour. 0: every point.
+    double thinningPixels = 0.05;
 };
 
 // What a frame takes from the window, read once at its start: the drawing

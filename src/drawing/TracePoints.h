@@ -18,9 +18,12 @@ struct TraceRoute {
     int pointsPerDraw;   // points handed over in one draw call
     int pointsPerFlush;  // points after which the rasteriser is set to work; 0: never
     bool marksGaps;      // for the vector picture, in feedback mode
+    // Least distance, in client pixels, from the last point handed over to
+    // the next one; 0: every point goes.
+    double spacing;
 };
-// The whole plane, one draw call per trace, no flush, gaps marked (feedback,
-// where every vertex counts).
+// The whole plane, one draw call per trace, no flush, gaps marked, every
+// point (feedback, where every vertex counts).
 TraceRoute Everywhere();
 // The frame's route: its picture where the GL rasterises (render mode),
 // otherwise everywhere.
@@ -28,7 +31,8 @@ TraceRoute TraceRouteOf(const Frame &frame, bool rasterising);
 
 // The points of one dense trace. Vertices are in pixels relative to the world
 // origin, as the trace's translation makes them. The trace is marked for the
-// vector picture, and its gaps too where the route asks.
+// vector picture, and its gaps too where the route asks. Every point is still
+// computed by the caller; the route only decides which reach the GL.
 class TracePoints {
 public:
     TracePoints(const TraceRoute &route, float originX, float originY);
@@ -38,16 +42,31 @@ public:
 
     void Add(float x, float y);
     // The next point does not join the last one (kept for the vector picture).
+    // Where the route thins the trace, the first and last point of every run
+    // between gaps go to the GL.
     void Gap();
 
 private:
+    struct Vertex {
+        float x, y;
+    };
     // One draw call for the points waiting.
     void HandOver();
+    // Too near the last point handed over to light a pixel of its own.
+    bool NearLast(float x, float y) const;
+    void Send(float x, float y);
+    // A run of points ends at a gap, at the seen area's edge and at the trace's end.
+    void EndRun();
 
     SeenArea area;  // relative to the world origin
     bool marksGaps;
     std::size_t pointsPerDraw;
     long pointsPerFlush;
+    double spacingSquared;
+    bool hasLast = false;  // false at the start of a run
+    Vertex last{0, 0};     // the last point handed over
+    bool holding = false;  // a point left out since then
+    Vertex held{0, 0};     // the latest such point
     long sinceFlush = 0;
     std::vector<float> waiting;  // x, y of each point not yet handed over
 };

@@ -87,6 +87,59 @@ TEST_F(TraceCurveTest, PointsOutsideTheSeenAreaAreLeftOut)
     EXPECT_EQ(positions(kept), positions(expected));
 }
 
+// A thinned trace hands over a point only where it lies the spacing or more
+// from the last one handed over, and each run between gaps keeps its first
+// and last point, so a dropped point always lies next to a kept one.
+TEST_F(TraceCurveTest, ThinningKeepsRunEndsAndPointsTheSpacingApart)
+{
+    TraceRoute route = Everywhere();
+    route.spacing = 0.5;
+    // A dense straight run, then after a gap a dense arc.
+    std::vector<std::vector<std::pair<float, float>>> runs(2);
+    for (int i = 0; i <= 1003; ++i)
+        runs[0].emplace_back(100 + 0.003f * float(i), 100);
+    for (int i = 0; i <= 2000; ++i)
+        runs[1].emplace_back(float(300 + 40 * std::cos(0.0001 * i)), float(300 + 40 * std::sin(0.0001 * i)));
+    const std::vector<FeedbackPrimitive> kept = Record([&] {
+        TracePoints points(route, 0, 0);
+        for (const auto &run : runs) {
+            for (const auto &[x, y] : run)
+                points.Add(x, y);
+            points.Gap();
+        }
+    });
+    auto distance = [](std::pair<float, float> a, std::pair<float, float> b) {
+        return std::hypot(double(a.first) - double(b.first), double(a.second) - double(b.second));
+    };
+    // Feedback positions pass through the projection: equal within its rounding.
+    auto same = [&](std::pair<float, float> a, std::pair<float, float> b) { return distance(a, b) < 1e-3; };
+    std::size_t next = 0;
+    for (const auto &run : runs) {
+        std::vector<std::pair<float, float>> went;  // this run's points, the first run left of x = 200
+        for (; next < kept.size() && (kept[next].vertices[0].x < 200) == (&run == &runs[0]); ++next)
+            went.emplace_back(kept[next].vertices[0].x, kept[next].vertices[0].y);
+        ASSERT_GE(went.size(), 3u);
+        EXPECT_TRUE(same(went.front(), run.front()));
+        EXPECT_TRUE(same(went.back(), run.back()));
+        for (std::size_t k = 1; k + 1 < went.size(); ++k)
+            EXPECT_GE(distance(went[k - 1], went[k]), 0.5 - 1e-3);
+        // The kept points are the run's own, in order, and each dropped point
+        // lies within the spacing of the last kept one.
+        std::size_t at = 0;
+        for (const auto &point : run) {
+            if (at + 1 < went.size() && same(point, went[at + 1])) {
+                ++at;
+            } else if (!same(point, went[at])) {
+                EXPECT_LT(distance(point, went[at]), 0.5 + 1e-3);
+            }
+        }
+        EXPECT_EQ(at + 1, went.size());
+        // About one point per half pixel of the run's length, not one per sample.
+        EXPECT_LT(went.size(), run.size() / 50);
+    }
+    EXPECT_EQ(next, kept.size());
+}
+
 TEST_F(TraceCurveTest, CircleClosesAroundTheOriginWithUpwardY)
 {
     const auto primitives = Record(TraceCurve, 0.0f);

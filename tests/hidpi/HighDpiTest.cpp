@@ -4,6 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "ThinningCheck.h"
 #include "WindowFixture.h"
 #include "model/PlotState.h"
 #include "window/PictureBox.h"
@@ -67,6 +68,16 @@ TEST_F(HighDpi, LabelsKeepTheirLogicalSize)
     EXPECT_EQ(form->Label28->height(), 18);
     EXPECT_EQ(form->Label28->font().pixelSize(), 13);
     EXPECT_EQ(form->ClientWidth(), 1091);
+}
+
+// Thinned traces keep their tolerance in device pixels.
+TEST_F(HighDpi, ThinnedTracesStayWithinTolerance)
+{
+    const ThinningScan scan = ScanThinning(*form, TraceHandling().thinningPixels);
+    EXPECT_LE(scan.worstShare, 0.005) << scan.whereWorstShare;
+    EXPECT_EQ(scan.strayPixels, 0) << scan.whereStray;
+    std::cout << "worst share of a trace colour's pixels that differ: " << scan.worstShare << " ("
+              << scan.whereWorstShare << ")\n";
 }
 
 }  // namespace

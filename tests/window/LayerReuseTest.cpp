@@ -103,19 +103,21 @@ TEST_F(LayerReuse, EveryCurveInBothPlanesWithTheConstruction)
 // How the traces reach the GL changes no pixel: points that cannot light one
 // left out, short draw calls and flushes, against every point in one call
 // per trace. Every curve, both planes, the construction, and a view zoomed
-// in so that most of each trace lies outside.
+// in so that most of each trace lies outside. (Thinning has a tolerance of
+// its own.)
 TEST_F(LayerReuse, HowTracesReachTheGlChangesNoPixel)
 {
     plot.pedalX = 0.5f;
     plot.pedalY = -0.25f;
-    const TraceHandling usual;
-    const TraceHandling everyPointInOneCall{false, 0, 0};
+    TraceHandling unthinned;
+    unthinned.thinningPixels = 0;
+    const TraceHandling everyPointInOneCall{false, 0, 0, 0.0};
     auto frame = [&](const TraceHandling &handling) {
         form->Picture->traceHandling = handling;
         form->Picture->layers.enabled = false;  // every trace drawn anew
         form->Picture->Invalidate();
         const QImage picture = Grab();
-        form->Picture->traceHandling = usual;
+        form->Picture->traceHandling = TraceHandling();
         form->Picture->layers.enabled = true;
         return picture;
     };
@@ -129,9 +131,9 @@ TEST_F(LayerReuse, HowTracesReachTheGlChangesNoPixel)
         for (float half : {3.0f, 0.5f}) {
             plot.xMin = plot.yMin = -half;
             plot.xMax = plot.yMax = half;
-            frame(usual);  // the line smoothing a construction leaves on is in both frames
+            frame(unthinned);  // the line smoothing a construction leaves on is in both frames
             const QImage reference = frame(everyPointInOneCall);
-            EXPECT_TRUE(frame(usual) == reference) << "curve " << curve << ", view half-width " << half;
+            EXPECT_TRUE(frame(unthinned) == reference) << "curve " << curve << ", view half-width " << half;
         }
     }
 }
