@@ -137,6 +137,9 @@ void BM_DragStep(benchmark::State &state, int curve, float tMin, float tMax, boo
 }
 
 const float twoPi = 6.2831855f;
+// The typed circle and parabola sit after the ten built-in curves in the list.
+const int typedCircle = 10;
+const int typedParabola = 11;
 
 // The window made 10 pixels wider and narrower in turn: a new framebuffer, the
 // font lists rebuilt and a full frame shown each time.
@@ -223,9 +226,16 @@ BENCHMARK_CAPTURE(BM_Frame, circle_construction, 0, 0.0f, twoPi, true)->Unit(ben
 BENCHMARK_CAPTURE(BM_Frame, circle_initial, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
 // Other ways of handing the traces to the GL, against the usual one in the
 // same run (the same pixels every way).
-const TraceHandling everyPointInOneCall{false, 0, 0};
-const TraceHandling oneCallPerTrace{true, 0, 0};
-const TraceHandling noFlushes{true, TraceHandling().pointsPerDraw, 0};
+const TraceHandling everyPointInOneCall{false, 0, 0, 0.0};
+const TraceHandling oneCallPerTrace{true, 0, 0, 0.0};
+const TraceHandling noFlushes{true, TraceHandling().pointsPerDraw, 0, 0.0};
+// Every point that can light a pixel, as before traces were thinned; the
+// thinning at other spacings, and at the flushes of unthinned traces.
+const TraceHandling unthinned{true, 256, 8192, 0.0};
+const TraceHandling thinned025{true, 256, 2048, 0.25};
+const TraceHandling thinned01{true, 256, 2048, 0.1};
+const TraceHandling thinnedRareFlushes{true, 256, 8192, TraceHandling().thinningPixels};
+const TraceHandling usual;
 
 template <class Bench, class... Args>
 void Handled(benchmark::State &state, const TraceHandling *handling, Bench bench, Args... args)
@@ -244,6 +254,31 @@ EVERY_HANDLING(drag_circle_construction, BM_DragStep, 0, 0.0f, twoPi, true, true
 EVERY_HANDLING(drag_parabola_construction, BM_DragStep, 2, -10.0f, 10.0f, true, true);
 EVERY_HANDLING(frame_circle_construction, BM_Frame, 0, 0.0f, twoPi, true);
 EVERY_HANDLING(frame_parabola_construction, BM_Frame, 2, -10.0f, 10.0f, true);
+// Traces thinned, against every point handed over, in the same run.
+#define THINNINGS(name, ...)                                                                                           \
+    HANDLED(unthinned, name, __VA_ARGS__);                                                                             \
+    HANDLED(thinned025, name, __VA_ARGS__);                                                                            \
+    HANDLED(thinned01, name, __VA_ARGS__);                                                                             \
+    HANDLED(thinnedRareFlushes, name, __VA_ARGS__);                                                                    \
+    HANDLED(usual, name, __VA_ARGS__)
+#define BEFORE_AND_AFTER(name, ...)                                                                                    \
+    HANDLED(unthinned, name, __VA_ARGS__);                                                                             \
+    HANDLED(usual, name, __VA_ARGS__)
+THINNINGS(t_drag_circle_construction, BM_DragStep, 0, 0.0f, twoPi, true, true);
+THINNINGS(t_drag_parabola_construction, BM_DragStep, 2, -10.0f, 10.0f, true, true);
+THINNINGS(t_frame_circle_construction, BM_Frame, 0, 0.0f, twoPi, true);
+THINNINGS(t_frame_parabola_construction, BM_Frame, 2, -10.0f, 10.0f, true);
+BEFORE_AND_AFTER(t_idle_tick, BM_IdleTick, true);
+BEFORE_AND_AFTER(t_animation_circle, BM_AnimationStep, 0, 0.0f, twoPi, true);
+BEFORE_AND_AFTER(t_animation_parabola, BM_AnimationStep, 2, -10.0f, 10.0f, true);
+BEFORE_AND_AFTER(t_resize, BM_Resize);
+BEFORE_AND_AFTER(t_frame_circle_full, BM_Frame, 0, 0.0f, twoPi, false);
+BEFORE_AND_AFTER(t_frame_typed_circle_full, BM_Frame, typedCircle, 0.0f, twoPi, false);
+BEFORE_AND_AFTER(t_frame_parabola_full, BM_Frame, 2, -10.0f, 10.0f, false);
+BEFORE_AND_AFTER(t_frame_typed_parabola_full, BM_Frame, typedParabola, -10.0f, 10.0f, false);
+BEFORE_AND_AFTER(t_drag_circle_construction_again, BM_DragStep, 0, 0.0f, twoPi, true, true);
+BEFORE_AND_AFTER(t_drag_typed_circle_construction, BM_DragStep, typedCircle, 0.0f, twoPi, true, true);
+BEFORE_AND_AFTER(t_animation_typed_circle, BM_AnimationStep, typedCircle, 0.0f, twoPi, true);
 // Frames as they were drawn before unseen points were left out, for comparing
 // figures taken on other machines.
 HANDLED(everyPointInOneCall, frame_circle_initial, BM_Frame, 0, 0.0f, twoPi, false);
@@ -257,10 +292,7 @@ BENCHMARK_CAPTURE(BM_SamplesOnly, parabola, 2, -10.0f, 10.0f)->Unit(benchmark::k
 BENCHMARK_CAPTURE(BM_Frame, budget_range, 4, -20.0f, 20.0f, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SamplesOnly, budget_range, 4, -20.0f, 20.0f)->Unit(benchmark::kMillisecond);
 
-// Typed curves against the built-in curves of the same samples: the typed
-// circle and parabola sit after the ten built-in curves in the list.
-const int typedCircle = 10;
-const int typedParabola = 11;
+// Typed curves against the built-in curves of the same samples.
 BENCHMARK_CAPTURE(BM_Frame, circle_full, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Frame, typed_circle_full, typedCircle, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Frame, parabola_full, 2, -10.0f, 10.0f, false)->Unit(benchmark::kMillisecond);
