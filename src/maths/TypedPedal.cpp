@@ -1,5 +1,6 @@
 #include "maths/TypedPedal.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "maths/SingularDirection.h"
@@ -19,6 +20,28 @@ PlaneVector TangentDirection(const CurveJet &jet)
     if (IsCusp(jet))
         return {jet.ddx, jet.ddy};
     return {jet.dx, jet.dy};
+}
+
+// The foot of the perpendicular from P onto the line through Q along `along`,
+// as P plus the component of Q - P along the line's normal N = (-e y, x)
+// (e = 1 Euclidean, -1 Minkowski). Unlike Q + lambda V it does not cancel
+// where Q is huge and the foot is not (a steep exponential's tangent lines
+// pass near P). N is scaled by a power of two, exactly, so that no square
+// overflows. False where the line is lightlike or the foot is not finite.
+bool FootOnLine(Plane plane, PlaneVector q, PlaneVector along, PlaneVector p, PlaneVector &foot)
+{
+    const double largest = std::max(std::fabs(along.x), std::fabs(along.y));
+    if (!(largest > 0) || !std::isfinite(largest))
+        return false;
+    const int scale = -std::ilogb(largest);
+    const double nx = std::ldexp(plane == Plane::Minkowski ? along.y : -along.y, scale);
+    const double ny = std::ldexp(along.x, scale);
+    const double normalSquare = Inner(plane, nx, ny, nx, ny);
+    if (normalSquare == 0)
+        return false;
+    const double mu = Inner(plane, q.x - p.x, q.y - p.y, nx, ny) / normalSquare;
+    foot = {p.x + mu * nx, p.y + mu * ny};
+    return std::isfinite(foot.x) && std::isfinite(foot.y);
 }
 
 // S with the line through it along `direction`.
@@ -44,15 +67,11 @@ Foot FootOfJet(const CurveJet &jet, Plane plane, double px, double py)
     const double numerator = Inner(plane, px - jet.x, py - jet.y, jet.dx, jet.dy);
     const double denominator = Inner(plane, jet.dx, jet.dy, jet.dx, jet.dy);
     Foot foot{float(numerator), float(denominator), false, 0.0f, 0.0f};
-    if (denominator == 0)
-        return foot;
-    const double lambda = numerator / denominator;
-    const double x = jet.x + lambda * jet.dx;
-    const double y = jet.y + lambda * jet.dy;
-    if (std::isfinite(x) && std::isfinite(y)) {
+    PlaneVector point{0, 0};
+    if (FootOnLine(plane, {jet.x, jet.y}, {jet.dx, jet.dy}, {px, py}, point)) {
         foot.hasPoint = true;
-        foot.x = float(x);
-        foot.y = float(y);
+        foot.x = float(point.x);
+        foot.y = float(point.y);
     }
     return foot;
 }
@@ -72,12 +91,11 @@ std::vector<SingularMark> TypedSingularMarksAt(const TypedCurve &curve, const Ty
             continue;
         const CurveJet jet = curve.At(s);
         const PlaneVector u = TangentDirection(jet);
-        const double denominator = Inner(plane, u.x, u.y, u.x, u.y);
-        if (!jet.defined || denominator == 0)
+        PlaneVector foot{0, 0};
+        if (!jet.defined || !FootOnLine(plane, {jet.x, jet.y}, u, {px, py}, foot))
             continue;  // a lightlike tangent line has no foot
-        const double lambda = Inner(plane, px - jet.x, py - jet.y, u.x, u.y) / denominator;
         const PlaneVector direction = SingularTangentDirection(minkowski, {jet.x, jet.y}, u, {px, py});
-        AddMark(jet.x + lambda * u.x, jet.y + lambda * u.y, direction, reach, marks);
+        AddMark(foot.x, foot.y, direction, reach, marks);
     }
     // Where the curve passes through P every foot nearby is close to P: S is P.
     for (double s : PassagesThrough(curve, samples, px, py, from, to)) {

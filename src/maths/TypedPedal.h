@@ -7,8 +7,10 @@
 #include "maths/TypedCurve.h"
 
 // The foot of the perpendicular from P onto the tangent line of a typed
-// curve, in double: F = Q + lambda V, lambda = <P - Q, V> / <V, V>. No point
-// where the tangent is lightlike in the plane (<V, V> = 0) or undefined.
+// curve, in double: F = P + <Q - P, N> / <N, N> N with N the tangent's normal
+// in the plane, which keeps its precision where Q is huge; the quotient kept
+// is lambda = <P - Q, V> / <V, V> of F = Q + lambda V. No point where the
+// tangent is lightlike in the plane (<V, V> = 0) or undefined.
 Foot FootOfJet(const CurveJet &jet, Plane plane, double px, double py);
 
 // Parameters of the pedal curve's singular points within this distance of the
