@@ -1,8 +1,11 @@
 #include "maths/CurveProgram.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ginac/ginac.h>
 #include <map>
+#include <sstream>
+#include <utility>
 
 namespace {
 
@@ -51,6 +54,49 @@ public:
 private:
     const GiNaC::symbol &variable;
     std::map<ex, int, GiNaC::ex_is_less> memo;
+    std::map<ex, std::string, GiNaC::ex_is_less> texts;
+
+    // A text of e that is the same in every run: GiNaC keeps the operands of
+    // a sum or product in an order that follows hash values seeded with
+    // addresses, which change from run to run; here they are sorted.
+    const std::string &OrderFreeText(const ex &e)
+    {
+        const auto known = texts.find(e);
+        if (known != texts.end())
+            return known->second;
+        std::ostringstream text;
+        if (e.nops() == 0) {
+            text << e;  // a number, symbol or constant
+        } else {
+            std::vector<std::string> operands;
+            for (size_t i = 0; i < e.nops(); ++i)
+                operands.push_back(OrderFreeText(e.op(i)));
+            if (GiNaC::is_a<GiNaC::add>(e) || GiNaC::is_a<GiNaC::mul>(e))
+                std::sort(operands.begin(), operands.end());
+            if (GiNaC::is_a<GiNaC::function>(e))
+                text << GiNaC::ex_to<GiNaC::function>(e).get_name();
+            else
+                text << GiNaC::ex_to<GiNaC::basic>(e).class_name();
+            text << '(';
+            for (const std::string &operand : operands)
+                text << operand << ',';
+            text << ')';
+        }
+        return texts.emplace(e, text.str()).first->second;
+    }
+
+    // The operands of a sum or product in the order of their texts.
+    std::vector<ex> OperandsInOrder(const ex &e)
+    {
+        std::vector<std::pair<std::string, ex>> keyed;
+        for (size_t i = 0; i < e.nops(); ++i)
+            keyed.emplace_back(OrderFreeText(e.op(i)), e.op(i));
+        std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        std::vector<ex> operands;
+        for (const auto &entry : keyed)
+            operands.push_back(entry.second);
+        return operands;
+    }
     std::map<double, int> constants;
 
     int Add(Value value)
@@ -82,11 +128,13 @@ private:
         }
     }
 
+    // Operands in an order of the formula's own, so that the sum's rounding,
+    // and with it the picture, is the same in every run.
     int Fold(const ex &e, Op op)
     {
         int value = -1;
-        for (size_t i = 0; i < e.nops(); ++i) {
-            const int operand = ValueOf(e.op(i));
+        for (const ex &term : OperandsInOrder(e)) {
+            const int operand = ValueOf(term);
             if (operand < 0)
                 return -1;
             value = value < 0 ? operand : Add({op, value, operand, 0});
