@@ -223,10 +223,12 @@ void ReadView(Fields view, Session &s)
 
 void ReadSelectedPoint(Fields point, Session &s)
 {
-    constexpr double IntRange = 2147483647.0;
+    // The track bar holds any int: a range beyond it saturates at either end.
+    constexpr double IntMin = -2147483648.0;
+    constexpr double IntMax = 2147483647.0;
     s.selectedT = point.Single("t");
-    s.trackMin = point.Whole("trackMin", -IntRange, IntRange);
-    s.trackMax = point.Whole("trackMax", s.trackMin, IntRange);
+    s.trackMin = point.Whole("trackMin", IntMin, IntMax);
+    s.trackMax = point.Whole("trackMax", s.trackMin, IntMax);
     s.trackPosition = point.Whole("trackPosition", s.trackMin, s.trackMax);
     point.NothingElse();
 }

@@ -124,6 +124,28 @@ TEST_F(SessionWindow, OpeningASavedSessionShowsTheSamePictureAndControls)
     }
 }
 
+// Whatever range the controls accept is saved and opened again, the track
+// bar's saturated ends included.
+TEST_F(SessionWindow, ExtremeRangesAndViewsComeBack)
+{
+    const char *ranges[][2] = {{"-5e8", "5e8"}, {"-3.4e38", "3.4e38"}, {"-1e-30", "1e-30"}};
+    // The zoom's narrowest view, and a wide one at one pixel per unit.
+    const float halfViews[] = {0.00005f, 200, 1};
+    for (int k = 0; k < 3; ++k) {
+        Restart();
+        form->Edit4->setText(QString::fromLatin1(ranges[k][0]));
+        form->Edit5->setText(QString::fromLatin1(ranges[k][1]));
+        form->Button3Click();
+        plot.xMin = plot.yMin = -halfViews[k];
+        plot.xMax = plot.yMax = halfViews[k];
+        const Session session = form->CaptureSession();
+        WriteSessionFile(session, PathOf("a.lumetra"));
+        Restart();
+        EXPECT_EQ(CloseFailureBoxes([&] { form->OpenSessionFile(PathOf("a.lumetra")); }), 0) << ranges[k][0];
+        EXPECT_TRUE(form->CaptureSession() == session) << ranges[k][0];
+    }
+}
+
 // Each line replaces one piece of a good session's text.
 struct BadFile {
     const char *replace, *by, *problem;
