@@ -1,7 +1,6 @@
 #include "drawing/Grid.h"
 
 #include <GL/gl.h>
-#include <cmath>
 
 #include "drawing/OutlineFont.h"
 #include "drawing/PlotArea.h"
@@ -54,12 +53,6 @@ bool IsEven(int index)
     return index % 2 == 0;
 }
 
-// The first half unit in the view: twice its lower edge, rounded up.
-int FirstHalfUnit(float twiceLowerEdge)
-{
-    return int(std::ceil(double(twiceLowerEdge)));
-}
-
 }  // namespace
 
 void DrawGrid(const Frame &frame)
@@ -71,7 +64,8 @@ void DrawGrid(const Frame &frame)
     const double left = double(plot.originX);
     const double top = area.areaTop + double(plot.yMax) * double(plot.unitPixels);
 
-    for (int i = FirstHalfUnit(plot.gridXFrom); float(i) <= plot.gridXTo; ++i) {
+    const HalfUnits columns = GridHalfUnits(plot.gridXFrom, plot.gridXTo, frame.client);
+    for (int i = columns.first; i <= columns.last; ++i) {
         const double x = left + i * step;
         SetLineColour(i);
         Line(x, area.areaTop, x, area.areaBottom);
@@ -80,7 +74,8 @@ void DrawGrid(const Frame &frame)
         PlaceLabel(frame, FloatToStr(float(i * 0.5)), x - (IsEven(i) ? 4 : 8), area.areaBottom + 17);
     }
 
-    for (int j = FirstHalfUnit(plot.gridYFrom); float(j) <= plot.gridYTo; ++j) {
+    const HalfUnits rows = GridHalfUnits(plot.gridYFrom, plot.gridYTo, frame.client);
+    for (int j = rows.first; j <= rows.last; ++j) {
         const double y = top - j * step;
         SetLineColour(j);
         Line(area.areaLeft, y, area.areaRight, y);

@@ -92,6 +92,27 @@ void UpdateOrigin(ClientSize client)
     plot.originY = float(origin.y);
 }
 
+HalfUnits GridHalfUnits(float twiceLowerEdge, float twiceUpperEdge, ClientSize client)
+{
+    // Half units are counted in an int; far out, single precision cannot
+    // tell them apart anyway.
+    constexpr double Farthest = 1e9;
+    const double lower = std::ceil(double(twiceLowerEdge));
+    const double upper = double(twiceUpperEdge);
+    if (!(std::fabs(lower) < Farthest && std::fabs(upper) < Farthest))
+        return {};
+    if (!(upper - lower < 2.0 * (client.width + client.height)))
+        return {};
+    HalfUnits units{int(lower), int(std::floor(upper))};
+    // The last whose single-precision value is within the edge, as the
+    // lines are placed.
+    while (float(units.last + 1) <= twiceUpperEdge)
+        ++units.last;
+    while (units.last >= units.first && float(units.last) > twiceUpperEdge)
+        --units.last;
+    return units;
+}
+
 DoublePoint WindowToWorld(int x, int y)
 {
     return {(x - double(plot.originX)) / plot.unitPixels, -(y - double(plot.originY)) / plot.unitPixels};

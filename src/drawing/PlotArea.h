@@ -31,6 +31,17 @@ void DrawWhiteArea(ClientSize client);
 // Derives originX and originY from the values ComputePlotArea left.
 void UpdateOrigin(ClientSize client);
 
+// The half units the grid draws a line on, from twice a view's lower edge to
+// twice its upper one: the i with ceil(lower) <= i and float(i) <= upper.
+// At a pixel per unit or more there are at most two a pixel of the picture;
+// at a scale of 0 they would all fall on one line, each with its label, and
+// beyond single precision they cannot be told apart: then there are none.
+struct HalfUnits {
+    int first = 1;
+    int last = 0;  // below first: none
+};
+HalfUnits GridHalfUnits(float twiceLowerEdge, float twiceUpperEdge, ClientSize client);
+
 // A point in double precision, in window or world units as the function says.
 struct DoublePoint {
     double x;

@@ -207,7 +207,9 @@ INSTANTIATE_TEST_SUITE_P(Views, ExtremeView,
                              ViewCase{"Reversed", 2, -2, -3, 3, QSize(1091, 690), false},
                              // Smaller than the panels: the scale is clamped to 0, never negative.
                              ViewCase{"TinyClient", -3, 3, -3, 3, QSize(100, 100), true},
-                             ViewCase{"HugeClient", -3, 3, -3, 3, QSize(3000, 2000), false}),
+                             ViewCase{"HugeClient", -3, 3, -3, 3, QSize(3000, 2000), false},
+                             // Half units beyond single precision: no grid line is countable.
+                             ViewCase{"BeyondSinglePrecision", -3.4e38f, 3.4e38f, -3, 3, QSize(1091, 690), true}),
                          [](const ::testing::TestParamInfo<ViewCase> &view) { return std::string(view.param.name); });
 
 TEST_F(Extreme, AHugeStepStopsAtTheEndsOfTheRange)
