@@ -38,6 +38,17 @@ std::string CharacterAt(const std::string &text, size_t byteIndex)
     return text.substr(byteIndex, end - byteIndex);
 }
 
+// A character for a message: in quotes, or as its code where it would not
+// show or, like NUL, would cut the message short.
+std::string Quoted(const std::string &character)
+{
+    const auto byte = static_cast<unsigned char>(character[0]);
+    if (character.size() > 1 || (byte >= 0x20 && byte != 0x7f))
+        return "'" + character + "'";
+    static const char digits[] = "0123456789ABCDEF";
+    return std::string("control character U+00") + digits[byte >> 4] + digits[byte & 15];
+}
+
 // A function of the language: its GiNaC form, and its double form for
 // constant arguments.
 struct Function {
@@ -201,7 +212,7 @@ private:
     {
         if (position >= text.size())
             return At("missing operand", position);
-        return At("unexpected '" + CharacterAt(text, position) + "'", position);
+        return At("unexpected " + Quoted(CharacterAt(text, position)), position);
     }
 
     // Constants are combined in double, as every value is evaluated: GiNaC's

@@ -1,8 +1,10 @@
 #include "model/Session.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -219,6 +221,24 @@ void ReadView(Fields view, Session &s)
     s.yMin = view.Single("yMin");
     s.yMax = view.Single("yMax");
     view.NothingElse();
+    // An empty or turned view shows nothing but garbled labels.
+    if (!(s.xMin < s.xMax))
+        throw Problem{QStringLiteral("'view' is no window: xMin %1 is not below xMax %2").arg(s.xMin).arg(s.xMax)};
+    if (!(s.yMin < s.yMax))
+        throw Problem{QStringLiteral("'view' is no window: yMin %1 is not below yMax %2").arg(s.yMin).arg(s.yMax)};
+}
+
+void ReadWindow(Fields window, Session &s)
+{
+    s.clientWidth = window.Whole("width", 1, MaxSessionWindowSide);
+    s.clientHeight = window.Whole("height", 1, MaxSessionWindowSide);
+    window.NothingElse();
+    if (std::min(s.clientWidth, s.clientHeight) > MaxSessionWindowShortSide)
+        throw Problem{QStringLiteral("'window' is %1 x %2 pixels, larger than a screen: at most %3 x %4 either way up")
+                          .arg(s.clientWidth)
+                          .arg(s.clientHeight)
+                          .arg(MaxSessionWindowSide)
+                          .arg(MaxSessionWindowShortSide)};
 }
 
 void ReadSelectedPoint(Fields point, Session &s)
@@ -255,10 +275,7 @@ Session ReadSession(Fields root)
 {
     ReadFormat(root);
     Session s;
-    Fields window = root.Object("window");
-    s.clientWidth = window.Whole("width", 1, MaxSessionWindowSide);
-    s.clientHeight = window.Whole("height", 1, MaxSessionWindowSide);
-    window.NothingElse();
+    ReadWindow(root.Object("window"), s);
     ReadView(root.Object("view"), s);
     s.curve = ReadCurve(root.Object("curve"));
     Fields range = root.Object("range");
@@ -282,6 +299,57 @@ Session ReadSession(Fields root)
     return s;
 }
 
+// A JSON string's text, escapes and all, as the text it stands for.
+QString Decoded(const QByteArray &quoted)
+{
+    return QJsonDocument::fromJson("[" + quoted + "]").array().at(0).toString();
+}
+
+// The path of the first field that an object names twice ("view.xMin"), or
+// nothing. Qt's reader keeps the last of them, but which one the file meant
+// cannot be known. The bytes are JSON already: Qt has read them.
+QString RepeatedField(const QByteArray &bytes)
+{
+    struct Level {
+        bool object;
+        QString path;
+        QSet<QString> keys;
+        bool expectsKey;
+    };
+    std::vector<Level> levels;
+    QString lastKey;  // the path of the field whose value comes next
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '"') {
+            const int start = i;
+            for (++i; i < bytes.size() && bytes[i] != '"'; ++i)
+                i += bytes[i] == '\\';
+            if (levels.empty() || !levels.back().object || !levels.back().expectsKey)
+                continue;
+            Level &level = levels.back();
+            const QString key = Decoded(bytes.mid(start, i - start + 1));
+            lastKey = level.path.isEmpty() ? key : level.path + QLatin1Char('.') + key;
+            if (level.keys.contains(key))
+                return lastKey;
+            level.keys.insert(key);
+            level.expectsKey = false;
+        } else if (c == '{' || c == '[') {
+            const bool inObject = !levels.empty() && levels.back().object;
+            levels.push_back({c == '{',
+                              inObject         ? lastKey
+                              : levels.empty() ? QString()
+                                               : levels.back().path,
+                              {},
+                              c == '{'});
+        } else if ((c == '}' || c == ']') && !levels.empty()) {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty() && levels.back().object) {
+            levels.back().expectsKey = true;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 SessionReading ReadSessionJson(const QByteArray &bytes)
@@ -294,6 +362,9 @@ SessionReading ReadSessionJson(const QByteArray &bytes)
         return {{}, QStringLiteral("it is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset)};
     if (!document.isObject())
         return {{}, QStringLiteral("it is not a Lumetra session")};
+    const QString repeated = RepeatedField(bytes);
+    if (!repeated.isEmpty())
+        return {{}, QStringLiteral("'%1' appears twice").arg(repeated)};
     try {
         return {ReadSession(Fields(document.object(), QString())), QString()};
     } catch (const Problem &problem) {

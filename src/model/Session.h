@@ -44,8 +44,13 @@ struct Session {
 constexpr int SessionFormatVersion = 1;
 // Larger files are refused before they are read: a session is a few hundred bytes.
 constexpr qint64 MaxSessionBytes = 1 << 20;
-// The window sizes a session may ask for, in logical pixels.
-constexpr int MaxSessionWindowSide = 16384;
+// The window sizes a session may ask for, in logical pixels: what a 4K
+// screen holds, either way up. Larger windows cost gigabytes and seconds a
+// frame and show nothing a screen could.
+constexpr int MaxSessionWindowSide = 4096;
+constexpr int MaxSessionWindowShortSide = 2304;
+// A picture exported from the command line: a figure, at most this many pixels a side.
+constexpr int MaxExportSide = 4096;
 
 // Field by field; a session read back from its own file equals itself.
 bool operator==(const SessionCurve &a, const SessionCurve &b);

@@ -16,9 +16,9 @@ QSize SizeFrom(const QString &text, QString &problem)
     const QRegularExpressionMatch match = pattern.match(text);
     const int width = match.hasMatch() ? match.captured(1).toInt() : 0;
     const int height = match.hasMatch() ? match.captured(2).toInt() : 0;
-    if (width < 1 || height < 1 || width > MaxSessionWindowSide || height > MaxSessionWindowSide) {
-        problem = QStringLiteral("--size takes WIDTHxHEIGHT in pixels, each from 1 to %1, e.g. 800x450")
-                      .arg(MaxSessionWindowSide);
+    if (width < 1 || height < 1 || width > MaxExportSide || height > MaxExportSide) {
+        problem =
+            QStringLiteral("--size takes WIDTHxHEIGHT in pixels, each from 1 to %1, e.g. 800x450").arg(MaxExportSide);
         return {};
     }
     return {width, height};

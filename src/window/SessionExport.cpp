@@ -11,6 +11,7 @@
 #include "window/Form1.h"
 #include "window/PictureExport.h"
 #include "window/RenderScene.h"
+#include "window/SessionFile.h"
 
 namespace {
 
@@ -59,6 +60,9 @@ void ExportPicture(TForm1 &form, const QString &output, QSize pictureSize)
     if (picture.width() < 1 || picture.height() < 1)
         Refuse(QStringLiteral("the session's window leaves the picture no pixels"));
     const ClientSize client = ClientFor(picture);
+    const QString view = ViewProblem(form.CaptureSession(), client);
+    if (!view.isEmpty())
+        Refuse(QStringLiteral("at %1x%2 pixels %3").arg(picture.width()).arg(picture.height()).arg(view));
     form.resize(client.width, client.height);
 
     OffscreenContext context(picture.width(), picture.height());

@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <stdexcept>
 
+#include "drawing/PlotArea.h"
+
 namespace {
 
 [[noreturn]] void CannotOpen(const QString &path, const QString &problem)
@@ -34,11 +36,29 @@ QByteArray ReadBounded(const QString &path)
 
 }  // namespace
 
+QString ViewProblem(const Session &session, ClientSize client)
+{
+    const double width = double(session.xMax) - double(session.xMin);
+    const double height = double(session.yMax) - double(session.yMin);
+    if (UnitPixelsFor(client, width, height) >= 1)
+        return {};
+    return QStringLiteral("its view of %1 x %2 units leaves less than one pixel per unit in a window of %3 x %4")
+        .arg(width)
+        .arg(height)
+        .arg(client.width)
+        .arg(client.height);
+}
+
 OpenedSession ReadSessionFile(const QString &path)
 {
     const SessionReading reading = ReadSessionJson(ReadBounded(path));
     if (!reading.problem.isEmpty())
         CannotOpen(path, reading.problem);
+    // A picture with less than a pixel per unit shows nothing of the curve,
+    // and its grid would be drawn line upon line.
+    const QString view = ViewProblem(reading.session, {reading.session.clientWidth, reading.session.clientHeight});
+    if (!view.isEmpty())
+        CannotOpen(path, view);
     OpenedSession opened{reading.session, ChooseSessionCurve(reading.session.curve)};
     if (!opened.curve.problem.empty())
         CannotOpen(path, QString::fromStdString(opened.curve.problem));
@@ -47,6 +67,16 @@ OpenedSession ReadSessionFile(const QString &path)
 
 void WriteSessionFile(const Session &session, const QString &path)
 {
+    // A file that could not be opened again is not written: an empty view
+    // window, or one too wide for its window, is the user's to mend first.
+    const SessionReading again = ReadSessionJson(SessionJson(session));
+    QString problem =
+        again.problem.isEmpty() ? ViewProblem(session, {session.clientWidth, session.clientHeight}) : again.problem;
+    if (!problem.isEmpty())
+        throw std::runtime_error(
+            QStringLiteral("The session was not saved to '%1': it could not be opened again, as %2.")
+                .arg(path, problem)
+                .toStdString());
     QSaveFile file(path);
     const QByteArray bytes = SessionJson(session);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "drawing/Frame.h"
 #include "maths/SessionCurve.h"
 #include "model/Session.h"
 
@@ -14,8 +15,12 @@ struct OpenedSession {
 // Reads and checks the whole file before anything is shown. Throws
 // std::runtime_error naming the file and its problem: unreadable, larger
 // than 1 MB, not a session, or a session with a value or formula that does
-// not hold.
+// not hold, or a view its window cannot show.
 OpenedSession ReadSessionFile(const QString &path);
+
+// Why the session's view cannot be drawn in a window of this client size
+// (less than one pixel per unit), or nothing.
+QString ViewProblem(const Session &session, ClientSize client);
 
 // Replaces the file at once or not at all: a failure half-way leaves the old
 // file as it was. Throws std::runtime_error naming the file and the reason.

@@ -1,12 +1,15 @@
 // Any bytes as a session file: the reader either names a problem or gives a
 // session whose curve is chosen or refused with a reason, and which its own
-// file reads back unchanged. Anything else, or a sanitizer report, stops the
-// fuzzer.
+// file reads back unchanged; its view and window go through the frame's
+// mapping and grid, which stay within what the picture can show. Anything
+// else, or a sanitizer report, stops the fuzzer.
 #include <QByteArray>
 #include <cstdint>
 #include <cstdlib>
 
+#include "drawing/PlotArea.h"
 #include "maths/SessionCurve.h"
+#include "model/PlotState.h"
 #include "model/Session.h"
 
 namespace {
@@ -15,6 +18,23 @@ void Require(bool promise)
 {
     if (!promise)
         std::abort();
+}
+
+// The frame's arithmetic for the session's view in its window: the scale,
+// the drawing area, the origin and the grid's half units.
+void FeedToTheFrame(const Session &s)
+{
+    const ClientSize client{s.clientWidth, s.clientHeight};
+    plot.xMin = s.xMin;
+    plot.xMax = s.xMax;
+    plot.yMin = s.yMin;
+    plot.yMax = s.yMax;
+    ComputePlotArea(client);
+    UpdateOrigin(client);
+    const long most = 2L * (client.width + client.height);
+    for (const HalfUnits units :
+         {GridHalfUnits(plot.gridXFrom, plot.gridXTo, client), GridHalfUnits(plot.gridYFrom, plot.gridYTo, client)})
+        Require(long(units.last) - long(units.first) < most);
 }
 
 }  // namespace
@@ -29,5 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Require(choice.problem.empty() == (choice.builtInIndex >= 0 || choice.typed != nullptr));
     const SessionReading again = ReadSessionJson(SessionJson(reading.session));
     Require(again.problem.isEmpty() && again.session == reading.session);
+    FeedToTheFrame(reading.session);
     return 0;
 }

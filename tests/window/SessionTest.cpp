@@ -162,6 +162,15 @@ const BadFile BadFiles[] = {
     {"\"builtIn\": \"Circle\"", "\"builtIn\": \"Spiral\"", "no built-in curve 'Spiral'"},
     {"\"builtIn\": \"Circle\"", "\"kind\": \"polar\", \"first\": \"1+cos(t\", \"tMin\": 0, \"tMax\": 1",
      "the curve's first formula does not read: missing ')'"},
+    {"\"builtIn\": \"Circle\"", "\"kind\": \"polar\", \"first\": \"1+\\u0000t\", \"tMin\": 0, \"tMax\": 1",
+     "unexpected control character U+0000 at 3"},
+    {"\"xMin\": -3", "\"xMin\": 3", "'view' is no window: xMin 3 is not below xMax 3"},
+    {"\"yMax\": 3", "\"yMax\": -4", "'view' is no window: yMin -3 is not below yMax -4"},
+    {"\"xMin\": -3", "\"xMin\": -3e4", "its view of 30003 x 6 units leaves less than one pixel per unit"},
+    {"\"width\": 1091", "\"width\": 16384", "'window.width' is not a whole number from 1 to 4096"},
+    {"\"window\": {", "\"window\": {\"height\": 2400, \"width\": 2400}, \"old\": {", "larger than a screen"},
+    {"\"grid\": true", "\"grid\": true, \"grid\": false", "'show.grid' appears twice"},
+    {"\"plane\"", "\"plane\": \"Minkowski\", \"plane\"", "'plane' appears twice"},
 };
 
 TEST_F(SessionWindow, ABadFileIsNamedWithItsProblemAndChangesNothing)
@@ -203,6 +212,10 @@ TEST_F(SessionWindow, AFailedSaveLeavesTheOldFileAndSavingReplacesItWhole)
     const QString path = PathOf("kept.lumetra");
     Write(path, QByteArray(4000, 'x'));  // longer than any session
     EXPECT_THROW(WriteSessionFile(form->CaptureSession(), path + QStringLiteral("/inside")), std::runtime_error);
+    // A session that could not be opened again (an empty view window) is not written.
+    Session empty = form->CaptureSession();
+    empty.xMin = empty.xMax;
+    EXPECT_THROW(WriteSessionFile(empty, path), std::runtime_error);
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray(4000, 'x'));
@@ -293,6 +306,11 @@ TEST_F(SessionWindow, TheCommandLineWritesTheWindowsPictureWithoutADisplay)
          {QStringList{QStringLiteral("--export"), PathOf("q.png"), PathOf("none.lumetra")},
           QStringList{QStringLiteral("--export"), PathOf("q.gif"), PathOf("p.lumetra")},
           QStringList{QStringLiteral("--export"), PathOf("q.png"), QStringLiteral("--size"), QStringLiteral("0x5"),
+                      PathOf("p.lumetra")},
+          // Less than a pixel per unit, and larger than a figure needs.
+          QStringList{QStringLiteral("--export"), PathOf("q.png"), QStringLiteral("--size"), QStringLiteral("5x5"),
+                      PathOf("p.lumetra")},
+          QStringList{QStringLiteral("--export"), PathOf("q.png"), QStringLiteral("--size"), QStringLiteral("5000x100"),
                       PathOf("p.lumetra")}}) {
         const ProgramRun run = Lumetra(refused, folder.path());
         EXPECT_NE(run.status, 0);

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "maths/Curves.h"
 #include "maths/SessionCurve.h"
@@ -96,8 +97,11 @@ void ShowFields(TForm1 &form, const Session &s)
 Session TForm1::CaptureSession() const
 {
     Session s;
-    s.clientWidth = ClientWidth();
-    s.clientHeight = ClientHeight();
+    // A window beyond a screen's size (several screens) is kept at the largest a session holds.
+    s.clientWidth = std::min(ClientWidth(), MaxSessionWindowSide);
+    s.clientHeight = std::min(ClientHeight(), MaxSessionWindowSide);
+    int &shorter = s.clientWidth < s.clientHeight ? s.clientWidth : s.clientHeight;
+    shorter = std::min(shorter, MaxSessionWindowShortSide);
     // While "Own curve..." is open the list shows it; the curve shown is the one before.
     const CurveRow *curve = SelectedCurve() ? SelectedCurve() : CurveOfItem(shownCurve);
     s.curve = SessionCurveOf(*curve);
