@@ -156,6 +156,7 @@ struct ShapeBuilder {
                 (simple.size() == 1 ? dots : paths).parts.push_back(std::move(simple));
             }
         }
+        dots.parts = UncoveredDots(std::move(dots.parts), pointSize, picture.Grown(pointSize));
         AddShape(shapes, std::move(paths));
         AddShape(shapes, std::move(dots));
         traceRuns.clear();

@@ -146,3 +146,73 @@ double SignedArea(const Polyline &polygon)
     }
     return twice / 2;
 }
+
+namespace {
+
+// Which points of a quarter-pixel grid over a rectangle the dots kept so far cover.
+class Coverage {
+public:
+    Coverage(const ClipRect &r, double diameter)
+        : left(r.left), top(r.top), columns(Cells(r.right - r.left)), rows(Cells(r.bottom - r.top)),
+          radius(diameter / 2), covered(size_t(columns) * size_t(rows), false)
+    {
+    }
+
+    // Covers the dot's grid points; false where a quarter of them or fewer
+    // were not covered already: what shows of such a dot is slivers under a
+    // quarter of a pixel wide at the edge of others.
+    bool Cover(VectorPoint centre)
+    {
+        const long fromX = Index(centre.x - radius - left), toX = Index(centre.x + radius - left);
+        const long fromY = Index(centre.y - radius - top), toY = Index(centre.y + radius - top);
+        std::vector<size_t> cells;
+        for (long row = std::max(0L, fromY); row <= std::min(rows - 1, toY); ++row) {
+            for (long column = std::max(0L, fromX); column <= std::min(columns - 1, toX); ++column) {
+                const double dx = left + (column + 0.5) * Step - centre.x;
+                const double dy = top + (row + 0.5) * Step - centre.y;
+                if (dx * dx + dy * dy <= radius * radius)
+                    cells.push_back(size_t(row) * size_t(columns) + size_t(column));
+            }
+        }
+        const auto added = std::count_if(cells.begin(), cells.end(), [&](size_t cell) { return !covered[cell]; });
+        if (!cells.empty() && 4 * size_t(added) <= cells.size())
+            return false;  // a dot too small for the grid is kept
+        for (size_t cell : cells)
+            covered[cell] = true;
+        return true;
+    }
+
+private:
+    static constexpr double Step = 0.25;
+    static long Cells(double length) { return std::max(1L, long(std::ceil(length / Step))); }
+    static long Index(double offset) { return long(std::floor(offset / Step)); }
+
+    double left, top;
+    long columns, rows;
+    double radius;
+    std::vector<bool> covered;
+};
+
+}  // namespace
+
+std::vector<Polyline> UncoveredDots(std::vector<Polyline> dots, double diameter, const ClipRect &r)
+{
+    if (dots.size() < 2)
+        return dots;
+    Coverage coverage(r, diameter);
+    std::vector<Polyline> kept;
+    for (Polyline &dot : dots) {
+        if (coverage.Cover(dot.front()))
+            kept.push_back(std::move(dot));
+    }
+    // Discs of one colour may come in any order: row by row, each the other
+    // way, a file moves from one to the next in a few digits.
+    auto row = [](const Polyline &dot) { return std::floor(dot.front().y); };
+    std::sort(kept.begin(), kept.end(), [&](const Polyline &a, const Polyline &b) {
+        if (row(a) != row(b))
+            return row(a) < row(b);
+        const bool even = std::fmod(row(a), 2.0) == 0;
+        return even ? a.front().x < b.front().x : a.front().x > b.front().x;
+    });
+    return kept;
+}

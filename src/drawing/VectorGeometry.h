@@ -29,5 +29,10 @@ std::vector<Polyline> ClipPolyline(const Polyline &line, const ClipRect &r);
 Polyline ClipPolygon(Polyline polygon, const ClipRect &r);
 // Douglas-Peucker: the samples that keep the polyline within a tenth of a pixel.
 Polyline Simplified(const Polyline &line);
+// The dots (one point each), `diameter` across, that are not covered by
+// those kept before them, judged on a grid of a quarter pixel over `r`: a
+// trace sampled far beyond its range is hundreds of thousands of lone dots,
+// most of them on top of others.
+std::vector<Polyline> UncoveredDots(std::vector<Polyline> dots, double diameter, const ClipRect &r);
 // Positive for a polygon that turns clockwise on the screen (y down).
 double SignedArea(const Polyline &polygon);

@@ -93,6 +93,7 @@ void ExpectSamePicture(const QImage &screen, const Files &files)
     for (const Rgb colour : {Green, Red}) {
         for (const QImage *file : {&files.svg, &files.pdf}) {
             SCOPED_TRACE(file == &files.svg ? "svg" : "pdf");
+            SCOPED_TRACE(colour == Green ? "green" : "red");
             EXPECT_GE(Matched(screen, *file, colour), 0.95) << colour;
             EXPECT_GE(Matched(*file, screen, colour), 0.95) << colour;
         }
@@ -148,6 +149,33 @@ TEST_F(VectorPictureWindow, FilesShowTheScreensFrameAndStaySmall)
         EXPECT_LT(parabola.svgBytes, 1024 * 1024);
         EXPECT_LT(parabola.pdfBytes, 1024 * 1024);
     }
+}
+
+// A trace sampled far beyond its range is hundreds of thousands of lone
+// dots: the files stay small and still show the screen's picture.
+TEST_F(VectorPictureWindow, LoneDotsStayUnderFiveMegabytes)
+{
+    QTemporaryDir dir;
+    const QSize size = Grab().size();
+    plot.pedalX = 0.5f;
+    plot.pedalY = 0.25f;
+    plot.tMin = -5e8f;
+    plot.tMax = 5e8f;
+    const Files circle = WrittenAndRead(*form, dir, size);
+    ExpectSamePicture(Grab(), circle);
+    EXPECT_LT(circle.svgBytes, 1024 * 1024);
+    EXPECT_LT(circle.pdfBytes, 1024 * 1024);
+
+    // A Lissajous figure whose 400,000 samples are each far from the next:
+    // a cloud of dots over the whole view.
+    form->typedCurves = {BuildTypedCurve({TypedKind::Parametric, "2*sin(1000*t)", "2*sin(1001*t)", 0, 100}).curve};
+    form->FillCurveList();
+    form->ComboBox1->setCurrentIndex(CurveCount());
+    form->ComboBox1Change();
+    const Files cloud = WrittenAndRead(*form, dir, size);
+    EXPECT_LT(cloud.svgBytes, 5 * 1024 * 1024);
+    EXPECT_LT(cloud.pdfBytes, 5 * 1024 * 1024);
+    ExpectSamePicture(Grab(), cloud);
 }
 
 TEST_F(VectorPictureWindow, TracesBreakWhereATypedCurveHasNoPoint)
