@@ -18,22 +18,32 @@ constexpr double PointReach = 2.0;
 // One draw call for the whole trace.
 constexpr int WholeTrace = std::numeric_limits<int>::max();
 
+// An area in client pixels as seen from the world origin.
+SeenArea Relative(const SeenArea &area, float originX, float originY)
+{
+    return {area.left - double(originX), area.top - double(originY), area.right - double(originX),
+            area.bottom - double(originY)};
+}
+
 }  // namespace
 
 TraceRoute Everywhere()
 {
     const double far = std::numeric_limits<double>::infinity();
-    return {{-far, -far, far, far}, WholeTrace, 0, true, 0.0};
+    return {{-far, -far, far, far}, WholeTrace, 0, true, 0.0, {-far, -far, far, far}, 1.0};
 }
 
 TraceRoute TraceRouteOf(const Frame &frame, bool rasterising)
 {
-    if (!rasterising)
-        return Everywhere();
-    const TraceHandling &handling = frame.traceHandling;
     TraceRoute route = Everywhere();
+    const SeenArea picture{-PointReach, -PointReach, frame.pictureWidth + PointReach, frame.pictureHeight + PointReach};
+    route.picture = picture;
+    route.pixelRatio = frame.pixelRatio;
+    if (!rasterising)
+        return route;
+    const TraceHandling &handling = frame.traceHandling;
     if (handling.skipsUnseenPoints)
-        route.seen = {-PointReach, -PointReach, frame.pictureWidth + PointReach, frame.pictureHeight + PointReach};
+        route.seen = picture;
     route.pointsPerDraw = handling.pointsPerDraw > 0 ? handling.pointsPerDraw : WholeTrace;
     route.pointsPerFlush = std::max(0, handling.pointsPerFlush);
     route.marksGaps = false;  // a break mark costs a draw call and shows no pixel
@@ -42,10 +52,10 @@ TraceRoute TraceRouteOf(const Frame &frame, bool rasterising)
 }
 
 TracePoints::TracePoints(const TraceRoute &route, float originX, float originY)
-    : area{route.seen.left - double(originX), route.seen.top - double(originY), route.seen.right - double(originX),
-           route.seen.bottom - double(originY)},
-      marksGaps(route.marksGaps), pointsPerDraw(std::size_t(std::max(1, route.pointsPerDraw))),
-      pointsPerFlush(route.pointsPerFlush), spacingSquared(route.spacing * route.spacing)
+    : area(Relative(route.seen, originX, originY)), picture(Relative(route.picture, originX, originY)),
+      pixelRatio(route.pixelRatio), marksGaps(route.marksGaps),
+      pointsPerDraw(std::size_t(std::max(1, route.pointsPerDraw))), pointsPerFlush(route.pointsPerFlush),
+      spacingSquared(route.spacing * route.spacing)
 {
     MarkTraceStart();
     // The points come from our own memory, whatever buffer the GL had bound.
@@ -76,6 +86,15 @@ void TracePoints::Add(float x, float y)
         return;
     }
     Send(x, y);
+}
+
+bool TracePoints::MayShow(float x0, float y0, float x1, float y1) const
+{
+    const double x[2] = {double(x0), double(x1)}, y[2] = {double(y0), double(y1)};
+    const bool beyond = (x[0] < picture.left && x[1] < picture.left) ||
+                        (x[0] > picture.right && x[1] > picture.right) || (y[0] < picture.top && y[1] < picture.top) ||
+                        (y[0] > picture.bottom && y[1] > picture.bottom);
+    return !beyond;
 }
 
 bool TracePoints::NearLast(float x, float y) const

@@ -21,6 +21,10 @@ struct TraceRoute {
     // Least distance, in client pixels, from the last point handed over to
     // the next one; 0: every point goes.
     double spacing;
+    // Where a trace's stretch can show, in client pixels: the picture, in
+    // feedback too (the vector picture is clipped to it).
+    SeenArea picture;
+    double pixelRatio;  // device pixels per client pixel
 };
 // The whole plane, one draw call per trace, no flush, gaps marked, every
 // point (feedback, where every vertex counts).
@@ -41,6 +45,11 @@ public:
     TracePoints &operator=(const TracePoints &) = delete;
 
     void Add(float x, float y);
+    // Whether a stretch between two points (relative to the world origin)
+    // may cross the picture: false where both lie beyond one of its edges.
+    bool MayShow(float x0, float y0, float x1, float y1) const;
+    // Device pixels per client pixel.
+    double PixelRatio() const { return pixelRatio; }
     // The next point does not join the last one (kept for the vector picture).
     // Where the route thins the trace, the first and last point of every run
     // between gaps go to the GL.
@@ -58,7 +67,9 @@ private:
     // A run of points ends at a gap, at the seen area's edge and at the trace's end.
     void EndRun();
 
-    SeenArea area;  // relative to the world origin
+    SeenArea area;     // relative to the world origin
+    SeenArea picture;  // the same
+    double pixelRatio;
     bool marksGaps;
     std::size_t pointsPerDraw;
     long pointsPerFlush;

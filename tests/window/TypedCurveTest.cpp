@@ -8,7 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 #include "WindowFixture.h"
 #include "controls/ControlTestSupport.h"
@@ -50,6 +53,74 @@ int Unmatched(const QImage &a, const QImage &b, Rgb colour)
             if (PixelAt(a, x, y) == colour && !ColourNear(b, x, y, colour, 1))
                 ++unmatched;
     return unmatched;
+}
+
+// How many pieces the pixels of `colour` make, neighbours among the eight
+// around a pixel joined: a trace drawn as dust is thousands of them.
+int Pieces(const QImage &image, Rgb colour)
+{
+    const int w = image.width(), h = image.height();
+    std::vector<char> seen(size_t(w) * size_t(h), 0);
+    int pieces = 0;
+    std::vector<std::pair<int, int>> open;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (seen[size_t(y) * w + x] || !(PixelAt(image, x, y) == colour))
+                continue;
+            ++pieces;
+            open = {{x, y}};
+            seen[size_t(y) * w + x] = 1;
+            while (!open.empty()) {
+                const auto [px, py] = open.back();
+                open.pop_back();
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = px + dx, ny = py + dy;
+                        if (nx < 0 || ny < 0 || nx >= w || ny >= h || seen[size_t(ny) * w + nx] ||
+                            !(PixelAt(image, nx, ny) == colour))
+                            continue;
+                        seen[size_t(ny) * w + nx] = 1;
+                        open.emplace_back(nx, ny);
+                    }
+            }
+        }
+    return pieces;
+}
+
+// Where neighbouring samples land far apart, points of the curve are added
+// between them: y = sin 20t's pedal curve is a line, not dust. A true gap
+// and an asymptote stay gaps.
+TEST_F(TypedCurveWindow, FarNeighboursAreJoinedAndGapsStay)
+{
+    ShowTyped(*form, {TypedKind::Graph, "sin(20*x)", "", -3, 3});
+    plot.pedalX = 0.5f;
+    plot.pedalY = 1;
+    for (bool minkowski : {false, true}) {
+        if (minkowski)
+            ShowMinkowski(*form);
+        // In the Minkowski plane the pedal curve runs off to infinity at each
+        // lightlike point: two more pieces each.
+        const size_t lightlike = form->typedCurves[0]->SamplesFor(plot.tMin, plot.tMax)->lightlike.size();
+        EXPECT_GT(lightlike, 50u);
+        EXPECT_LT(Pieces(Grab(), Red), 40 + 2 * int(minkowski ? lightlike : 0)) << (minkowski ? "Minkowski" : "");
+    }
+
+    // No point of the half circle beyond x = +-1, and no line across the
+    // pole of 1/x: its branches leave the view at |x| = 1/3.
+    const int origin = InitialOriginX, unit = InitialUnit;
+    for (const char *formula : {"sqrt(1-x^2)", "1/x"}) {
+        ShowTyped(*form, {TypedKind::Graph, formula, "", -2, 2});
+        const QImage picture = Grab();
+        const bool pole = formula[0] == '1';
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const double worldX = double(x - origin) / unit;
+                const bool outside = pole ? std::fabs(worldX) < 0.25 : std::fabs(worldX) > 1.05;
+                if (outside) {
+                    ASSERT_FALSE(PixelAt(picture, x, y) == Green) << formula << " at " << x << ", " << y;
+                }
+            }
+    }
 }
 
 TEST_F(TypedCurveWindow, TypedCircleDrawsTheBuiltInCirclesPictureInBothPlanes)
