@@ -73,22 +73,11 @@ void SetFoot(const FootState &foot)
     plot.footY = foot.y;
 }
 
-// The pedal trace starts from the foot the last evaluation left when it has
-// no sample, no curve, or no foot at its first sample.
-bool PedalTraceReadsLastFoot(const CurveRow *curve)
-{
-    if (curve && curve->typed)
-        return false;  // a typed curve's trace leaves a gap where there is no foot
-    return !(plot.tMin < plot.tMax) || !FootAt(curve, plot.tMin).hasPoint;
-}
-
 // ... and what the pedal trace reads besides.
-LayerInputs PedalLayerInputs(const LayerInputs &curveInputs, const CurveRow *curve)
+LayerInputs PedalLayerInputs(const LayerInputs &curveInputs)
 {
     LayerInputs inputs = curveInputs;
     inputs.insert(inputs.end(), {plot.pedalX, plot.pedalY, double(plot.euclideanPlane)});
-    if (PedalTraceReadsLastFoot(curve))
-        inputs.insert(inputs.end(), {plot.footNumerator, plot.footDenominator, plot.footX, plot.footY});
     return inputs;
 }
 
@@ -172,7 +161,7 @@ void DrawBackgroundLayers(const Frame &frame, LayerCache &cache)
     ComputePlotArea(frame.client);
     UpdateOrigin(frame.client);
     const LayerInputs curveInputs = CurveLayerInputs(frame, glIsEnabled(GL_LINE_SMOOTH));
-    const LayerInputs pedalInputs = PedalLayerInputs(curveInputs, curve);
+    const LayerInputs pedalInputs = PedalLayerInputs(curveInputs);
     if (Matches(cache.pedalLayers, pedalInputs)) {
         Restore(cache.pedalLayers, frame);
         SetFoot(cache.footAfterPedalTrace);

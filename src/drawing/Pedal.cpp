@@ -49,10 +49,16 @@ void DrawPedalCurve(const CurveRow *curve, const TraceRoute &route)
         if (curve && curve->typed) {
             TypedPedalVertices(*curve->typed, unit, points);
         } else {
+            // A sample without a foot repeats this trace's last one; before
+            // the trace has one it draws nothing, whatever foot an earlier
+            // frame or curve left behind.
+            bool traceHasFoot = false;
             ForEachSample(plot.tMin, plot.tMax, [&](float t) {
                 const Foot foot = FootAt(curve, t);
                 StoreFoot(foot);
-                points.Add(float(double(plot.footX) * unit), float(-(double(plot.footY) * unit)));
+                traceHasFoot = traceHasFoot || foot.hasPoint;
+                if (traceHasFoot)
+                    points.Add(float(double(plot.footX) * unit), float(-(double(plot.footY) * unit)));
                 // The repeated foot of a sample without one joins neither neighbour.
                 if (!foot.hasPoint)
                     points.Gap();

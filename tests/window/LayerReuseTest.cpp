@@ -162,10 +162,11 @@ TEST_F(LayerReuse, GridResizeViewWindowAndAnimation)
     }
 }
 
-TEST_F(LayerReuse, AStartingFootIsPartOfTheSavedPedalCurve)
+// The Minkowski parabola from t = -1 has no foot at its first sample: the
+// trace draws nothing there, so no foot left by the construction, an earlier
+// frame or another curve shows in it.
+TEST_F(LayerReuse, AStartingSampleWithoutAFootDrawsNothing)
 {
-    // The Minkowski parabola from t = -1 has no foot at its first sample: the
-    // trace starts from the foot of the construction of the frame before.
     form->ComboBox1->setCurrentIndex(2);
     plot.tMin = -1;
     plot.tMax = 1;
@@ -175,11 +176,14 @@ TEST_F(LayerReuse, AStartingFootIsPartOfTheSavedPedalCurve)
     SaveLayersOfThisScene();
     form->TrackBar1->SetPosition(50);
     ExpectSameFrame("construction moved the last foot");
-    // A last foot off this pedal curve (as another curve would leave it) is
-    // drawn as the first point of the trace.
     plot.footX = 2;
     plot.footY = 2;
-    ExpectSameFrame("a foot left from elsewhere");
+    form->Picture->Invalidate();
+    const QImage withFootFromElsewhere = Grab();
+    plot.footX = -1;
+    plot.footY = 0.5f;
+    form->Picture->Invalidate();
+    EXPECT_TRUE(Grab() == withFootFromElsewhere);
 }
 
 TEST_F(LayerReuse, ADraggedPedalCurveIsNotSaved)
