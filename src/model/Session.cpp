@@ -1,5 +1,7 @@
 #include "model/Session.h"
 
+#include "model/JsonText.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,19 +22,41 @@ constexpr KindName TypedKindNames[] = {{SessionCurveKind::Parametric, "parametri
                                        {SessionCurveKind::Graph, "graph"},
                                        {SessionCurveKind::Polar, "polar"}};
 
-// Single-precision values are written widened to double, which is exact.
-QJsonObject CurveObject(const SessionCurve &curve)
+QByteArray CurveObject(const SessionCurve &curve)
 {
     if (curve.kind == SessionCurveKind::BuiltIn)
-        return {{"builtIn", curve.name}};
-    QJsonObject typed{{"first", curve.first}, {"tMin", double(curve.tMin)}, {"tMax", double(curve.tMax)}};
+        return JsonObject({{"builtIn", JsonString(curve.name)}});
+    JsonFields typed;
     for (const KindName &k : TypedKindNames) {
         if (k.kind == curve.kind)
-            typed.insert(QStringLiteral("kind"), QString::fromLatin1(k.name));
+            typed.emplace_back("kind", JsonString(QString::fromLatin1(k.name)));
     }
+    typed.emplace_back("first", JsonString(curve.first));
     if (curve.kind == SessionCurveKind::Parametric)
-        typed.insert(QStringLiteral("second"), curve.second);
-    return typed;
+        typed.emplace_back("second", JsonString(curve.second));
+    typed.emplace_back("tMin", JsonNumber(curve.tMin));
+    typed.emplace_back("tMax", JsonNumber(curve.tMax));
+    return JsonObject(typed);
+}
+
+// The layers a session lists as shown, each with its toggle.
+struct ShownLayer {
+    const char *id;
+    bool Session::*shown;
+};
+constexpr ShownLayer ShownLayers[] = {{"grid", &Session::grid},
+                                      {"tangentAndNormal", &Session::tangentAndNormal},
+                                      {"selectedPoint", &Session::selectedPoint},
+                                      {"singularTangents", &Session::singularTangents}};
+
+QByteArray ShownList(const Session &s)
+{
+    std::vector<QByteArray> ids;
+    for (const ShownLayer &layer : ShownLayers) {
+        if (s.*layer.shown)
+            ids.push_back(JsonString(QString::fromLatin1(layer.id)));
+    }
+    return JsonArray(ids);
 }
 
 }  // namespace
@@ -51,40 +75,31 @@ bool operator==(const Session &a, const Session &b)
            a.trackPosition == b.trackPosition && a.step == b.step && a.pedalX == b.pedalX && a.pedalY == b.pedalY &&
            a.minkowski == b.minkowski && a.grid == b.grid && a.tangentAndNormal == b.tangentAndNormal &&
            a.selectedPoint == b.selectedPoint && a.singularTangents == b.singularTangents &&
-           a.animation == b.animation && a.animationForward == b.animationForward &&
-           a.footNumerator == b.footNumerator && a.footDenominator == b.footDenominator && a.footX == b.footX &&
-           a.footY == b.footY;
+           a.animation == b.animation && a.animationForward == b.animationForward;
 }
 
 QByteArray SessionJson(const Session &s)
 {
-    const QJsonObject root{
-        {"format", FormatName},
-        {"version", SessionFormatVersion},
-        {"window", QJsonObject{{"width", s.clientWidth}, {"height", s.clientHeight}}},
-        {"view",
-         QJsonObject{
-             {"xMin", double(s.xMin)}, {"xMax", double(s.xMax)}, {"yMin", double(s.yMin)}, {"yMax", double(s.yMax)}}},
+    return JsonDocument({
+        {"format", JsonString(FormatName)},
+        {"version", JsonNumber(SessionFormatVersion)},
+        {"window", JsonObject({{"width", JsonNumber(s.clientWidth)}, {"height", JsonNumber(s.clientHeight)}})},
+        {"view", JsonObject({{"xMin", JsonNumber(s.xMin)},
+                             {"xMax", JsonNumber(s.xMax)},
+                             {"yMin", JsonNumber(s.yMin)},
+                             {"yMax", JsonNumber(s.yMax)}})},
         {"curve", CurveObject(s.curve)},
-        {"range", QJsonObject{{"tMin", double(s.tMin)}, {"tMax", double(s.tMax)}}},
-        {"selectedPoint", QJsonObject{{"t", double(s.selectedT)},
-                                      {"trackMin", s.trackMin},
-                                      {"trackMax", s.trackMax},
-                                      {"trackPosition", s.trackPosition}}},
-        {"step", double(s.step)},
-        {"pedalPoint", QJsonObject{{"x", double(s.pedalX)}, {"y", double(s.pedalY)}}},
-        {"plane", s.minkowski ? QStringLiteral("Minkowski") : QStringLiteral("Euclidean")},
-        {"show", QJsonObject{{"grid", s.grid},
-                             {"tangentAndNormal", s.tangentAndNormal},
-                             {"selectedPoint", s.selectedPoint},
-                             {"singularTangents", s.singularTangents}}},
-        {"animation", QJsonObject{{"running", s.animation}, {"forward", s.animationForward}}},
-        {"lastFoot", QJsonObject{{"numerator", double(s.footNumerator)},
-                                 {"denominator", double(s.footDenominator)},
-                                 {"x", double(s.footX)},
-                                 {"y", double(s.footY)}}},
-    };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+        {"range", JsonObject({{"tMin", JsonNumber(s.tMin)}, {"tMax", JsonNumber(s.tMax)}})},
+        {"selectedPoint", JsonObject({{"t", JsonNumber(s.selectedT)},
+                                      {"trackMin", JsonNumber(s.trackMin)},
+                                      {"trackMax", JsonNumber(s.trackMax)},
+                                      {"trackPosition", JsonNumber(s.trackPosition)}})},
+        {"step", JsonNumber(s.step)},
+        {"pedalPoint", JsonObject({{"x", JsonNumber(s.pedalX)}, {"y", JsonNumber(s.pedalY)}})},
+        {"plane", JsonString(s.minkowski ? QStringLiteral("Minkowski") : QStringLiteral("Euclidean"))},
+        {"show", ShownList(s)},
+        {"animation", JsonObject({{"running", JsonBool(s.animation)}, {"forward", JsonBool(s.animationForward)}})},
+    });
 }
 
 namespace {
@@ -94,7 +109,8 @@ struct Problem {
 };
 
 // One JSON object with the fields a session allows there: each is read once
-// by name, and a field left unread at the end is unknown.
+// by name, a field left out keeps the value given for it, and a field left
+// unread at the end is unknown.
 class Fields {
 public:
     Fields(const QJsonValue &value, const QString &where) : path(where)
@@ -104,12 +120,12 @@ public:
         object = value.toObject();
     }
 
+    bool Has(const char *name) const { return object.contains(QString::fromLatin1(name)); }
+
     QJsonValue Value(const char *name)
     {
         const QString key = QString::fromLatin1(name);
         read.insert(key);
-        if (!object.contains(key))
-            throw Problem{QStringLiteral("the field '%1' is missing").arg(Path(key))};
         return object.value(key);
     }
 
@@ -122,19 +138,21 @@ public:
         return value;
     }
 
-    double Number(const char *name) { return Typed(name, &QJsonValue::isDouble, "a number").toDouble(); }
-
-    float Single(const char *name)
+    float Single(const char *name, float fallback)
     {
-        const double value = Number(name);
+        if (!Has(name))
+            return fallback;
+        const double value = Typed(name, &QJsonValue::isDouble, "a number").toDouble();
         if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
             throw Problem{QStringLiteral("'%1' is beyond single precision").arg(Path(name))};
         return float(value);
     }
 
-    int Whole(const char *name, double least, double most)
+    int Whole(const char *name, double least, double most, int fallback)
     {
-        const double value = Number(name);
+        if (!Has(name))
+            return fallback;
+        const double value = Typed(name, &QJsonValue::isDouble, "a number").toDouble();
         if (value != std::floor(value) || value < least || value > most)
             throw Problem{QStringLiteral("'%1' is not a whole number from %2 to %3")
                               .arg(Path(name))
@@ -143,13 +161,20 @@ public:
         return int(value);
     }
 
-    bool Flag(const char *name) { return Typed(name, &QJsonValue::isBool, "true or false").toBool(); }
+    bool Flag(const char *name, bool fallback)
+    {
+        return Has(name) ? Typed(name, &QJsonValue::isBool, "true or false").toBool() : fallback;
+    }
 
-    QString Text(const char *name) { return Typed(name, &QJsonValue::isString, "a text").toString(); }
+    QString Text(const char *name, const QString &fallback = QString())
+    {
+        return Has(name) ? Typed(name, &QJsonValue::isString, "a text").toString() : fallback;
+    }
 
-    Fields Object(const char *name) { return Fields(Value(name), Path(name)); }
+    // An object left out has every field left out.
+    Fields Object(const char *name) { return Fields(Has(name) ? Value(name) : QJsonValue(QJsonObject()), Path(name)); }
 
-    bool Has(const char *name) const { return object.contains(QString::fromLatin1(name)); }
+    QString Path(const QString &name) const { return path.isEmpty() ? name : path + QLatin1Char('.') + name; }
 
     void NothingElse() const
     {
@@ -160,24 +185,24 @@ public:
     }
 
 private:
-    QString Path(const QString &name) const { return path.isEmpty() ? name : path + QLatin1Char('.') + name; }
-
     QJsonObject object;
     QString path;
     QSet<QString> read;
 };
 
-void ReadFormat(Fields &root)
+int ReadFormat(Fields &root)
 {
     if (!root.Has("format") || root.Value("format") != QJsonValue(FormatName))
         throw Problem{QStringLiteral("it is not a Lumetra session")};
-    const double version = root.Number("version");
+    const double version = root.Typed("version", &QJsonValue::isDouble, "a number").toDouble();
     if (version > SessionFormatVersion)
-        throw Problem{QStringLiteral("it was written by a newer Lumetra (session format %1; this one reads format %2)")
+        throw Problem{QStringLiteral("it was made by a newer version of Lumetra (session format %1; this one reads "
+                                     "formats up to %2)")
                           .arg(version)
                           .arg(SessionFormatVersion)};
-    if (version != SessionFormatVersion)
+    if (version != 1 && version != 2)
         throw Problem{QStringLiteral("its session format %1 is unknown").arg(version)};
+    return int(version);
 }
 
 SessionCurveKind TypedKindNamed(const QString &name)
@@ -192,23 +217,23 @@ SessionCurveKind TypedKindNamed(const QString &name)
 SessionCurve ReadCurve(Fields fields)
 {
     SessionCurve curve;
-    if (fields.Has("builtIn")) {
-        curve.name = fields.Text("builtIn");
-    } else {
+    if (fields.Has("kind")) {
         curve.kind = TypedKindNamed(fields.Text("kind"));
         curve.first = fields.Text("first");
         if (curve.kind == SessionCurveKind::Parametric)
             curve.second = fields.Text("second");
-        curve.tMin = fields.Single("tMin");
-        curve.tMax = fields.Single("tMax");
+        curve.tMin = fields.Single("tMin", 0);
+        curve.tMax = fields.Single("tMax", 0);
+    } else {
+        curve.name = fields.Text("builtIn", curve.name);
     }
     fields.NothingElse();
     return curve;
 }
 
-bool ReadPlane(Fields &root)
+bool ReadPlane(Fields &root, bool fallback)
 {
-    const QString plane = root.Text("plane");
+    const QString plane = root.Text("plane", fallback ? QStringLiteral("Minkowski") : QStringLiteral("Euclidean"));
     if (plane != QLatin1String("Euclidean") && plane != QLatin1String("Minkowski"))
         throw Problem{QStringLiteral("'plane' is not Euclidean or Minkowski")};
     return plane == QLatin1String("Minkowski");
@@ -216,10 +241,10 @@ bool ReadPlane(Fields &root)
 
 void ReadView(Fields view, Session &s)
 {
-    s.xMin = view.Single("xMin");
-    s.xMax = view.Single("xMax");
-    s.yMin = view.Single("yMin");
-    s.yMax = view.Single("yMax");
+    s.xMin = view.Single("xMin", s.xMin);
+    s.xMax = view.Single("xMax", s.xMax);
+    s.yMin = view.Single("yMin", s.yMin);
+    s.yMax = view.Single("yMax", s.yMax);
     view.NothingElse();
     // An empty or turned view shows nothing but garbled labels.
     if (!(s.xMin < s.xMax))
@@ -230,8 +255,8 @@ void ReadView(Fields view, Session &s)
 
 void ReadWindow(Fields window, Session &s)
 {
-    s.clientWidth = window.Whole("width", 1, MaxSessionWindowSide);
-    s.clientHeight = window.Whole("height", 1, MaxSessionWindowSide);
+    s.clientWidth = window.Whole("width", 1, MaxSessionWindowSide, s.clientWidth);
+    s.clientHeight = window.Whole("height", 1, MaxSessionWindowSide, s.clientHeight);
     window.NothingElse();
     if (std::min(s.clientWidth, s.clientHeight) > MaxSessionWindowShortSide)
         throw Problem{QStringLiteral("'window' is %1 x %2 pixels, larger than a screen: at most %3 x %4 either way up")
@@ -246,55 +271,76 @@ void ReadSelectedPoint(Fields point, Session &s)
     // The track bar holds any int: a range beyond it saturates at either end.
     constexpr double IntMin = -2147483648.0;
     constexpr double IntMax = 2147483647.0;
-    s.selectedT = point.Single("t");
-    s.trackMin = point.Whole("trackMin", IntMin, IntMax);
-    s.trackMax = point.Whole("trackMax", s.trackMin, IntMax);
-    s.trackPosition = point.Whole("trackPosition", s.trackMin, s.trackMax);
+    s.selectedT = point.Single("t", s.selectedT);
+    s.trackMin = point.Whole("trackMin", IntMin, IntMax, s.trackMin);
+    s.trackMax = point.Whole("trackMax", s.trackMin, IntMax, std::max(s.trackMin, s.trackMax));
+    s.trackPosition =
+        point.Whole("trackPosition", s.trackMin, s.trackMax, std::clamp(s.trackPosition, s.trackMin, s.trackMax));
     point.NothingElse();
 }
 
-void ReadShown(Fields show, Session &s)
+// Format 2 lists the shown layers by name; format 1 gave each a flag.
+void ReadShown(Fields &root, int version, Session &s)
 {
-    s.grid = show.Flag("grid");
-    s.tangentAndNormal = show.Flag("tangentAndNormal");
-    s.selectedPoint = show.Flag("selectedPoint");
-    s.singularTangents = show.Flag("singularTangents");
-    show.NothingElse();
+    if (version == 1) {
+        Fields show = root.Object("show");
+        for (const ShownLayer &layer : ShownLayers)
+            s.*layer.shown = show.Flag(layer.id, s.*layer.shown);
+        show.NothingElse();
+        return;
+    }
+    if (!root.Has("show"))
+        return;
+    const QJsonValue list = root.Typed("show", &QJsonValue::isArray, "a list of layers");
+    for (const ShownLayer &layer : ShownLayers)
+        s.*layer.shown = false;
+    for (const QJsonValue id : list.toArray()) {
+        const auto named = std::find_if(std::begin(ShownLayers), std::end(ShownLayers),
+                                        [&](const ShownLayer &layer) { return id == QLatin1String(layer.id); });
+        if (named == std::end(ShownLayers)) {
+            // The value as the file writes it: its array alone, brackets cut.
+            const QByteArray text = QJsonDocument(QJsonArray{id}).toJson(QJsonDocument::Compact);
+            throw Problem{
+                QStringLiteral("'show' names no layer %1").arg(QString::fromUtf8(text.mid(1, text.size() - 2)))};
+        }
+        s.*named->shown = true;
+    }
 }
 
-void ReadLastFoot(Fields foot, Session &s)
+// Format 1 kept the last foot evaluated; no picture depends on it now.
+void SkipLastFoot(Fields &root)
 {
-    s.footNumerator = foot.Single("numerator");
-    s.footDenominator = foot.Single("denominator");
-    s.footX = foot.Single("x");
-    s.footY = foot.Single("y");
+    Fields foot = root.Object("lastFoot");
+    for (const char *name : {"numerator", "denominator", "x", "y"})
+        foot.Single(name, 0);
     foot.NothingElse();
 }
 
 Session ReadSession(Fields root)
 {
-    ReadFormat(root);
+    const int version = ReadFormat(root);
     Session s;
     ReadWindow(root.Object("window"), s);
     ReadView(root.Object("view"), s);
     s.curve = ReadCurve(root.Object("curve"));
     Fields range = root.Object("range");
-    s.tMin = range.Single("tMin");
-    s.tMax = range.Single("tMax");
+    s.tMin = range.Single("tMin", s.tMin);
+    s.tMax = range.Single("tMax", s.tMax);
     range.NothingElse();
     ReadSelectedPoint(root.Object("selectedPoint"), s);
-    s.step = root.Single("step");
+    s.step = root.Single("step", s.step);
     Fields pedal = root.Object("pedalPoint");
-    s.pedalX = pedal.Single("x");
-    s.pedalY = pedal.Single("y");
+    s.pedalX = pedal.Single("x", s.pedalX);
+    s.pedalY = pedal.Single("y", s.pedalY);
     pedal.NothingElse();
-    s.minkowski = ReadPlane(root);
-    ReadShown(root.Object("show"), s);
+    s.minkowski = ReadPlane(root, s.minkowski);
+    ReadShown(root, version, s);
     Fields animation = root.Object("animation");
-    s.animation = animation.Flag("running");
-    s.animationForward = animation.Flag("forward");
+    s.animation = animation.Flag("running", s.animation);
+    s.animationForward = animation.Flag("forward", s.animationForward);
     animation.NothingElse();
-    ReadLastFoot(root.Object("lastFoot"), s);
+    if (version == 1)
+        SkipLastFoot(root);
     root.NothingElse();
     return s;
 }

@@ -9,7 +9,7 @@ enum class SessionCurveKind { BuiltIn, Parametric, Graph, Polar };
 
 struct SessionCurve {
     SessionCurveKind kind = SessionCurveKind::BuiltIn;
-    QString name;  // a built-in curve's list text
+    QString name = QStringLiteral("Circle");  // a built-in curve's list text
     // A typed curve: its formulas and the range it was made with.
     QString first;   // x(t), f(x) or r(t)
     QString second;  // y(t); parametric curves only
@@ -17,17 +17,19 @@ struct SessionCurve {
     float tMax = 0;
 };
 
+// The start values of the window are a session's defaults: a field a file
+// leaves out keeps its start value.
 struct Session {
-    int clientWidth = 0;
-    int clientHeight = 0;
-    float xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    int clientWidth = 1091;
+    int clientHeight = 690;
+    float xMin = -3, xMax = 3, yMin = -3, yMax = 3;
     SessionCurve curve;
-    float tMin = 0, tMax = 0;
+    float tMin = 0, tMax = 6.2831854820251465f;  // single-precision 2 pi
     // The selected point: its parameter, and the track bar that stores it in
     // hundredths (its range follows the parameter range's own rounding).
     float selectedT = 0;
-    int trackMin = 0, trackMax = 0, trackPosition = 0;
-    float step = 0;
+    int trackMin = 0, trackMax = 628, trackPosition = 0;
+    float step = float(0.05);
     float pedalX = 0, pedalY = 0;
     bool minkowski = false;
     bool grid = true;
@@ -36,12 +38,11 @@ struct Session {
     bool singularTangents = false;
     bool animation = false;
     bool animationForward = true;
-    // The last foot evaluated: the pedal trace starts from it where its first
-    // sample has no foot, so the picture depends on it.
-    float footNumerator = 0, footDenominator = 0, footX = 0, footY = 0;
 };
 
-constexpr int SessionFormatVersion = 1;
+// Format 2: every field may be left out, shown layers are listed by name,
+// numbers are the shortest text of their value. Format 1 files are read too.
+constexpr int SessionFormatVersion = 2;
 // Larger files are refused before they are read: a session is a few hundred bytes.
 constexpr qint64 MaxSessionBytes = 1 << 20;
 // The window sizes a session may ask for, in logical pixels: what a 4K

@@ -124,6 +124,39 @@ TEST_F(SessionWindow, OpeningASavedSessionShowsTheSamePictureAndControls)
     }
 }
 
+// Format 2 leaves nothing out that a file needs: every field may be left out
+// and keeps the window's start value, shown layers are listed by name and
+// numbers are written as the shortest text of their value. Format 1 files
+// open as they did.
+TEST_F(SessionWindow, FormatTwoAndFormatOneFilesOpen)
+{
+    const Session start = form->CaptureSession();
+    EXPECT_TRUE(start == Session()) << "the start values are a session's defaults";
+    const QByteArray text = SessionJson(start);
+    EXPECT_TRUE(text.contains("\"step\": 0.05,")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\"show\": [\"grid\"]")) << text.toStdString();
+
+    const SessionReading bare = ReadSessionJson("{\"format\": \"Lumetra session\", \"version\": 2}");
+    EXPECT_TRUE(bare.problem.isEmpty()) << bare.problem.toStdString();
+    EXPECT_TRUE(bare.session == start);
+    const SessionReading some = ReadSessionJson("{\"format\": \"Lumetra session\", \"version\": 2, \"pedalPoint\": "
+                                                "{\"y\": 0.3}, \"show\": [\"singularTangents\"]}");
+    ASSERT_TRUE(some.problem.isEmpty()) << some.problem.toStdString();
+    EXPECT_EQ(some.session.pedalY, 0.3f);
+    EXPECT_EQ(some.session.pedalX, 0.0f);
+    EXPECT_FALSE(some.session.grid);
+    EXPECT_TRUE(some.session.singularTangents);
+
+    // The example session shipped with the guide is format 1.
+    form->OpenSessionFile(QStringLiteral(LUMETRA_SOURCE_DIR "/docs/examples/cubic-minkowski.lumetra"));
+    const Session opened = form->CaptureSession();
+    EXPECT_TRUE(opened.minkowski && opened.singularTangents && opened.tangentAndNormal && opened.grid);
+    EXPECT_EQ(opened.pedalY, 1.0f);
+    EXPECT_EQ(opened.curve.name, QStringLiteral("Graph of y=x^3"));
+    const SessionReading again = ReadSessionJson(SessionJson(opened));
+    EXPECT_TRUE(again.problem.isEmpty() && again.session == opened);
+}
+
 // Whatever range the controls accept is saved and opened again, the track
 // bar's saturated ends included.
 TEST_F(SessionWindow, ExtremeRangesAndViewsComeBack)
@@ -152,12 +185,13 @@ struct BadFile {
 };
 const BadFile BadFiles[] = {
     {"{", "[", "not JSON"},
-    {"\"version\": 1", "\"version\": 2", "written by a newer Lumetra"},
+    {"\"version\": 2", "\"version\": 3", "made by a newer version of Lumetra"},
+    {"\"version\": 2", "\"version\": 0", "its session format 0 is unknown"},
     {"\"xMin\": -3", "\"xMin\": \"-3\"", "'view.xMin' is not a number"},
     {"\"xMin\": -3", "\"xMin\": 1e39", "'view.xMin' is beyond single precision"},
     {"\"xMin\": -3", "\"xMin\": NaN", "not JSON"},
-    {"\"xMin\": -3,", "", "the field 'view.xMin' is missing"},
-    {"\"grid\": true", "\"grid\": true, \"zoom\": 2", "the field 'show.zoom' is unknown"},
+    {"\"show\": [", "\"zoom\": 2, \"show\": [", "the field 'zoom' is unknown"},
+    {"\"show\": [", "\"show\": [\"zoom\", ", "'show' names no layer \"zoom\""},
     {"\"width\": 1091", "\"width\": 0", "'window.width' is not a whole number"},
     {"\"builtIn\": \"Circle\"", "\"builtIn\": \"Spiral\"", "no built-in curve 'Spiral'"},
     {"\"builtIn\": \"Circle\"", "\"kind\": \"polar\", \"first\": \"1+cos(t\", \"tMin\": 0, \"tMax\": 1",
@@ -169,7 +203,7 @@ const BadFile BadFiles[] = {
     {"\"xMin\": -3", "\"xMin\": -3e4", "its view of 30003 x 6 units leaves less than one pixel per unit"},
     {"\"width\": 1091", "\"width\": 16384", "'window.width' is not a whole number from 1 to 4096"},
     {"\"window\": {", "\"window\": {\"height\": 2400, \"width\": 2400}, \"old\": {", "larger than a screen"},
-    {"\"grid\": true", "\"grid\": true, \"grid\": false", "'show.grid' appears twice"},
+    {"\"xMin\": -3", "\"xMin\": -3, \"xMin\": -2", "'view.xMin' appears twice"},
     {"\"plane\"", "\"plane\": \"Minkowski\", \"plane\"", "'plane' appears twice"},
 };
 

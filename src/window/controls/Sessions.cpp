@@ -36,20 +36,11 @@ struct PlotValue {
     float PlotState::*shown;
 };
 constexpr PlotValue PlotValues[] = {
-    {&Session::xMin, &PlotState::xMin},
-    {&Session::xMax, &PlotState::xMax},
-    {&Session::yMin, &PlotState::yMin},
-    {&Session::yMax, &PlotState::yMax},
-    {&Session::tMin, &PlotState::tMin},
-    {&Session::tMax, &PlotState::tMax},
-    {&Session::selectedT, &PlotState::currentT},
-    {&Session::step, &PlotState::tStep},
-    {&Session::pedalX, &PlotState::pedalX},
-    {&Session::pedalY, &PlotState::pedalY},
-    {&Session::footNumerator, &PlotState::footNumerator},
-    {&Session::footDenominator, &PlotState::footDenominator},
-    {&Session::footX, &PlotState::footX},
-    {&Session::footY, &PlotState::footY},
+    {&Session::xMin, &PlotState::xMin},          {&Session::xMax, &PlotState::xMax},
+    {&Session::yMin, &PlotState::yMin},          {&Session::yMax, &PlotState::yMax},
+    {&Session::tMin, &PlotState::tMin},          {&Session::tMax, &PlotState::tMax},
+    {&Session::selectedT, &PlotState::currentT}, {&Session::step, &PlotState::tStep},
+    {&Session::pedalX, &PlotState::pedalX},      {&Session::pedalY, &PlotState::pedalY},
 };
 
 void CapturePlot(Session &s)
