@@ -11,7 +11,7 @@
 #include "drawing/PlotArea.h"
 #include "drawing/Trace.h"
 #include "drawing/TracePoints.h"
-#include "drawing/VectorFrame.h"
+#include "drawing/VectorMarks.h"
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
 #include "model/PlotState.h"

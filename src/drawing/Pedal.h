@@ -1,19 +1,10 @@
 #pragma once
 
-#include "maths/Foot.h"
+#include "drawing/FootState.h"
 
 struct CurveRow;
 struct Frame;
 struct TraceRoute;
-
-// The plane the plot state selects.
-Plane SelectedPlane();
-
-// The foot of the perpendicular from P onto the curve's tangent at t in the
-// selected plane; null curve: no foot (the stored one stays).
-Foot FootAt(const CurveRow *curve, float t);
-// Keeps a foot in the plot state: its quotient, and its point where it has one.
-void StoreFoot(const Foot &foot);
 
 // The pedal curve as a dense run of red points, one foot per sample; a sample
 // without a foot repeats the trace's previous one, or draws nothing before

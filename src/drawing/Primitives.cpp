@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "drawing/PlotArea.h"
-#include "drawing/VectorFrame.h"
+#include "drawing/VectorMarks.h"
 #include "model/PlotState.h"
 
 namespace {

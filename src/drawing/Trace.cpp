@@ -5,7 +5,7 @@
 #include "drawing/Primitives.h"
 #include "drawing/TracePoints.h"
 #include "drawing/TypedCurveDrawing.h"
-#include "drawing/VectorFrame.h"
+#include "drawing/VectorMarks.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "model/PlotState.h"

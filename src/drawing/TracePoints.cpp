@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "drawing/Frame.h"
-#include "drawing/VectorFrame.h"
+#include "drawing/VectorMarks.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <cmath>
 
-#include "drawing/Pedal.h"
+#include "drawing/FootState.h"
 #include "drawing/Primitives.h"
 #include "drawing/TracePoints.h"
 #include "maths/TypedCurve.h"

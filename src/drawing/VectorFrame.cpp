@@ -9,44 +9,8 @@
 #include "drawing/DrawFrame.h"
 #include "drawing/Frame.h"
 #include "drawing/VectorGeometry.h"
+#include "drawing/VectorMarks.h"
 #include "model/PlotState.h"
-
-namespace {
-
-// The codes of the marks, clear of the small numbers other feedback readers
-// (gl2ps) pass through; a size follows its code as a second pass-through.
-enum Mark { PointSizeFollows = 7101, LineWidthFollows, TraceStarts, TraceEnds, TraceBreaks };
-
-}  // namespace
-
-void SetPointSize(float devicePixels)
-{
-    glPointSize(devicePixels);
-    glPassThrough(PointSizeFollows);
-    glPassThrough(devicePixels);
-}
-
-void SetLineWidth(float devicePixels)
-{
-    glLineWidth(devicePixels);
-    glPassThrough(LineWidthFollows);
-    glPassThrough(devicePixels);
-}
-
-void MarkTraceStart()
-{
-    glPassThrough(TraceStarts);
-}
-
-void MarkTraceEnd()
-{
-    glPassThrough(TraceEnds);
-}
-
-void MarkTraceGap()
-{
-    glPassThrough(TraceBreaks);
-}
 
 namespace {
 

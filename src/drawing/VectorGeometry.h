@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "drawing/VectorFrame.h"
+#include "drawing/VectorPicture.h"
 
 // The plane geometry of the vector picture: clipping to the picture and
 // thinning a dense trace to the samples that shape it.

@@ -12,7 +12,7 @@ using Function = std::function<std::optional<double>(double)>;
 // A function of t, given by its value on a jet, with the curve it is
 // evaluated on anywhere, and its slope where a touching zero needs it.
 struct Sampled {
-    const TypedCurve &curve;
+    const JetSource &curve;
     std::function<std::optional<double>(const CurveJet &)> value;
     Function slopeAt;  // empty: sign changes only
 
@@ -129,7 +129,7 @@ std::optional<double> Finite(double v)
 }
 
 // x' - sign y', whose zeros are the lightlike points for sign = +1 and -1.
-Sampled LightlikeFactor(const TypedCurve &curve, double sign)
+Sampled LightlikeFactor(const JetSource &curve, double sign)
 {
     return {curve, [sign](const CurveJet &j) { return Finite(j.dx - sign * j.dy); },
             [&curve, sign](double t) {
@@ -138,7 +138,7 @@ Sampled LightlikeFactor(const TypedCurve &curve, double sign)
             }};
 }
 
-Sampled CurvatureNumerator(const TypedCurve &curve)
+Sampled CurvatureNumerator(const JetSource &curve)
 {
     return {curve, [](const CurveJet &j) { return Finite(j.dx * j.ddy - j.ddx * j.dy); },
             [&curve](double t) {
@@ -153,7 +153,7 @@ double Length(double x, double y)
     return std::hypot(x, y);
 }
 
-bool IsLightlike(const TypedCurve &curve, double t)
+bool IsLightlike(const JetSource &curve, double t)
 {
     const CurveJet j = curve.At(t);
     if (!j.defined || !IsCusp(j))
@@ -161,7 +161,7 @@ bool IsLightlike(const TypedCurve &curve, double t)
     return std::fabs(j.ddx * j.ddx - j.ddy * j.ddy) <= 1e-9 * (j.ddx * j.ddx + j.ddy * j.ddy);
 }
 
-bool IsFlat(const TypedCurve &curve, double t)
+bool IsFlat(const JetSource &curve, double t)
 {
     const CurveJet j = curve.At(t);
     if (!j.defined || !IsCusp(j))
@@ -192,7 +192,7 @@ std::vector<double> Filtered(const std::vector<double> &zeros, Keep keep)
 
 }  // namespace
 
-void AnalyseTypedCurve(const TypedCurve &curve, TypedCurveSamples &samples)
+void AnalyseTypedCurve(const JetSource &curve, TypedCurveSamples &samples)
 {
     std::vector<double> lightlike = ZerosOf(LightlikeFactor(curve, 1), samples);
     const std::vector<double> other = ZerosOf(LightlikeFactor(curve, -1), samples);
@@ -226,7 +226,7 @@ bool SamePoint(double qx, double qy, double px, double py)
     return Length(qx - px, qy - py) <= 1e-6 * (1 + Length(px, py));
 }
 
-std::vector<double> PassagesThrough(const TypedCurve &curve, const TypedCurveSamples &samples, double px, double py,
+std::vector<double> PassagesThrough(const JetSource &curve, const TypedCurveSamples &samples, double px, double py,
                                     double from, double to)
 {
     // The distance to P is least where <Q - P, V> turns from negative to positive.

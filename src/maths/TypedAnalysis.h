@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "maths/TypedCurve.h"
+#include "maths/CurveJet.h"
 
 // Fills in the lightlike and flat parameters of a typed curve's samples.
 // Both are zeros found between samples, sign changes and touching zeros
@@ -15,10 +15,10 @@
 // lightlike only if that direction is, and as flat only if the tangent line
 // stops turning there too; at an ordinary cusp w vanishes but the tangent
 // line turns at a finite rate, so the pedal curve passes smoothly.
-void AnalyseTypedCurve(const TypedCurve &curve, TypedCurveSamples &samples);
+void AnalyseTypedCurve(const JetSource &curve, TypedCurveSamples &samples);
 
 // The parameters within [from, to] where the curve passes through P.
-std::vector<double> PassagesThrough(const TypedCurve &curve, const TypedCurveSamples &samples, double px, double py,
+std::vector<double> PassagesThrough(const JetSource &curve, const TypedCurveSamples &samples, double px, double py,
                                     double from, double to);
 
 // The tangent vector vanishes next to the second derivative: a cusp, where

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "maths/CurveJet.h"
 #include "maths/Curves.h"
 
 struct TypedPrograms;
@@ -23,41 +24,7 @@ struct TypedCurveText {
     float tMax = 0;
 };
 
-// The position, tangent and second derivative at one parameter; `defined`
-// is false where a formula has no finite value there.
-struct CurveJet {
-    bool defined = false;
-    double x = 0, y = 0;
-    double dx = 0, dy = 0;
-    double ddx = 0, ddy = 0;
-};
-
-struct PlanePoint {
-    double x;
-    double y;
-};
-
-// One sample of the parameter sequence every trace follows.
-struct TypedSample {
-    float t;
-    CurveJet jet;
-};
-
-// What depends on the curve and its range but not on P: the samples, and
-// the parameters of the lightlike points and of the flat points (where the
-// tangent line stops turning, so the foot stops moving for every P).
-struct TypedCurveSamples {
-    float tMin = 0;
-    float tMax = 0;
-    std::vector<TypedSample> samples;
-    std::vector<double> lightlike;  // at most MaxMarkers, ascending
-    std::vector<PlanePoint> lightlikePoints;
-    std::vector<double> flat;  // ascending
-};
-
-constexpr int MaxMarkers = 1000;
-
-class TypedCurve {
+class TypedCurve : public JetSource {
 public:
     TypedCurve(const TypedCurveText &text, std::shared_ptr<const TypedPrograms> programs);
 
@@ -67,9 +34,8 @@ public:
     // Unique for the program's run: tells one typed curve from another.
     int Serial() const { return serial; }
 
-    CurveJet At(double t) const;
-    // (x''', y'''), for refining where the curvature numerator vanishes.
-    PlanePoint ThirdDerivative(double t) const;
+    CurveJet At(double t) const override;
+    PlanePoint ThirdDerivative(double t) const override;
 
     // Samples and analysis of a range, made when the range is first asked
     // for and kept until another range is.
