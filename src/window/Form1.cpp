@@ -51,6 +51,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     resize(DesignedClientWidth, DesignedClientHeight);
     move(DesignedLeft, DesignedTop);
     PlacePanels();
+    AddHistory();
     Timer1->start();
 }
 

@@ -24,6 +24,7 @@ struct Session;
 struct ViewWindow;
 
 #include "drawing/WindowLayout.h"
+#include "model/SessionHistory.h"
 
 // The one window of Lumetra. Every control is a member named as the control,
 // with the same objectName. Handlers live in window/controls, one file per
@@ -181,6 +182,13 @@ public:
     void SaveSessionClick();
     void OpenSessionClick();
 
+    // Undo and redo: every change the user makes to what the window shows is
+    // a step, recorded once its gesture has rested.
+    void UndoClick();
+    void RedoClick();
+    void RecordStep();
+    SessionHistory history;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     // Reports the step field's exit to its handler.
@@ -194,6 +202,8 @@ private:
     QAction *AddPictureAction(const QString &text, const QKeySequence &keys, void (TForm1::*handler)());
     void AddPictureMenu();
     void AddSessionMenu();
+    void AddHistory();
+    QTimer *historyRest = nullptr;
     void WireHandlers();
     void PlacePanels();
 };
