@@ -30,11 +30,11 @@ TForm1 *window = nullptr;
 void Scene(int curve, float tMin, float tMax, bool construction)
 {
     ResetPlotState();
-    window->ComboBox1->setCurrentIndex(curve);
+    window->curveList->setCurrentIndex(curve);
     plot.tMin = tMin;
     plot.tMax = tMax;
-    window->CheckBox2->setChecked(construction);
-    window->CheckBox4->setChecked(construction);
+    window->tangentNormalCheck->setChecked(construction);
+    window->singularTangentsCheck->setChecked(construction);
 }
 
 // One complete RenderScene, finished by the GPU (or the rasteriser).
@@ -103,7 +103,7 @@ void BM_IdleTick(benchmark::State &state, bool reuse)
     for (auto _ : state) {
         if (!reuse)
             window->Picture->Invalidate();
-        window->Timer1Timer();
+        window->TimerTick();
         ShowFrame();
     }
     UseLayers(true);
@@ -112,14 +112,14 @@ void BM_IdleTick(benchmark::State &state, bool reuse)
 void BM_AnimationStep(benchmark::State &state, int curve, float tMin, float tMax, bool reuse)
 {
     Scene(curve, tMin, tMax, false);
-    window->CheckBox7->setChecked(true);
+    window->animationCheck->setChecked(true);
     UseLayers(reuse);
     Redraw(true);
     for (auto _ : state) {
-        window->Timer1Timer();
+        window->TimerTick();
         ShowFrame();
     }
-    window->CheckBox7->setChecked(false);
+    window->animationCheck->setChecked(false);
     UseLayers(true);
 }
 
@@ -192,18 +192,18 @@ BENCHMARK(BM_DragCompositeOnly)->Unit(benchmark::kMillisecond);
 void BM_AnimCompositeOnly(benchmark::State &state)
 {
     Scene(0, 0.0f, 6.2831855f, false);
-    window->CheckBox7->setChecked(true);
+    window->animationCheck->setChecked(true);
     Redraw(true);
     for (auto _ : state) {
         state.PauseTiming();
-        window->Timer1Timer();
+        window->TimerTick();
         window->Picture->makeCurrent();
         glFinish();
         window->Picture->doneCurrent();
         state.ResumeTiming();
         ShowFrame();
     }
-    window->CheckBox7->setChecked(false);
+    window->animationCheck->setChecked(false);
 }
 BENCHMARK(BM_AnimCompositeOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DragRenderOnly, reuse, true)->Unit(benchmark::kMillisecond);
@@ -312,7 +312,7 @@ int main(int argc, char **argv)
     form.typedCurves = {BuildTypedCurve({TypedKind::Parametric, "cos(t)", "sin(t)", 0, twoPi}).curve,
                         BuildTypedCurve({TypedKind::Parametric, "t^2/2", "t", -10, 10}).curve};
     form.FillCurveList();
-    form.Timer1->stop();
+    form.tickTimer->stop();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

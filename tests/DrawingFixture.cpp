@@ -18,7 +18,7 @@ void DrawingTest::SetUpTestSuite()
 {
     if (!Form1) {
         new TForm1;  // the designed 1091 x 690 client area, never shown
-        Form1->Timer1->stop();
+        Form1->tickTimer->stop();
     }
     context = new ScratchContext;
 }
@@ -33,11 +33,11 @@ void DrawingTest::SetUp()
 {
     ResetPlotState();
     SetScale(InitialUnit);
-    for (QCheckBox *box : {Form1->CheckBox2, Form1->CheckBox3, Form1->CheckBox7})
+    for (QCheckBox *box : {Form1->tangentNormalCheck, Form1->selectedPointCheck, Form1->animationCheck})
         box->setChecked(false);
-    Form1->TrackBar1->SetMin(0);
-    Form1->TrackBar1->SetMax(628);
-    Form1->TrackBar1->SetPosition(0);
+    Form1->selectedPointTrack->SetMin(0);
+    Form1->selectedPointTrack->SetMax(628);
+    Form1->selectedPointTrack->SetPosition(0);
 }
 
 void DrawingTest::SetScale(float unit)

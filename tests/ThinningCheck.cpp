@@ -88,13 +88,14 @@ ThinningScan ScanThinning(TForm1 &form, double thinningPixels, bool builtInOnly)
     const View views[] = {{-3, 3, -3, 3}, {-0.25f, 1.25f, -0.5f, 1}, {-8, 8, -8, 8}};
     plot.pedalX = 0.5f;
     plot.pedalY = -0.25f;
-    form.CheckBox2->setChecked(true);
-    form.CheckBox4->setChecked(true);
+    form.tangentNormalCheck->setChecked(true);
+    form.singularTangentsCheck->setChecked(true);
     ThinningScan scan;
     for (int curve = 0; curve < curves; ++curve) {
-        form.ComboBox1->setCurrentIndex(curve);
-        form.ComboBox1Change();
-        form.TrackBar1->SetPosition(form.TrackBar1->Min() + (form.TrackBar1->Max() - form.TrackBar1->Min()) / 3);
+        form.curveList->setCurrentIndex(curve);
+        form.CurveListChange();
+        form.selectedPointTrack->SetPosition(form.selectedPointTrack->Min() +
+                                             (form.selectedPointTrack->Max() - form.selectedPointTrack->Min()) / 3);
         for (bool minkowski : {false, true}) {
             plot.minkowskiPlane = minkowski;
             plot.euclideanPlane = !minkowski;

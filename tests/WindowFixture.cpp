@@ -17,7 +17,7 @@ void WindowTest::SetUp()
 {
     ResetPlotState();
     form = std::make_unique<TForm1>();
-    form->Timer1->stop();
+    form->tickTimer->stop();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->Redraw();

@@ -37,15 +37,15 @@ void Enter(QLineEdit *field, const char *text, QPushButton *button)
 
 void SetPedalPoint(TForm1 &form, const char *x, const char *y)
 {
-    form.Edit1->setText(QString::fromLatin1(x));
-    Enter(form.Edit2, y, form.Button1);
+    form.pedalXEdit->setText(QString::fromLatin1(x));
+    Enter(form.pedalYEdit, y, form.pedalPointSetButton);
 }
 
 // Chooses a curve from the list as a user would, which gives it its range.
 void ChooseCurve(TForm1 &form, int index)
 {
-    form.ComboBox1->setCurrentIndex(index);
-    emit form.ComboBox1->activated(index);
+    form.curveList->setCurrentIndex(index);
+    emit form.curveList->activated(index);
 }
 
 // Shows a typed curve as if the user had just entered it in the dialog.
@@ -78,30 +78,30 @@ int main(int argc, char **argv)
         {"minkowski-markers.png",
          [](TForm1 &f) {
              SetPedalPoint(f, "0.3", "0");
-             f.CheckBox6->click();
+             f.minkowskiCheck->click();
          }},
         {"construction.png",
          [](TForm1 &f) {
              ChooseCurve(f, 1);
              SetPedalPoint(f, "0.5", "0.5");
-             f.CheckBox2->click();
-             Enter(f.Edit3, "1", f.Button2);
+             f.tangentNormalCheck->click();
+             Enter(f.selectedTEdit, "1", f.selectedPointSetButton);
          }},
         {"singular-tangent.png",
          [](TForm1 &f) {
              ChooseCurve(f, 4);
              SetPedalPoint(f, "0.5", "1");
-             f.CheckBox3->click();
-             f.CheckBox4->click();
-             Enter(f.Edit3, "0", f.Button2);
+             f.selectedPointCheck->click();
+             f.singularTangentsCheck->click();
+             Enter(f.selectedTEdit, "0", f.selectedPointSetButton);
          }},
         {"explore.png",
          [](TForm1 &f) {
              ChooseCurve(f, 1);
              SetPedalPoint(f, "0.5", "0.5");
-             f.CheckBox6->click();
-             f.CheckBox2->click();
-             Enter(f.Edit3, "0.7", f.Button2);
+             f.minkowskiCheck->click();
+             f.tangentNormalCheck->click();
+             Enter(f.selectedTEdit, "0.7", f.selectedPointSetButton);
              // Two notches in about a point right of the centre, the pointer resting there.
              f.PictureWheel(520, 180, 2);
              f.PointerMoved(520, 180);
@@ -111,20 +111,20 @@ int main(int argc, char **argv)
          [](TForm1 &f) {
              ShowTypedCurve(f, {TypedKind::Parametric, "1.5*cos(t)-0.5*cos(3*t)", "1.5*sin(t)-0.5*sin(3*t)", 0, TwoPi});
              SetPedalPoint(f, "1", "0.5");
-             f.CheckBox2->click();
-             Enter(f.Edit3, "1.2", f.Button2);
+             f.tangentNormalCheck->click();
+             Enter(f.selectedTEdit, "1.2", f.selectedPointSetButton);
          }},
         {"typed-minkowski.png",
          [](TForm1 &f) {
              ShowTypedCurve(f, {TypedKind::Parametric, "cos(t)^3", "sin(t)^3", 0, TwoPi});
              SetPedalPoint(f, "0.2", "0.1");
-             f.CheckBox6->click();
+             f.minkowskiCheck->click();
          }},
     };
     for (const Scene &scene : scenes) {
         ResetPlotState();  // every scene starts as the program does
         TForm1 form;
-        form.Timer1->stop();
+        form.tickTimer->stop();
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return 1;

@@ -52,7 +52,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     move(DesignedLeft, DesignedTop);
     PlacePanels();
     AddHistory();
-    Timer1->start();
+    tickTimer->start();
 }
 
 TForm1::~TForm1()
@@ -66,36 +66,36 @@ void TForm1::WireHandlers()
     auto onClick = [this](QPushButton *button, void (TForm1::*handler)()) {
         connect(button, &QPushButton::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
     };
-    onClick(Button1, &TForm1::Button1Click);
-    onClick(Button2, &TForm1::Button2Click);
-    onClick(Button3, &TForm1::Button3Click);
+    onClick(pedalPointSetButton, &TForm1::PedalPointSetClick);
+    onClick(selectedPointSetButton, &TForm1::SelectedPointSetClick);
+    onClick(rangeSetButton, &TForm1::RangeSetClick);
 
     auto onCheck = [this](QCheckBox *box, void (TForm1::*handler)()) {
         connect(box, &QCheckBox::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
     };
-    onCheck(CheckBox1, &TForm1::CheckBox1Click);
-    onCheck(CheckBox2, &TForm1::CheckBox2Click);
-    onCheck(CheckBox3, &TForm1::CheckBox3Click);
-    onCheck(CheckBox5, &TForm1::CheckBox5Click);
-    onCheck(CheckBox6, &TForm1::CheckBox6Click);
+    onCheck(gridCheck, &TForm1::GridClick);
+    onCheck(tangentNormalCheck, &TForm1::TangentNormalClick);
+    onCheck(selectedPointCheck, &TForm1::SelectedPointClick);
+    onCheck(euclideanCheck, &TForm1::EuclideanClick);
+    onCheck(minkowskiCheck, &TForm1::MinkowskiClick);
 
     auto onSpin = [this](TUpDown *spinner, void (TForm1::*handler)(bool)) {
         connect(spinner, &TUpDown::Click, this,
                 [this, handler](bool next) { RunHandler([&] { (this->*handler)(next); }); });
     };
-    onSpin(UpDown1, &TForm1::UpDown1Click);
-    onSpin(UpDown2, &TForm1::UpDown2Click);
-    onSpin(UpDown3, &TForm1::UpDown3Click);
-    onSpin(UpDown4, &TForm1::UpDown4Click);
-    onSpin(UpDown5, &TForm1::UpDown5Click);
+    onSpin(stepSpinner, &TForm1::StepSpinnerClick);
+    onSpin(xMinSpinner, &TForm1::XMinSpinnerClick);
+    onSpin(xMaxSpinner, &TForm1::XMaxSpinnerClick);
+    onSpin(yMinSpinner, &TForm1::YMinSpinnerClick);
+    onSpin(yMaxSpinner, &TForm1::YMaxSpinnerClick);
 
     // Every choice from the list counts, the curve already shown included:
     // opening the list has replaced its range by -5..5.
-    connect(ComboBox1, &QComboBox::activated, this, [this] { RunHandler([this] { ComboBox1Change(); }); });
-    ComboBox1->onDropDown = [this] { RunHandler([this] { ComboBox1DropDown(); }); };
-    connect(Edit6, &QLineEdit::textChanged, this, [this] { RunHandler([this] { Edit6Change(); }); });
-    Edit6->installEventFilter(this);
-    connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+    connect(curveList, &QComboBox::activated, this, [this] { RunHandler([this] { CurveListChange(); }); });
+    curveList->onDropDown = [this] { RunHandler([this] { CurveListDropDown(); }); };
+    connect(stepEdit, &QLineEdit::textChanged, this, [this] { RunHandler([this] { StepEditChange(); }); });
+    stepEdit->installEventFilter(this);
+    connect(tickTimer, &QTimer::timeout, this, [this] { RunHandler([this] { TimerTick(); }); });
 }
 
 void TForm1::Redraw()
@@ -140,7 +140,7 @@ bool LeavesForAnotherControl(const QEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Edit6 && LeavesForAnotherControl(event))
-        RunHandler([this] { Edit6Exit(); });
+    if (watched == stepEdit && LeavesForAnotherControl(event))
+        RunHandler([this] { StepEditExit(); });
     return QWidget::eventFilter(watched, event);
 }

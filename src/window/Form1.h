@@ -42,62 +42,62 @@ public:
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
 
-    QWidget *Panel2;  // right: drawing settings
-    QWidget *Panel3;  // below the picture: selected point, step, tangent and normal
-    QWidget *Panel4;  // bottom: pedal point, animation, singular tangents
+    QWidget *drawingPanel;    // right: drawing settings
+    QWidget *parameterPanel;  // below the picture: selected point, step, tangent and normal
+    QWidget *pedalPanel;      // bottom: pedal point, animation, singular tangents
 
-    QLabel *Label1;   // "Curve selection:"
-    QLabel *Label2;   // x min value
-    QLabel *Label3;   // x max value
-    QLabel *Label4;   // y min value
-    QLabel *Label5;   // y max value
-    QLabel *Label6;   // "Selected point:"
-    QLabel *Label7;   // " t = " and the selected parameter
-    QLabel *Label8;   // "t" beside the selected-point field
-    QLabel *Label9;   // "t min"
-    QLabel *Label10;  // "Drawing settings:"
-    QLabel *Label11;  // "x max"
-    QLabel *Label12;  // "x min"
-    QLabel *Label13;  // "y min"
-    QLabel *Label14;  // "y max"
-    QLabel *Label15;  // "Tangent and normal line of the curve"
-    QLabel *Label16;  // "t max"
-    QLabel *Label17;  // "Step"
-    QLabel *Label21;  // "Selection of a point on the curve"
-    QLabel *Label22;  // "Pedal curve of the selected curve"
-    QLabel *Label23;  // "Pedal point:"
-    QLabel *Label24;  // "x" beside the pedal point's x field
-    QLabel *Label25;  // "y" beside the pedal point's y field
-    QLabel *Label28;  // "( x , y )" of the pedal point
+    QLabel *curveSelectionLabel;       // "Curve selection:"
+    QLabel *xMinValueLabel;            // x min value
+    QLabel *xMaxValueLabel;            // x max value
+    QLabel *yMinValueLabel;            // y min value
+    QLabel *yMaxValueLabel;            // y max value
+    QLabel *selectedPointTitleLabel;   // "Selected point:"
+    QLabel *selectedTValueLabel;       // " t = " and the selected parameter
+    QLabel *selectedTLabel;            // "t" beside the selected-point field
+    QLabel *tMinLabel;                 // "t min"
+    QLabel *drawingSettingsLabel;      // "Drawing settings:"
+    QLabel *xMaxLabel;                 // "x max"
+    QLabel *xMinLabel;                 // "x min"
+    QLabel *yMinLabel;                 // "y min"
+    QLabel *yMaxLabel;                 // "y max"
+    QLabel *tangentNormalTitleLabel;   // "Tangent and normal line of the curve"
+    QLabel *tMaxLabel;                 // "t max"
+    QLabel *stepLabel;                 // "Step"
+    QLabel *pointSelectionTitleLabel;  // "Selection of a point on the curve"
+    QLabel *pedalCurveTitleLabel;      // "Pedal curve of the selected curve"
+    QLabel *pedalPointTitleLabel;      // "Pedal point:"
+    QLabel *pedalXLabel;               // "x" beside the pedal point's x field
+    QLabel *pedalYLabel;               // "y" beside the pedal point's y field
+    QLabel *pedalPointValueLabel;      // "( x , y )" of the pedal point
 
-    QCheckBox *CheckBox1;  // "Draw grid"
-    QCheckBox *CheckBox2;  // "Draw tangent and normal line of the curve"
-    QCheckBox *CheckBox3;  // "Draw selected point"
-    QCheckBox *CheckBox4;  // "Draw tangent line at singular point of pedal curve"
-    QCheckBox *CheckBox5;  // "Euclidean plane"
-    QCheckBox *CheckBox6;  // "Minkowski plane"
-    QCheckBox *CheckBox7;  // "Start animation"
+    QCheckBox *gridCheck;              // "Draw grid"
+    QCheckBox *tangentNormalCheck;     // "Draw tangent and normal line of the curve"
+    QCheckBox *selectedPointCheck;     // "Draw selected point"
+    QCheckBox *singularTangentsCheck;  // "Draw tangent line at singular point of pedal curve"
+    QCheckBox *euclideanCheck;         // "Euclidean plane"
+    QCheckBox *minkowskiCheck;         // "Minkowski plane"
+    QCheckBox *animationCheck;         // "Start animation"
 
-    TComboBox *ComboBox1;  // the curve list
+    TComboBox *curveList;  // the curve list
 
-    TUpDown *UpDown1;  // steps the selected point by the step
-    TUpDown *UpDown2;  // x min by half a unit
-    TUpDown *UpDown3;  // x max
-    TUpDown *UpDown4;  // y min
-    TUpDown *UpDown5;  // y max
+    TUpDown *stepSpinner;  // steps the selected point by the step
+    TUpDown *xMinSpinner;  // x min by half a unit
+    TUpDown *xMaxSpinner;  // x max
+    TUpDown *yMinSpinner;  // y min
+    TUpDown *yMaxSpinner;  // y max
 
-    QLineEdit *Edit1;  // pedal point x
-    QLineEdit *Edit2;  // pedal point y
-    QLineEdit *Edit3;  // selected point t
-    QLineEdit *Edit4;  // t min
-    QLineEdit *Edit5;  // t max
-    QLineEdit *Edit6;  // step
+    QLineEdit *pedalXEdit;     // pedal point x
+    QLineEdit *pedalYEdit;     // pedal point y
+    QLineEdit *selectedTEdit;  // selected point t
+    QLineEdit *tMinEdit;       // t min
+    QLineEdit *tMaxEdit;       // t max
+    QLineEdit *stepEdit;       // step
 
-    QPushButton *Button1;  // "Set" the pedal point
-    QPushButton *Button2;  // "Set" the selected point
-    QPushButton *Button3;  // "Set" the parameter range
+    QPushButton *pedalPointSetButton;     // "Set" the pedal point
+    QPushButton *selectedPointSetButton;  // "Set" the selected point
+    QPushButton *rangeSetButton;          // "Set" the parameter range
 
-    TTrackBar *TrackBar1;  // the selected point in hundredths of t (not user-draggable)
+    TTrackBar *selectedPointTrack;  // the selected point in hundredths of t (not user-draggable)
 
     // The readout between the curve list and the plane boxes: the pointer's
     // world position, and Q, V, F and the tangent's type or curvature at the
@@ -106,8 +106,8 @@ public:
     bool pointerOverPicture = false;  // the pointer's world position, while over the picture
     double pointerX = 0;
     double pointerY = 0;
-    QFrame *Splitter1, *Splitter2;
-    QTimer *Timer1;  // 100 ms: animation steps and redraws
+    QFrame *rightPanelSplitter, *bottomPanelSplitter;
+    QTimer *tickTimer;  // 100 ms: animation steps and redraws
 
     // Typed curves listed after the built-in ones, newest first, and the list
     // index of the curve shown (the list returns to it when "Own curve..." is
@@ -148,27 +148,27 @@ public:
     void ShowReadout();
 
     // Control handlers.
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void CheckBox3Click();
-    void CheckBox5Click();
-    void CheckBox6Click();
-    void ComboBox1Change();
-    void ComboBox1DropDown();
+    void PedalPointSetClick();
+    void SelectedPointSetClick();
+    void RangeSetClick();
+    void GridClick();
+    void TangentNormalClick();
+    void SelectedPointClick();
+    void EuclideanClick();
+    void MinkowskiClick();
+    void CurveListChange();
+    void CurveListDropDown();
     // "Own curve...": the dialog, and on OK the typed curve shown with its range.
     void OwnCurveClick();
     void FillCurveList();
-    void Edit6Change();
-    void Edit6Exit();
-    void Timer1Timer();
-    void UpDown1Click(bool next);
-    void UpDown2Click(bool next);
-    void UpDown3Click(bool next);
-    void UpDown4Click(bool next);
-    void UpDown5Click(bool next);
+    void StepEditChange();
+    void StepEditExit();
+    void TimerTick();
+    void StepSpinnerClick(bool next);
+    void XMinSpinnerClick(bool next);
+    void XMaxSpinnerClick(bool next);
+    void YMinSpinnerClick(bool next);
+    void YMaxSpinnerClick(bool next);
 
     // The picture's menu (right button): save it as PNG, copy it.
     void SavePictureClick();

@@ -21,11 +21,11 @@ Frame ReadFrame(const TForm1 &form)
     frame.pictureWidth = picture.width();
     frame.pictureHeight = picture.height();
     frame.pixelRatio = picture.devicePixelRatioF();
-    frame.grid = form.CheckBox1->isChecked();
-    frame.tangentAndNormal = form.CheckBox2->isChecked();
-    frame.selectedPoint = form.CheckBox3->isChecked();
-    frame.singularTangents = form.CheckBox4->isChecked();
-    frame.animation = form.CheckBox7->isChecked();
+    frame.grid = form.gridCheck->isChecked();
+    frame.tangentAndNormal = form.tangentNormalCheck->isChecked();
+    frame.selectedPoint = form.selectedPointCheck->isChecked();
+    frame.singularTangents = form.singularTangentsCheck->isChecked();
+    frame.animation = form.animationCheck->isChecked();
     frame.curve = form.SelectedCurve();
     frame.fontListBase = form.fontListBase;
     frame.decimalPoint = QLocale().decimalPoint().at(0).unicode();
@@ -35,9 +35,9 @@ Frame ReadFrame(const TForm1 &form)
 
 void SelectedPointFromTrackBar(TForm1 &form)
 {
-    form.TrackBar1->SetMax(HundredthsOf(plot.tMax));
-    form.TrackBar1->SetMin(HundredthsOf(plot.tMin));
-    plot.currentT = float(double(form.TrackBar1->Position()) * 0.01);
+    form.selectedPointTrack->SetMax(HundredthsOf(plot.tMax));
+    form.selectedPointTrack->SetMin(HundredthsOf(plot.tMin));
+    plot.currentT = float(double(form.selectedPointTrack->Position()) * 0.01);
 }
 
 Frame PrepareFrame(TForm1 &form)
@@ -52,9 +52,9 @@ void RenderScene(TForm1 &form)
 {
     const Frame frame = PrepareFrame(form);
     DrawFrame(frame, form.Picture->layers);
-    SetCaption(form.Label28, QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
-                                 FloatToStr(plot.pedalY) + QStringLiteral(" )"));
-    SetCaption(form.Label7, QStringLiteral(" t = ") + FloatToStr(plot.currentT));
+    SetCaption(form.pedalPointValueLabel, QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
+                                              FloatToStr(plot.pedalY) + QStringLiteral(" )"));
+    SetCaption(form.selectedTValueLabel, QStringLiteral(" t = ") + FloatToStr(plot.currentT));
     form.ShowReadout();
 }
 
@@ -66,7 +66,7 @@ LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing)
                   {plot.gridXFrom, plot.gridXTo, plot.gridYFrom, plot.gridYTo, plot.currentT, plot.pedalX, plot.pedalY,
                    plot.footNumerator, plot.footDenominator, plot.footX, plot.footY, double(plot.euclideanPlane),
                    double(frame.tangentAndNormal), double(frame.selectedPoint), double(frame.singularTangents),
-                   double(frame.animation), double(form.TrackBar1->Min()), double(form.TrackBar1->Max()),
-                   double(form.TrackBar1->Position())});
+                   double(frame.animation), double(form.selectedPointTrack->Min()),
+                   double(form.selectedPointTrack->Max()), double(form.selectedPointTrack->Position())});
     return inputs;
 }

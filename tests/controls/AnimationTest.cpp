@@ -26,8 +26,8 @@ class AnimationTest : public CommaWindowTest {
 protected:
     void StartAnimation()
     {
-        Click(form->CheckBox7);
-        ASSERT_TRUE(form->CheckBox7->isChecked());
+        Click(form->animationCheck);
+        ASSERT_TRUE(form->animationCheck->isChecked());
     }
     // Runs ticks; returns the positions after each and checks the redraw.
     struct Tick {
@@ -39,9 +39,9 @@ protected:
         std::vector<Tick> seen;
         for (int i = 0; i < count; ++i) {
             const long before = Frames();
-            form->Timer1Timer();
+            form->TimerTick();
             EXPECT_TRUE(Redrawn(before)) << "every tick redraws";
-            seen.push_back({form->TrackBar1->Position(), plot.animationForward});
+            seen.push_back({form->selectedPointTrack->Position(), plot.animationForward});
             // The drawn point follows the track bar.
             EXPECT_EQ(plot.currentT, TOfPosition(seen.back().position));
         }
@@ -66,7 +66,7 @@ TEST_F(AnimationTest, FromTheStartThePointRunsUpByTheStep)
     EXPECT_EQ(seen[1].position, 10);
     EXPECT_EQ(seen[2].position, 15);
     EXPECT_EQ(plot.currentT, float(0.15));
-    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,150000005960464"));
+    EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,150000005960464"));
 }
 
 struct Bounce {
@@ -93,7 +93,7 @@ TEST_F(AnimationTest, TheMotionBouncesBetweenTheEnds)
     for (const Bounce &c : cases) {
         SCOPED_TRACE(c.name);
         SetStep(c.step);
-        form->TrackBar1->SetPosition(c.start);
+        form->selectedPointTrack->SetPosition(c.start);
         plot.animationForward = c.forward;
         std::vector<int> positions;
         std::vector<bool> directions;
@@ -110,7 +110,7 @@ TEST_F(AnimationTest, BelowZeroStepsAreCutTowardZero)
     SetRange("-1,5", "1,5");
     SetStep("0,015");
     StartAnimation();
-    form->TrackBar1->SetPosition(-140);
+    form->selectedPointTrack->SetPosition(-140);
     plot.animationForward = true;
     auto seen = RunTicks(2);
     EXPECT_EQ(seen[0].position, -138);
@@ -124,8 +124,8 @@ TEST_F(AnimationTest, BelowZeroStepsAreCutTowardZero)
 TEST_F(AnimationTest, AnEmptyRangeFlipsTheDirectionOnEveryTick)
 {
     SetRange("1", "1");
-    ASSERT_EQ(form->TrackBar1->Min(), 100);
-    ASSERT_EQ(form->TrackBar1->Max(), 100);
+    ASSERT_EQ(form->selectedPointTrack->Min(), 100);
+    ASSERT_EQ(form->selectedPointTrack->Max(), 100);
     StartAnimation();
     std::vector<int> positions;
     std::vector<bool> directions;
@@ -138,12 +138,12 @@ TEST_F(AnimationTest, AnEmptyRangeFlipsTheDirectionOnEveryTick)
 
 TEST_F(AnimationTest, WithTheAnimationOffTicksOnlyRedraw)
 {
-    form->TrackBar1->SetPosition(7);
+    form->selectedPointTrack->SetPosition(7);
     for (int i = 0; i < 2; ++i) {
         const long before = Frames();
-        form->Timer1Timer();
+        form->TimerTick();
         EXPECT_TRUE(Redrawn(before));
-        EXPECT_EQ(form->TrackBar1->Position(), 7);
+        EXPECT_EQ(form->selectedPointTrack->Position(), 7);
         EXPECT_TRUE(plot.animationForward);
         EXPECT_EQ(plot.currentT, 0.0f) << "nothing reads the track bar back";
     }
@@ -152,20 +152,20 @@ TEST_F(AnimationTest, WithTheAnimationOffTicksOnlyRedraw)
 TEST_F(AnimationTest, StoppingKeepsPositionAndDirectionForTheRestart)
 {
     StartAnimation();
-    form->TrackBar1->SetPosition(625);
+    form->selectedPointTrack->SetPosition(625);
     RunTicks(2);  // 628, then the turn
-    ASSERT_EQ(form->TrackBar1->Position(), 628);
+    ASSERT_EQ(form->selectedPointTrack->Position(), 628);
     ASSERT_FALSE(plot.animationForward);
 
-    Click(form->CheckBox7);
-    ASSERT_FALSE(form->CheckBox7->isChecked());
-    form->Timer1Timer();
-    EXPECT_EQ(form->TrackBar1->Position(), 628);
+    Click(form->animationCheck);
+    ASSERT_FALSE(form->animationCheck->isChecked());
+    form->TimerTick();
+    EXPECT_EQ(form->selectedPointTrack->Position(), 628);
     EXPECT_FALSE(plot.animationForward);
 
-    Click(form->CheckBox7);
-    form->Timer1Timer();
-    EXPECT_EQ(form->TrackBar1->Position(), 623);
+    Click(form->animationCheck);
+    form->TimerTick();
+    EXPECT_EQ(form->selectedPointTrack->Position(), 623);
 }
 
 TEST_F(AnimationTest, TheRealTimerAnimatesAndRedraws)
@@ -174,13 +174,13 @@ TEST_F(AnimationTest, TheRealTimerAnimatesAndRedraws)
     StartAnimation();
     Settle();
     EXPECT_EQ(Frames(), before) << "the box itself does not redraw";
-    EXPECT_EQ(form->TrackBar1->Position(), 0);
+    EXPECT_EQ(form->selectedPointTrack->Position(), 0);
 
-    form->Timer1->start();
+    form->tickTimer->start();
     QTest::qWait(1000);
-    form->Timer1->stop();
+    form->tickTimer->stop();
     const long frames = Frames() - before;
-    const int position = form->TrackBar1->Position();
+    const int position = form->selectedPointTrack->Position();
     EXPECT_GE(frames, 3);
     EXPECT_GT(position, 0);
     EXPECT_EQ(position % 5, 0);

@@ -69,16 +69,16 @@ void CommaWindowTest::Type(QLineEdit *edit, const QString &text)
 
 void CommaWindowTest::SetRange(const char *tMin, const char *tMax)
 {
-    Type(form->Edit4, QString::fromLatin1(tMin));
-    Type(form->Edit5, QString::fromLatin1(tMax));
+    Type(form->tMinEdit, QString::fromLatin1(tMin));
+    Type(form->tMaxEdit, QString::fromLatin1(tMax));
     const long before = Frames();
-    Click(form->Button3);
+    Click(form->rangeSetButton);
     EXPECT_TRUE(Redrawn(before));
 }
 
 void CommaWindowTest::SetStep(const char *step)
 {
-    CloseFailureBoxes([&] { Type(form->Edit6, QString::fromLatin1(step)); });
+    CloseFailureBoxes([&] { Type(form->stepEdit, QString::fromLatin1(step)); });
 }
 
 void CommaWindowTest::Click(QAbstractButton *button)

@@ -19,10 +19,10 @@ protected:
     {
         EXPECT_EQ(plot.tMin, tMin);
         EXPECT_EQ(plot.tMax, tMax);
-        EXPECT_EQ(form->Edit4->text(), QString::fromLatin1(minText));
-        EXPECT_EQ(form->Edit5->text(), QString::fromLatin1(maxText));
-        EXPECT_EQ(form->TrackBar1->Min(), min);
-        EXPECT_EQ(form->TrackBar1->Max(), max);
+        EXPECT_EQ(form->tMinEdit->text(), QString::fromLatin1(minText));
+        EXPECT_EQ(form->tMaxEdit->text(), QString::fromLatin1(maxText));
+        EXPECT_EQ(form->selectedPointTrack->Min(), min);
+        EXPECT_EQ(form->selectedPointTrack->Max(), max);
     }
 };
 
@@ -54,14 +54,14 @@ TEST_F(CurveListTest, EachCurveGetsItsRange)
     for (const Choice &c : choices) {
         SCOPED_TRACE(c.name);
         const long frames = Frames();
-        ChooseFromList(form->ComboBox1, c.index);
-        ASSERT_EQ(form->ComboBox1->currentText(), QString::fromLatin1(c.name));
+        ChooseFromList(form->curveList, c.index);
+        ASSERT_EQ(form->curveList->currentText(), QString::fromLatin1(c.name));
         ExpectRange(c.tMin, c.tMax, c.minText, c.maxText, c.min, c.max);
         // Nothing else moves, and nothing is drawn yet.
         EXPECT_EQ(plot.currentT, 0.0f);
         EXPECT_EQ(plot.tStep, float(0.05));
         EXPECT_EQ(plot.pedalX, 0.0f);
-        EXPECT_EQ(form->TrackBar1->Position(), 0);
+        EXPECT_EQ(form->selectedPointTrack->Position(), 0);
         Settle();
         EXPECT_EQ(Frames(), frames);
     }
@@ -70,17 +70,17 @@ TEST_F(CurveListTest, EachCurveGetsItsRange)
 TEST_F(CurveListTest, ChoosingTheShownCurveAgainGivesItsRangeBack)
 {
     // Opening the list sets -5..5; the curve shown, chosen again, has its own range.
-    ChooseFromList(form->ComboBox1, 0);
+    ChooseFromList(form->curveList, 0);
     ExpectRange(0, TwoPi, "0", "6,28318548202515", 0, 628);
-    ChooseFromList(form->ComboBox1, 3);
-    ChooseFromList(form->ComboBox1, 3);
+    ChooseFromList(form->curveList, 3);
+    ChooseFromList(form->curveList, 3);
     ExpectRange(-Pi, Pi, "-3,14159274101257", "3,14159274101257", -314, 314);
 }
 
 TEST_F(CurveListTest, TheRangeFieldsShowTheStartOfTheirNumbers)
 {
-    ChooseFromList(form->ComboBox1, 3);
-    for (QLineEdit *field : {form->Edit4, form->Edit5}) {
+    ChooseFromList(form->curveList, 3);
+    for (QLineEdit *field : {form->tMinEdit, form->tMaxEdit}) {
         SCOPED_TRACE(field->objectName().toStdString());
         EXPECT_EQ(field->width(), 30);
         // A field shows the part of its text around the cursor; its tooltip, all of it.
@@ -91,17 +91,17 @@ TEST_F(CurveListTest, TheRangeFieldsShowTheStartOfTheirNumbers)
 
 TEST_F(CurveListTest, TheKeyboardChoosesTooAndTheNextTickDrawsTheCurve)
 {
-    form->ComboBox1->setFocus();
-    QTest::keyClick(form->ComboBox1, Qt::Key_Down);
-    QTest::keyClick(form->ComboBox1, Qt::Key_Down);
-    QTest::keyClick(form->ComboBox1, Qt::Key_Down);
-    ASSERT_EQ(form->ComboBox1->currentIndex(), 3);
+    form->curveList->setFocus();
+    QTest::keyClick(form->curveList, Qt::Key_Down);
+    QTest::keyClick(form->curveList, Qt::Key_Down);
+    QTest::keyClick(form->curveList, Qt::Key_Down);
+    ASSERT_EQ(form->curveList->currentIndex(), 3);
     ExpectRange(-Pi, Pi, "-3,14159274101257", "3,14159274101257", -314, 314);
 
-    QTest::keyClick(form->ComboBox1, Qt::Key_Down);  // Graph of y=x^3
+    QTest::keyClick(form->curveList, Qt::Key_Down);  // Graph of y=x^3
     ExpectRange(-5, 5, "-5", "5", -500, 500);
     const long frames = Frames();
-    form->Timer1Timer();
+    form->TimerTick();
     EXPECT_TRUE(Redrawn(frames));
     // The cubic passes through (0.5, 0.125); the circle is gone.
     bool cubic = false, circle = false;
@@ -116,38 +116,38 @@ TEST_F(CurveListTest, TheKeyboardChoosesTooAndTheNextTickDrawsTheCurve)
 
 TEST_F(CurveListTest, ANarrowerRangeClampsTheSelectedPoint)
 {
-    Type(form->Edit3, QStringLiteral("6"));
+    Type(form->selectedTEdit, QStringLiteral("6"));
     const long frames = Frames();
-    Click(form->Button2);
+    Click(form->selectedPointSetButton);
     EXPECT_TRUE(Redrawn(frames));
-    ASSERT_EQ(form->TrackBar1->Position(), 600);
-    ChooseFromList(form->ComboBox1, 7);
+    ASSERT_EQ(form->selectedPointTrack->Position(), 600);
+    ChooseFromList(form->curveList, 7);
     ExpectRange(-3, 3, "-3", "3", -300, 300);
-    EXPECT_EQ(form->TrackBar1->Position(), 300);
+    EXPECT_EQ(form->selectedPointTrack->Position(), 300);
     EXPECT_EQ(plot.currentT, 6.0f) << "the handler leaves the selected parameter to the next frame";
 }
 
 TEST_F(CurveListTest, ATypedRangeIsReplacedByTheNextChoice)
 {
-    Type(form->Edit4, QStringLiteral("-1"));
-    Type(form->Edit5, QStringLiteral("1"));
-    Click(form->Button3);
-    ASSERT_EQ(form->TrackBar1->Min(), -100);
-    ChooseFromList(form->ComboBox1, 1);
+    Type(form->tMinEdit, QStringLiteral("-1"));
+    Type(form->tMaxEdit, QStringLiteral("1"));
+    Click(form->rangeSetButton);
+    ASSERT_EQ(form->selectedPointTrack->Min(), -100);
+    ChooseFromList(form->curveList, 1);
     ExpectRange(0, TwoPi, "0", "6,28318548202515", 0, 628);
-    EXPECT_EQ(form->TrackBar1->Position(), 0);
+    EXPECT_EQ(form->selectedPointTrack->Position(), 0);
 }
 
 TEST_F(CurveListTest, OpeningTheListSetsMinusFiveToFiveAtOnce)
 {
-    ChooseFromList(form->ComboBox1, 3);
+    ChooseFromList(form->curveList, 3);
     const long frames = Frames();
-    form->ComboBox1->showPopup();
+    form->curveList->showPopup();
     ExpectRange(-5, 5, "-5", "5", -500, 500);
-    form->ComboBox1->hidePopup();
+    form->curveList->hidePopup();
     Settle();
     // Closed without a choice: the hyperbola stays selected with -5..5.
-    EXPECT_EQ(form->ComboBox1->currentIndex(), 3);
+    EXPECT_EQ(form->curveList->currentIndex(), 3);
     ExpectRange(-5, 5, "-5", "5", -500, 500);
     EXPECT_EQ(Frames(), frames);
 }

@@ -27,25 +27,25 @@ class DesktopTest : public CommaWindowTest {};
 
 TEST_F(DesktopTest, ReturnInAFieldDoesWhatItsButtonDoes)
 {
-    Type(form->Edit1, QStringLiteral("1,5"));
-    Type(form->Edit2, QStringLiteral("-2"));
-    QTest::keyClick(form->Edit2, Qt::Key_Return);
+    Type(form->pedalXEdit, QStringLiteral("1,5"));
+    Type(form->pedalYEdit, QStringLiteral("-2"));
+    QTest::keyClick(form->pedalYEdit, Qt::Key_Return);
     EXPECT_EQ(plot.pedalX, 1.5f);
     EXPECT_EQ(plot.pedalY, -2.0f);
 
-    Type(form->Edit4, QStringLiteral("-1,5"));
-    Type(form->Edit5, QStringLiteral("1,5"));
-    QTest::keyClick(form->Edit4, Qt::Key_Return);
-    EXPECT_EQ(form->TrackBar1->Min(), -150);
-    EXPECT_EQ(form->TrackBar1->Position(), -150);
+    Type(form->tMinEdit, QStringLiteral("-1,5"));
+    Type(form->tMaxEdit, QStringLiteral("1,5"));
+    QTest::keyClick(form->tMinEdit, Qt::Key_Return);
+    EXPECT_EQ(form->selectedPointTrack->Min(), -150);
+    EXPECT_EQ(form->selectedPointTrack->Position(), -150);
 
-    Type(form->Edit3, QStringLiteral("0,29"));
-    QTest::keyClick(form->Edit3, Qt::Key_Enter);
-    EXPECT_EQ(form->TrackBar1->Position(), 28);
+    Type(form->selectedTEdit, QStringLiteral("0,29"));
+    QTest::keyClick(form->selectedTEdit, Qt::Key_Enter);
+    EXPECT_EQ(form->selectedPointTrack->Position(), 28);
 
     // A failing field reports once, as its button would.
-    Type(form->Edit1, QStringLiteral("abc"));
-    const int boxes = CloseFailureBoxes([&] { QTest::keyClick(form->Edit1, Qt::Key_Return); });
+    Type(form->pedalXEdit, QStringLiteral("abc"));
+    const int boxes = CloseFailureBoxes([&] { QTest::keyClick(form->pedalXEdit, Qt::Key_Return); });
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(plot.pedalX, 1.5f);
 }
@@ -55,10 +55,12 @@ TEST_F(DesktopTest, TabFollowsTheLayoutWithinEachPanel)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     const std::vector<std::vector<QWidget *>> chains = {
-        {form->CheckBox1, form->UpDown2, form->UpDown3, form->UpDown4, form->UpDown5, form->CheckBox5, form->CheckBox6,
-         form->Edit4, form->Edit5, form->Button3},
-        {form->UpDown1, form->CheckBox2, form->CheckBox3, form->Edit3, form->Button2, form->Edit6},
-        {form->CheckBox7, form->Edit1, form->Edit2, form->Button1, form->CheckBox4}};
+        {form->gridCheck, form->xMinSpinner, form->xMaxSpinner, form->yMinSpinner, form->yMaxSpinner,
+         form->euclideanCheck, form->minkowskiCheck, form->tMinEdit, form->tMaxEdit, form->rangeSetButton},
+        {form->stepSpinner, form->tangentNormalCheck, form->selectedPointCheck, form->selectedTEdit,
+         form->selectedPointSetButton, form->stepEdit},
+        {form->animationCheck, form->pedalXEdit, form->pedalYEdit, form->pedalPointSetButton,
+         form->singularTangentsCheck}};
     for (const auto &chain : chains) {
         for (size_t i = 0; i + 1 < chain.size(); ++i) {
             chain[i]->setFocus(Qt::TabFocusReason);
@@ -71,29 +73,29 @@ TEST_F(DesktopTest, TabFollowsTheLayoutWithinEachPanel)
 
 TEST_F(DesktopTest, ArrowKeysClickAFocusedSpinner)
 {
-    form->UpDown2->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(form->UpDown2, Qt::Key_Right);
+    form->xMinSpinner->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->xMinSpinner, Qt::Key_Right);
     EXPECT_EQ(plot.xMin, -2.5f);
-    QTest::keyClick(form->UpDown2, Qt::Key_Left);
+    QTest::keyClick(form->xMinSpinner, Qt::Key_Left);
     EXPECT_EQ(plot.xMin, -3.0f);
 }
 
 TEST_F(DesktopTest, ControlsAreNamedByTheirCaptionOrTheirLabel)
 {
-    const std::pair<QWidget *, const char *> expected[] = {{form->Edit1, "x"},
-                                                           {form->Edit2, "y"},
-                                                           {form->Edit3, "t"},
-                                                           {form->Edit4, "t min"},
-                                                           {form->Edit5, "t max"},
-                                                           {form->Edit6, "Step"},
-                                                           {form->UpDown2, "x min"},
-                                                           {form->UpDown3, "x max"},
-                                                           {form->UpDown4, "y min"},
-                                                           {form->UpDown5, "y max"},
-                                                           {form->ComboBox1, "Curve selection:"},
-                                                           {form->Button1, "Set"},
-                                                           {form->CheckBox1, "Draw grid"},
-                                                           {form->CheckBox7, "Start animation"}};
+    const std::pair<QWidget *, const char *> expected[] = {{form->pedalXEdit, "x"},
+                                                           {form->pedalYEdit, "y"},
+                                                           {form->selectedTEdit, "t"},
+                                                           {form->tMinEdit, "t min"},
+                                                           {form->tMaxEdit, "t max"},
+                                                           {form->stepEdit, "Step"},
+                                                           {form->xMinSpinner, "x min"},
+                                                           {form->xMaxSpinner, "x max"},
+                                                           {form->yMinSpinner, "y min"},
+                                                           {form->yMaxSpinner, "y max"},
+                                                           {form->curveList, "Curve selection:"},
+                                                           {form->pedalPointSetButton, "Set"},
+                                                           {form->gridCheck, "Draw grid"},
+                                                           {form->animationCheck, "Start animation"}};
     for (const auto &[control, name] : expected)
         EXPECT_EQ(control->accessibleName(), QString::fromLatin1(name)) << control->objectName().toStdString();
     for (QAbstractButton *button : form->findChildren<QAbstractButton *>())

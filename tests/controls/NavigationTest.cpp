@@ -45,10 +45,10 @@ protected:
             QLabel *label;
             QWidget *spinner;
             float edge;
-        } edges[] = {{form->Label2, form->UpDown2, plot.xMin},
-                     {form->Label3, form->UpDown3, plot.xMax},
-                     {form->Label4, form->UpDown4, plot.yMin},
-                     {form->Label5, form->UpDown5, plot.yMax}};
+        } edges[] = {{form->xMinValueLabel, form->xMinSpinner, plot.xMin},
+                     {form->xMaxValueLabel, form->xMaxSpinner, plot.xMax},
+                     {form->yMinValueLabel, form->yMinSpinner, plot.yMin},
+                     {form->yMaxValueLabel, form->yMaxSpinner, plot.yMax}};
         for (const auto &e : edges) {
             const QString whole = FloatToStr(e.edge);
             const QString shown = e.label->text();
@@ -121,7 +121,7 @@ TEST_F(NavigationTest, DragsPanOrMovePAndHomeResets)
     EXPECT_EQ(plot.pedalX, 0.0f);  // a pan leaves P
     ExpectLabelsShowTheView();
     // The spinners step on from the new edges.
-    Click(form->UpDown4->NextArrow());
+    Click(form->yMinSpinner->NextArrow());
     EXPECT_FLOAT_EQ(plot.yMin, -3.5f);
 
     QTest::mouseClick(form->Picture, Qt::RightButton, {}, {10, 10});  // focus, and no drag

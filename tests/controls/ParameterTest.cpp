@@ -38,23 +38,23 @@ class ParameterTest : public CommaWindowTest {
 protected:
     void SetPoint(const char *t)
     {
-        Type(form->Edit3, QString::fromLatin1(t));
+        Type(form->selectedTEdit, QString::fromLatin1(t));
         const long before = Frames();
-        Click(form->Button2);
+        Click(form->selectedPointSetButton);
         EXPECT_TRUE(Redrawn(before));
     }
     // One click on an arrow of the step spinner, and its redraw.
     void Step(bool next)
     {
         const long before = Frames();
-        QTest::mouseClick(next ? form->UpDown1->NextArrow() : form->UpDown1->PreviousArrow(), Qt::LeftButton);
+        QTest::mouseClick(next ? form->stepSpinner->NextArrow() : form->stepSpinner->PreviousArrow(), Qt::LeftButton);
         EXPECT_TRUE(Redrawn(before));
     }
     void ExpectTrackBar(int min, int max, int position)
     {
-        EXPECT_EQ(form->TrackBar1->Min(), min);
-        EXPECT_EQ(form->TrackBar1->Max(), max);
-        EXPECT_EQ(form->TrackBar1->Position(), position);
+        EXPECT_EQ(form->selectedPointTrack->Min(), min);
+        EXPECT_EQ(form->selectedPointTrack->Max(), max);
+        EXPECT_EQ(form->selectedPointTrack->Position(), position);
     }
     bool HasPointNear(const std::vector<QPointF> &points, QPointF at, double tolerance = 0.6)
     {
@@ -72,7 +72,7 @@ TEST_F(ParameterTest, RangeSetGivesTrackBarRangeAndStartsAtTMin)
     EXPECT_EQ(plot.tMax, 1.5f);
     EXPECT_EQ(plot.currentT, -1.5f);
     ExpectTrackBar(-150, 150, -150);
-    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = -1,5"));
+    EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = -1,5"));
 
     // The circle is now traced from t = -1.5 only.
     const auto green = PointsOf(RecordFrame(), colour::Green);
@@ -94,7 +94,7 @@ struct TypedPoint {
     bool negativeRange;  // range -1,5..1,5 instead of the initial 0..6,28
     int position;
     float typed;
-    const char *caption;  // Label7 while no construction box is checked
+    const char *caption;  // selectedTValueLabel while no construction box is checked
 };
 
 TEST_F(ParameterTest, TypedPointTruncatesIntoTheTrackBarAndKeepsTheTypedValue)
@@ -116,16 +116,16 @@ TEST_F(ParameterTest, TypedPointTruncatesIntoTheTrackBarAndKeepsTheTypedValue)
             negative = true;
         }
         SetPoint(c.text);
-        EXPECT_EQ(form->TrackBar1->Position(), c.position);
+        EXPECT_EQ(form->selectedPointTrack->Position(), c.position);
         EXPECT_EQ(plot.currentT, c.typed);
-        EXPECT_EQ(form->Label7->text(), QString::fromLatin1(c.caption));
+        EXPECT_EQ(form->selectedTValueLabel->text(), QString::fromLatin1(c.caption));
     }
 }
 
 TEST_F(ParameterTest, WithSelectedPointShownTheDrawnPointFollowsTheTrackBar)
 {
-    Click(form->CheckBox3);
-    ASSERT_TRUE(form->CheckBox3->isChecked());
+    Click(form->selectedPointCheck);
+    ASSERT_TRUE(form->selectedPointCheck->isChecked());
     struct Case {
         const char *text;
         int position;
@@ -139,9 +139,9 @@ TEST_F(ParameterTest, WithSelectedPointShownTheDrawnPointFollowsTheTrackBar)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
         SetPoint(c.text);
-        EXPECT_EQ(form->TrackBar1->Position(), c.position);
+        EXPECT_EQ(form->selectedPointTrack->Position(), c.position);
         EXPECT_EQ(plot.currentT, TOfPosition(c.position));
-        EXPECT_EQ(form->Label7->text(), QString::fromLatin1(c.caption));
+        EXPECT_EQ(form->selectedTValueLabel->text(), QString::fromLatin1(c.caption));
         // P is the centre of the circle, so the foot is the point itself.
         const auto purple = PointsOf(RecordFrame(), colour::Purple);
         ASSERT_EQ(purple.size(), 2u);
@@ -155,10 +155,10 @@ TEST_F(ParameterTest, WithSelectedPointShownTheDrawnPointFollowsTheTrackBar)
 TEST_F(ParameterTest, FailingRangeFieldsStopAtTheFailingField)
 {
     // t min fails: nothing changes.
-    Type(form->Edit4, QStringLiteral("abc"));
-    Type(form->Edit5, QStringLiteral("1"));
+    Type(form->tMinEdit, QStringLiteral("abc"));
+    Type(form->tMaxEdit, QStringLiteral("1"));
     long shown = ShownExceptionCount();
-    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->Button3); }), 1);
+    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->rangeSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
     EXPECT_EQ(plot.tMin, 0.0f);
     EXPECT_EQ(plot.tMax, TwoPi);
@@ -166,10 +166,10 @@ TEST_F(ParameterTest, FailingRangeFieldsStopAtTheFailingField)
     ExpectTrackBar(0, 628, 0);
 
     // t max fails: only the new t min is kept.
-    Type(form->Edit4, QStringLiteral("-1"));
-    Type(form->Edit5, QStringLiteral("x"));
+    Type(form->tMinEdit, QStringLiteral("-1"));
+    Type(form->tMaxEdit, QStringLiteral("x"));
     shown = ShownExceptionCount();
-    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->Button3); }), 1);
+    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->rangeSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
     EXPECT_EQ(plot.tMin, -1.0f);
     EXPECT_EQ(plot.tMax, TwoPi);
@@ -186,11 +186,11 @@ TEST_F(ParameterTest, FailingRangeFieldsStopAtTheFailingField)
 TEST_F(ParameterTest, FailingPointChangesNothing)
 {
     SetPoint("0,57");
-    Type(form->Edit3, QStringLiteral("abc"));
+    Type(form->selectedTEdit, QStringLiteral("abc"));
     const long shown = ShownExceptionCount();
-    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->Button2); }), 1);
+    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->selectedPointSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
-    EXPECT_EQ(form->TrackBar1->Position(), 56);
+    EXPECT_EQ(form->selectedPointTrack->Position(), 56);
     EXPECT_EQ(plot.currentT, float(0.57));
 }
 
@@ -218,11 +218,11 @@ TEST_F(ParameterTest, SpinnerStepsTheTrackBarByTheTruncatedStep)
         SCOPED_TRACE(std::string("step ") + c.step + " from " + std::to_string(c.start) +
                      (c.next ? " next" : " previous"));
         SetStep(c.step);
-        form->TrackBar1->SetPosition(c.start);
+        form->selectedPointTrack->SetPosition(c.start);
         const float tBefore = plot.currentT;
         for (int expected : c.positions) {
             Step(c.next);
-            EXPECT_EQ(form->TrackBar1->Position(), expected);
+            EXPECT_EQ(form->selectedPointTrack->Position(), expected);
             EXPECT_EQ(plot.currentT, stays(c) ? tBefore : TOfPosition(expected));
         }
     }
@@ -232,10 +232,10 @@ TEST_F(ParameterTest, FirstStepsShowTheirParameter)
 {
     Step(true);
     EXPECT_EQ(plot.currentT, float(0.05));
-    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,0500000007450581"));
+    EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,0500000007450581"));
     Step(true);
     EXPECT_EQ(plot.currentT, float(0.1));
-    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,100000001490116"));
+    EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,100000001490116"));
 }
 
 TEST_F(ParameterTest, RepeatedNextClicksStopAtTheEndAndThenStepBack)
@@ -243,8 +243,8 @@ TEST_F(ParameterTest, RepeatedNextClicksStopAtTheEndAndThenStepBack)
     SetStep("0,5");  // 50 hundredths a click keeps the walk short
     std::vector<int> seen;
     for (int i = 0; i < 14; ++i) {
-        QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
-        seen.push_back(form->TrackBar1->Position());
+        QTest::mouseClick(form->stepSpinner->NextArrow(), Qt::LeftButton);
+        seen.push_back(form->selectedPointTrack->Position());
     }
     const std::vector<int> expected = {50, 100, 150, 200, 250, 300, 350, 400, 450, 500, 550, 600, 628, 578};
     EXPECT_EQ(seen, expected);
@@ -256,23 +256,23 @@ TEST_F(ParameterTest, StepsTruncateTowardZeroBelowZero)
     SetStep("0,015");
     const std::pair<bool, int> clicks[] = {{true, -148}, {true, -146}, {false, -147}, {false, -148}};
     for (const auto &[next, expected] : clicks) {
-        QTest::mouseClick(next ? form->UpDown1->NextArrow() : form->UpDown1->PreviousArrow(), Qt::LeftButton);
-        EXPECT_EQ(form->TrackBar1->Position(), expected);
+        QTest::mouseClick(next ? form->stepSpinner->NextArrow() : form->stepSpinner->PreviousArrow(), Qt::LeftButton);
+        EXPECT_EQ(form->selectedPointTrack->Position(), expected);
     }
 }
 
 TEST_F(ParameterTest, TypingAStepStoresItWithoutARedraw)
 {
     const long before = Frames();
-    Type(form->Edit6, QStringLiteral("0,015"));
+    Type(form->stepEdit, QStringLiteral("0,015"));
     EXPECT_EQ(plot.tStep, float(0.015));
-    Type(form->Edit6, QStringLiteral("0,25"));
+    Type(form->stepEdit, QStringLiteral("0,25"));
     EXPECT_EQ(plot.tStep, float(0.25));
     Settle();
     EXPECT_EQ(Frames(), before);
     // The new step takes effect with the next click.
-    QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
-    EXPECT_EQ(form->TrackBar1->Position(), 25);
+    QTest::mouseClick(form->stepSpinner->NextArrow(), Qt::LeftButton);
+    EXPECT_EQ(form->selectedPointTrack->Position(), 25);
 }
 
 TEST_F(ParameterTest, AStepOnItsWayKeepsThePreviousStepSilently)
@@ -285,18 +285,18 @@ TEST_F(ParameterTest, AStepOnItsWayKeepsThePreviousStepSilently)
                                 {'e', -1.5f},       {'-', -1.5f}, {'2', float(-0.015)}};
     const long shown = ShownExceptionCount();
     const int boxes = CloseFailureBoxes([&] {
-        Type(form->Edit6, QString());
+        Type(form->stepEdit, QString());
         EXPECT_EQ(plot.tStep, float(0.05)) << "the field is empty";
         for (const Keystroke &k : typing) {
-            QTest::keyClick(form->Edit6, k.key);
-            EXPECT_EQ(plot.tStep, k.step) << "after \"" << form->Edit6->text().toStdString() << '"';
+            QTest::keyClick(form->stepEdit, k.key);
+            EXPECT_EQ(plot.tStep, k.step) << "after \"" << form->stepEdit->text().toStdString() << '"';
         }
     });
     EXPECT_EQ(boxes, 0);
     EXPECT_EQ(ShownExceptionCount(), shown);
 
     // A text no key can finish is reported at once.
-    EXPECT_EQ(CloseFailureBoxes([&] { QTest::keyClick(form->Edit6, ','); }), 1);
+    EXPECT_EQ(CloseFailureBoxes([&] { QTest::keyClick(form->stepEdit, ','); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
     EXPECT_EQ(plot.tStep, float(-0.015));
 }
@@ -305,18 +305,18 @@ TEST_F(ParameterTest, LeavingTheStepFieldUnfinishedReportsItThen)
 {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QTest::mouseClick(form->Edit6, Qt::LeftButton);
-    ASSERT_TRUE(form->Edit6->hasFocus());
-    EXPECT_EQ(CloseFailureBoxes([&] { Type(form->Edit6, QStringLiteral("-")); }), 0);
+    QTest::mouseClick(form->stepEdit, Qt::LeftButton);
+    ASSERT_TRUE(form->stepEdit->hasFocus());
+    EXPECT_EQ(CloseFailureBoxes([&] { Type(form->stepEdit, QStringLiteral("-")); }), 0);
     const long shown = ShownExceptionCount();
-    EXPECT_EQ(CloseFailureBoxes([&] { QTest::mouseClick(form->Edit3, Qt::LeftButton); }), 1);
+    EXPECT_EQ(CloseFailureBoxes([&] { QTest::mouseClick(form->selectedTEdit, Qt::LeftButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
     EXPECT_EQ(plot.tStep, float(0.05));
 
     // A finished step leaves quietly.
-    QTest::mouseClick(form->Edit6, Qt::LeftButton);
-    Type(form->Edit6, QStringLiteral("0,1"));
-    EXPECT_EQ(CloseFailureBoxes([&] { QTest::mouseClick(form->Edit3, Qt::LeftButton); }), 0);
+    QTest::mouseClick(form->stepEdit, Qt::LeftButton);
+    Type(form->stepEdit, QStringLiteral("0,1"));
+    EXPECT_EQ(CloseFailureBoxes([&] { QTest::mouseClick(form->selectedTEdit, Qt::LeftButton); }), 0);
     EXPECT_EQ(plot.tStep, float(0.1));
 }
 

@@ -59,14 +59,14 @@ TEST_F(PedalPointTest, TypedCoordinatesBecomePAndAreShownAndDrawn)
     };
     for (const TypedPoint &c : cases) {
         SCOPED_TRACE(std::string(c.x) + " ; " + c.y);
-        Type(form->Edit1, QString::fromLatin1(c.x));
-        Type(form->Edit2, QString::fromLatin1(c.y));
+        Type(form->pedalXEdit, QString::fromLatin1(c.x));
+        Type(form->pedalYEdit, QString::fromLatin1(c.y));
         const long before = Frames();
-        Click(form->Button1);
+        Click(form->pedalPointSetButton);
         EXPECT_TRUE(Redrawn(before));
         EXPECT_EQ(plot.pedalX, c.expectedX);
         EXPECT_EQ(plot.pedalY, c.expectedY);
-        EXPECT_EQ(form->Label28->text(), QString::fromLatin1(c.label));
+        EXPECT_EQ(form->pedalPointValueLabel->text(), QString::fromLatin1(c.label));
 
         const auto blue = BluePoints(RecordFrame());
         ASSERT_EQ(blue.size(), 1u);
@@ -78,10 +78,10 @@ TEST_F(PedalPointTest, TypedCoordinatesBecomePAndAreShownAndDrawn)
 
 TEST_F(PedalPointTest, TypedPointShowsInThePixels)
 {
-    Type(form->Edit1, QStringLiteral("1,5"));
-    Type(form->Edit2, QStringLiteral("-2"));
+    Type(form->pedalXEdit, QStringLiteral("1,5"));
+    Type(form->pedalYEdit, QStringLiteral("-2"));
     const long before = Frames();
-    Click(form->Button1);
+    Click(form->pedalPointSetButton);
     ASSERT_TRUE(Redrawn(before));
     const QImage picture = Grab();
     const Rgb blue{0, 0, 255};
@@ -111,7 +111,7 @@ TEST_F(PedalPointTest, LeftDragPutsPUnderTheCursor)
     ExpectP(1, 1, 1 / Unit);
     Settle();
     EXPECT_EQ(Frames(), before + 2) << "one redraw per move with the left button held";
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 1 , 1 )"));
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 1 , 1 )"));
 
     EXPECT_TRUE(ColourNear(Grab(), 474, 138, Rgb{0, 0, 255}, 1));
 }
@@ -153,7 +153,7 @@ TEST_F(PedalPointTest, MovesWithoutTheLeftButtonNeitherMovePNorRedraw)
         Settle();
         ExpectP(0, 0);
         EXPECT_EQ(Frames(), before);
-        EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0 , 0 )"));
+        EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 0 , 0 )"));
     }
 }
 
@@ -179,31 +179,31 @@ TEST_F(PedalPointTest, APressStoresItsPositionOnly)
 
 TEST_F(PedalPointTest, AfterADragTheFieldsKeepTheirTextsAndSetMovesPBack)
 {
-    Type(form->Edit1, QStringLiteral("1,5"));
-    Type(form->Edit2, QStringLiteral("-2"));
-    Click(form->Button1);
+    Type(form->pedalXEdit, QStringLiteral("1,5"));
+    Type(form->pedalYEdit, QStringLiteral("-2"));
+    Click(form->pedalPointSetButton);
     ExpectP(1.5, -2);
 
     QTest::mousePress(form->Picture, Qt::LeftButton, Qt::NoModifier, QPoint(450, 200));
     QTest::mouseMove(form->Picture, QPoint(474, 138));
     QTest::mouseRelease(form->Picture, Qt::LeftButton, Qt::NoModifier, QPoint(474, 138));
     ExpectP(1, 1, 1 / Unit);
-    EXPECT_EQ(form->Edit1->text(), QStringLiteral("1,5"));
-    EXPECT_EQ(form->Edit2->text(), QStringLiteral("-2"));
+    EXPECT_EQ(form->pedalXEdit->text(), QStringLiteral("1,5"));
+    EXPECT_EQ(form->pedalYEdit->text(), QStringLiteral("-2"));
 
     const long before = Frames();
-    Click(form->Button1);
+    Click(form->pedalPointSetButton);
     ExpectP(1.5, -2);
     ASSERT_TRUE(Redrawn(before));
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 1,5 , -2 )"));
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 1,5 , -2 )"));
 }
 
 TEST_F(PedalPointTest, AFailingYKeepsTheNewXForTheNextRedraw)
 {
-    Type(form->Edit1, QStringLiteral("1,5"));
-    Type(form->Edit2, QStringLiteral("abc"));
+    Type(form->pedalXEdit, QStringLiteral("1,5"));
+    Type(form->pedalYEdit, QStringLiteral("abc"));
     const long shown = ShownExceptionCount();
-    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->Button1); }), 1);
+    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->pedalPointSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
     EXPECT_EQ(plot.pedalX, 1.5f);
     EXPECT_EQ(plot.pedalY, 0.0f);
@@ -211,9 +211,9 @@ TEST_F(PedalPointTest, AFailingYKeepsTheNewXForTheNextRedraw)
     // The next tick draws P with the new x.
     Settle();
     const long before = Frames();
-    form->Timer1Timer();
+    form->TimerTick();
     EXPECT_TRUE(Redrawn(before));
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 1,5 , 0 )"));
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 1,5 , 0 )"));
     const auto blue = BluePoints(RecordFrame());
     ASSERT_EQ(blue.size(), 1u);
     EXPECT_NEAR(blue[0].x(), 508.5, 0.01);
@@ -222,20 +222,20 @@ TEST_F(PedalPointTest, AFailingYKeepsTheNewXForTheNextRedraw)
 
 TEST_F(PedalPointTest, AFailingXChangesNothingAndTheProgramGoesOn)
 {
-    Type(form->Edit1, QStringLiteral("abc"));
-    Type(form->Edit2, QStringLiteral("2"));
+    Type(form->pedalXEdit, QStringLiteral("abc"));
+    Type(form->pedalYEdit, QStringLiteral("2"));
     const long shown = ShownExceptionCount();
-    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->Button1); }), 1);
+    EXPECT_EQ(CloseFailureBoxes([&] { Click(form->pedalPointSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
     ExpectP(0, 0);
     Settle();
     const long before = Frames();
-    form->Timer1Timer();
+    form->TimerTick();
     EXPECT_TRUE(Redrawn(before));
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0 , 0 )"));
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 0 , 0 )"));
 
-    Type(form->Edit1, QStringLiteral("-0,5"));
-    Click(form->Button1);
+    Type(form->pedalXEdit, QStringLiteral("-0,5"));
+    Click(form->pedalPointSetButton);
     ExpectP(-0.5, 2);
 }
 

@@ -16,9 +16,9 @@ protected:
     // Selects the point at t of a curve as a user does; the readout's lines.
     QStringList At(int curve, const char *t)
     {
-        ChooseFromList(form->ComboBox1, curve);
-        Type(form->Edit3, QString::fromLatin1(t));
-        Click(form->Button2);
+        ChooseFromList(form->curveList, curve);
+        Type(form->selectedTEdit, QString::fromLatin1(t));
+        Click(form->selectedPointSetButton);
         return form->Readout->text().split(QLatin1Char('\n'));
     }
 };
@@ -36,7 +36,7 @@ TEST_F(ReadoutTest, EuclideanValuesAndCurvature)
 
 TEST_F(ReadoutTest, MinkowskiTangentTypesAndTheMissingFoot)
 {
-    Click(form->CheckBox6);
+    Click(form->minkowskiCheck);
     // Parabola (t^2/2, t), tangent (t, 1): lightlike at t = 1, spacelike at t = 2.
     EXPECT_EQ(At(2, "1"), QStringList({"", "Q ( 0,5 , 1 )", "V ( 1 , 1 )", "F: no foot", "Lightlike tangent"}));
     EXPECT_EQ(At(2, "2").value(4), "Spacelike tangent");
@@ -46,8 +46,8 @@ TEST_F(ReadoutTest, MinkowskiTangentTypesAndTheMissingFoot)
 
 TEST_F(ReadoutTest, PointerLineWhileOverThePictureAndLongNumbersFit)
 {
-    Type(form->Edit2, "-12,3456789012345");
-    Click(form->Button1);
+    Type(form->pedalYEdit, "-12,3456789012345");
+    Click(form->pedalPointSetButton);
     At(3, "-3,14");
     form->pointerOverPicture = true;
     form->pointerX = -1.23456789012345e-05;
@@ -58,7 +58,7 @@ TEST_F(ReadoutTest, PointerLineWhileOverThePictureAndLongNumbersFit)
     const QRect area = form->Readout->geometry();
     EXPECT_LE(QFontMetrics(form->Readout->font()).boundingRect(area, Qt::TextWordWrap, form->Readout->text()).height(),
               area.height());
-    for (QWidget *other : form->Panel2->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+    for (QWidget *other : form->drawingPanel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(other == form->Readout || !other->geometry().intersects(area)) << other->objectName().toStdString();
     form->pointerOverPicture = false;
     form->ShowReadout();
@@ -68,16 +68,19 @@ TEST_F(ReadoutTest, PointerLineWhileOverThePictureAndLongNumbersFit)
 TEST_F(ReadoutTest, EveryControlSaysWhatItDoes)
 {
     for (const QWidget *control : std::initializer_list<QWidget *>{
-             form->CheckBox1, form->CheckBox2, form->CheckBox3, form->CheckBox4, form->CheckBox5, form->CheckBox6,
-             form->CheckBox7, form->UpDown1, form->UpDown2, form->UpDown3, form->UpDown4, form->UpDown5, form->Button1,
-             form->Button2, form->Button3, form->ComboBox1, form->TrackBar1, form->Picture})
+             form->gridCheck, form->tangentNormalCheck, form->selectedPointCheck, form->singularTangentsCheck,
+             form->euclideanCheck, form->minkowskiCheck, form->animationCheck, form->stepSpinner, form->xMinSpinner,
+             form->xMaxSpinner, form->yMinSpinner, form->yMaxSpinner, form->pedalPointSetButton,
+             form->selectedPointSetButton, form->rangeSetButton, form->curveList, form->selectedPointTrack,
+             form->Picture})
         EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
     EXPECT_TRUE(form->Picture->toolTip().contains("Wheel: zoom"));
     // A field's tooltip says what it is for, then its whole text.
-    for (QLineEdit *field : {form->Edit1, form->Edit2, form->Edit3, form->Edit4, form->Edit5, form->Edit6})
+    for (QLineEdit *field :
+         {form->pedalXEdit, form->pedalYEdit, form->selectedTEdit, form->tMinEdit, form->tMaxEdit, form->stepEdit})
         EXPECT_TRUE(field->toolTip().endsWith(": " + field->text())) << field->toolTip().toStdString();
-    Type(form->Edit5, "6,28318548202515");
-    EXPECT_EQ(form->Edit5->toolTip(), "End of the parameter range: 6,28318548202515");
+    Type(form->tMaxEdit, "6,28318548202515");
+    EXPECT_EQ(form->tMaxEdit->toolTip(), "End of the parameter range: 6,28318548202515");
 }
 
 }  // namespace

@@ -27,22 +27,22 @@ struct Action {
 
 TEST_F(RedrawTest, EachHandlerHasPaintedWhenItReturns)
 {
-    Type(form->Edit1, QStringLiteral("1"));
-    Type(form->Edit2, QStringLiteral("1"));
+    Type(form->pedalXEdit, QStringLiteral("1"));
+    Type(form->pedalYEdit, QStringLiteral("1"));
     const Action actions[] = {
-        {"set pedal point", [](TForm1 &f) { Click(f.Button1); }},
-        {"x min up", [](TForm1 &f) { QTest::mouseClick(f.UpDown2->NextArrow(), Qt::LeftButton); }},
-        {"x min down", [](TForm1 &f) { QTest::mouseClick(f.UpDown2->PreviousArrow(), Qt::LeftButton); }},
-        {"step up", [](TForm1 &f) { QTest::mouseClick(f.UpDown1->NextArrow(), Qt::LeftButton); }},
-        {"grid off", [](TForm1 &f) { Click(f.CheckBox1); }},
-        {"grid on", [](TForm1 &f) { Click(f.CheckBox1); }},
-        {"selected point on", [](TForm1 &f) { Click(f.CheckBox3); }},
-        {"set range", [](TForm1 &f) { Click(f.Button3); }},
-        {"set point", [](TForm1 &f) { Click(f.Button2); }},
-        {"Minkowski plane", [](TForm1 &f) { Click(f.CheckBox6); }},
-        {"Euclidean plane", [](TForm1 &f) { Click(f.CheckBox5); }},
-        {"timer tick", [](TForm1 &f) { f.Timer1Timer(); }},
-        {"timer tick again", [](TForm1 &f) { f.Timer1Timer(); }},
+        {"set pedal point", [](TForm1 &f) { Click(f.pedalPointSetButton); }},
+        {"x min up", [](TForm1 &f) { QTest::mouseClick(f.xMinSpinner->NextArrow(), Qt::LeftButton); }},
+        {"x min down", [](TForm1 &f) { QTest::mouseClick(f.xMinSpinner->PreviousArrow(), Qt::LeftButton); }},
+        {"step up", [](TForm1 &f) { QTest::mouseClick(f.stepSpinner->NextArrow(), Qt::LeftButton); }},
+        {"grid off", [](TForm1 &f) { Click(f.gridCheck); }},
+        {"grid on", [](TForm1 &f) { Click(f.gridCheck); }},
+        {"selected point on", [](TForm1 &f) { Click(f.selectedPointCheck); }},
+        {"set range", [](TForm1 &f) { Click(f.rangeSetButton); }},
+        {"set point", [](TForm1 &f) { Click(f.selectedPointSetButton); }},
+        {"Minkowski plane", [](TForm1 &f) { Click(f.minkowskiCheck); }},
+        {"Euclidean plane", [](TForm1 &f) { Click(f.euclideanCheck); }},
+        {"timer tick", [](TForm1 &f) { f.TimerTick(); }},
+        {"timer tick again", [](TForm1 &f) { f.TimerTick(); }},
     };
     Settle();
     for (const Action &a : actions) {
@@ -58,25 +58,25 @@ TEST_F(RedrawTest, EachHandlerHasPaintedWhenItReturns)
         }
     }
     // The last frames wrote the labels of the state they drew.
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 1 , 1 )"));
-    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0"));
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 1 , 1 )"));
+    EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0"));
 }
 
 TEST_F(RedrawTest, TheLabelsShowTheNewStateRightAfterTheClick)
 {
     Settle();
-    Type(form->Edit1, QStringLiteral("0,5"));
-    Type(form->Edit2, QStringLiteral("-1"));
-    Click(form->Button1);
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0,5 , -1 )"));
-    QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
-    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,0500000007450581"));
+    Type(form->pedalXEdit, QStringLiteral("0,5"));
+    Type(form->pedalYEdit, QStringLiteral("-1"));
+    Click(form->pedalPointSetButton);
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 0,5 , -1 )"));
+    QTest::mouseClick(form->stepSpinner->NextArrow(), Qt::LeftButton);
+    EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,0500000007450581"));
     // With the selected point shown, a typed t is read back from the track bar.
-    Click(form->CheckBox3);
-    Type(form->Edit3, QStringLiteral("0,29"));
-    Click(form->Button2);
+    Click(form->selectedPointCheck);
+    Type(form->selectedTEdit, QStringLiteral("0,29"));
+    Click(form->selectedPointSetButton);
     EXPECT_EQ(plot.currentT, float(0.28));
-    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0,280000001192093"));
+    EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,280000001192093"));
 }
 
 }  // namespace

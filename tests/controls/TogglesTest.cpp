@@ -47,15 +47,15 @@ TEST_F(TogglesTest, DisplayBoxesRedrawAtOnceAndChangeThePicture)
         EXPECT_EQ(blueLines, 0u);
     };
     const Toggle toggles[] = {
-        {"grid", &TForm1::CheckBox1, initialPicture,
+        {"grid", &TForm1::gridCheck, initialPicture,
          [](size_t grey, size_t, size_t, size_t) { EXPECT_EQ(grey, 0u) << "bare axes only"; }},
-        {"tangent and normal", &TForm1::CheckBox2, initialPicture,
+        {"tangent and normal", &TForm1::tangentNormalCheck, initialPicture,
          [](size_t, size_t purplePoints, size_t purpleLines, size_t blueLines) {
              EXPECT_EQ(purplePoints, 2u);
              EXPECT_EQ(purpleLines, 2u) << "the tangent, one half each way";
              EXPECT_EQ(blueLines, 1u) << "the perpendicular from P";
          }},
-        {"selected point", &TForm1::CheckBox3, initialPicture,
+        {"selected point", &TForm1::selectedPointCheck, initialPicture,
          [](size_t, size_t purplePoints, size_t purpleLines, size_t blueLines) {
              EXPECT_EQ(purplePoints, 2u);
              EXPECT_EQ(purpleLines, 0u);
@@ -90,26 +90,26 @@ TEST_F(TogglesTest, ThePlaneBoxesAlwaysLeaveExactlyOneChecked)
     for (const Step &s : steps) {
         SCOPED_TRACE("click " + std::to_string(++index) + " on CheckBox" + std::to_string(s.box));
         const long before = Frames();
-        Click(s.box == 5 ? form->CheckBox5 : form->CheckBox6);
+        Click(s.box == 5 ? form->euclideanCheck : form->minkowskiCheck);
         EXPECT_TRUE(Redrawn(before));
-        EXPECT_NE(form->CheckBox5->isChecked(), form->CheckBox6->isChecked());
-        EXPECT_EQ(form->CheckBox5->isChecked(), s.euclidean);
-        EXPECT_EQ(plot.euclideanPlane, form->CheckBox5->isChecked());
-        EXPECT_EQ(plot.minkowskiPlane, form->CheckBox6->isChecked());
+        EXPECT_NE(form->euclideanCheck->isChecked(), form->minkowskiCheck->isChecked());
+        EXPECT_EQ(form->euclideanCheck->isChecked(), s.euclidean);
+        EXPECT_EQ(plot.euclideanPlane, form->euclideanCheck->isChecked());
+        EXPECT_EQ(plot.minkowskiPlane, form->minkowskiCheck->isChecked());
     }
 }
 
 TEST_F(TogglesTest, ThePlaneChangesThePedalCurve)
 {
     auto red = [this] { return PointsOf(RecordFrame(), {1, 0, 0}); };
-    Type(form->Edit1, QStringLiteral("0,5"));
-    Click(form->Button1);
+    Type(form->pedalXEdit, QStringLiteral("0,5"));
+    Click(form->pedalPointSetButton);
     const auto euclidean = red();
-    Click(form->CheckBox6);
+    Click(form->minkowskiCheck);
     ASSERT_TRUE(plot.minkowskiPlane);
     const auto minkowski = red();
     EXPECT_FALSE(euclidean == minkowski);
-    Click(form->CheckBox6);
+    Click(form->minkowskiCheck);
     ASSERT_TRUE(plot.euclideanPlane);
     EXPECT_TRUE(red() == euclidean);
 }
@@ -117,14 +117,14 @@ TEST_F(TogglesTest, ThePlaneChangesThePedalCurve)
 TEST_F(TogglesTest, SwitchingThePlaneChangesNothingElse)
 {
     // A state away from the initial one in everything the plane must keep.
-    Type(form->Edit4, QStringLiteral("-1,5"));
-    Type(form->Edit5, QStringLiteral("1,5"));
-    Click(form->Button3);
-    Type(form->Edit1, QStringLiteral("0,5"));
-    Type(form->Edit2, QStringLiteral("-1"));
-    Click(form->Button1);
-    QTest::mouseClick(form->UpDown2->NextArrow(), Qt::LeftButton);
-    QTest::mouseClick(form->UpDown1->NextArrow(), Qt::LeftButton);
+    Type(form->tMinEdit, QStringLiteral("-1,5"));
+    Type(form->tMaxEdit, QStringLiteral("1,5"));
+    Click(form->rangeSetButton);
+    Type(form->pedalXEdit, QStringLiteral("0,5"));
+    Type(form->pedalYEdit, QStringLiteral("-1"));
+    Click(form->pedalPointSetButton);
+    QTest::mouseClick(form->xMinSpinner->NextArrow(), Qt::LeftButton);
+    QTest::mouseClick(form->stepSpinner->NextArrow(), Qt::LeftButton);
     Settle();
 
     struct Kept {
@@ -148,24 +148,24 @@ TEST_F(TogglesTest, SwitchingThePlaneChangesNothingElse)
                     plot.xMax,
                     plot.yMin,
                     plot.yMax,
-                    form->TrackBar1->Min(),
-                    form->TrackBar1->Max(),
-                    form->TrackBar1->Position(),
-                    form->ComboBox1->currentIndex()};
+                    form->selectedPointTrack->Min(),
+                    form->selectedPointTrack->Max(),
+                    form->selectedPointTrack->Position(),
+                    form->curveList->currentIndex()};
     };
     const Kept before = now();
     ASSERT_EQ(before.position, -145);
     ASSERT_EQ(before.xMin, -2.5f);
 
     long frames = Frames();
-    Click(form->CheckBox6);
+    Click(form->minkowskiCheck);
     ASSERT_TRUE(plot.minkowskiPlane);
     EXPECT_TRUE(Redrawn(frames));
     EXPECT_TRUE(now() == before);
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0,5 , -1 )"));
-    EXPECT_EQ(form->Label2->text(), QStringLiteral("-2,5"));
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 0,5 , -1 )"));
+    EXPECT_EQ(form->xMinValueLabel->text(), QStringLiteral("-2,5"));
     frames = Frames();
-    Click(form->CheckBox5);
+    Click(form->euclideanCheck);
     ASSERT_TRUE(plot.euclideanPlane);
     EXPECT_TRUE(Redrawn(frames));
     EXPECT_TRUE(now() == before);
@@ -180,10 +180,10 @@ struct Unhandled {
 TEST_F(TogglesTest, BoxesWithoutAHandlerShowWithinOneTick)
 {
     // The singular tangents appear on a graph curve at t = 0.
-    ChooseFromList(form->ComboBox1, 4);
+    ChooseFromList(form->curveList, 4);
     const Unhandled boxes[] = {
-        {"singular tangents", &TForm1::CheckBox4, &colour::Orange},
-        {"animation", &TForm1::CheckBox7, &colour::Purple},
+        {"singular tangents", &TForm1::singularTangentsCheck, &colour::Orange},
+        {"animation", &TForm1::animationCheck, &colour::Purple},
     };
     for (const Unhandled &u : boxes) {
         SCOPED_TRACE(u.name);
@@ -193,22 +193,22 @@ TEST_F(TogglesTest, BoxesWithoutAHandlerShowWithinOneTick)
         Settle();
         EXPECT_EQ(Frames(), before) << "no handler, no redraw";
 
-        form->Timer1->start();
+        form->tickTimer->start();
         QTest::qWait(150);
-        form->Timer1->stop();
+        form->tickTimer->stop();
         EXPECT_GT(Frames(), before);
         EXPECT_FALSE(PointsOf(RecordFrame(), *u.rgb).empty());
     }
     // The animation moved the selected point.
-    EXPECT_GT(form->TrackBar1->Position(), 0);
+    EXPECT_GT(form->selectedPointTrack->Position(), 0);
 }
 
 TEST_F(TogglesTest, SingularTangentShowsInThePixels)
 {
-    ChooseFromList(form->ComboBox1, 4);
-    Click(form->CheckBox4);
+    ChooseFromList(form->curveList, 4);
+    Click(form->singularTangentsCheck);
     const long before = Frames();
-    form->Timer1Timer();
+    form->TimerTick();
     ASSERT_TRUE(Redrawn(before));
     // P at the origin: the singular tangent is the vertical through the origin.
     const QImage picture = Grab();

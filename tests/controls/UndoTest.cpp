@@ -42,7 +42,7 @@ void Wheel(TForm1 &form, QPoint at, int angle)
 TEST_F(Undo, EachGestureIsOneStepBackAndForth)
 {
     const Session start = form->CaptureSession();
-    QTest::mouseClick(form->CheckBox6, Qt::LeftButton);
+    QTest::mouseClick(form->minkowskiCheck, Qt::LeftButton);
     Rest();
     const Session minkowski = form->CaptureSession();
     ASSERT_TRUE(minkowski.minkowski);
@@ -66,7 +66,7 @@ TEST_F(Undo, EachGestureIsOneStepBackAndForth)
     EXPECT_TRUE(form->CaptureSession() == minkowski) << "the drag undone at once";
     Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(form->CaptureSession() == start);
-    EXPECT_TRUE(plot.euclideanPlane && form->CheckBox5->isChecked());
+    EXPECT_TRUE(plot.euclideanPlane && form->euclideanCheck->isChecked());
     Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(form->CaptureSession() == start) << "nothing more to undo";
 
@@ -80,13 +80,13 @@ TEST_F(Undo, EachGestureIsOneStepBackAndForth)
 TEST_F(Undo, TheAnimationsTicksAreNoSteps)
 {
     const Session start = form->CaptureSession();
-    QTest::mouseClick(form->CheckBox7, Qt::LeftButton);
+    QTest::mouseClick(form->animationCheck, Qt::LeftButton);
     for (int tick = 0; tick < 5; ++tick)
-        form->Timer1Timer();
+        form->TimerTick();
     Rest();
-    ASSERT_TRUE(form->CheckBox7->isChecked());
+    ASSERT_TRUE(form->animationCheck->isChecked());
     Press(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_FALSE(form->CheckBox7->isChecked());
+    EXPECT_FALSE(form->animationCheck->isChecked());
     EXPECT_TRUE(form->CaptureSession() == start);
 }
 

@@ -55,10 +55,10 @@ struct Edge {
 TEST_F(ViewWindowTest, EachSpinnerMovesItsEdgeByHalfAUnit)
 {
     const Edge edges[] = {
-        {"x min", &TForm1::UpDown2, &TForm1::Label2, &PlotState::xMin, -3, "-2,5", "-3"},
-        {"x max", &TForm1::UpDown3, &TForm1::Label3, &PlotState::xMax, 3, "3,5", "3"},
-        {"y min", &TForm1::UpDown4, &TForm1::Label4, &PlotState::yMin, -3, "-2,5", "-3"},
-        {"y max", &TForm1::UpDown5, &TForm1::Label5, &PlotState::yMax, 3, "3,5", "3"},
+        {"x min", &TForm1::xMinSpinner, &TForm1::xMinValueLabel, &PlotState::xMin, -3, "-2,5", "-3"},
+        {"x max", &TForm1::xMaxSpinner, &TForm1::xMaxValueLabel, &PlotState::xMax, 3, "3,5", "3"},
+        {"y min", &TForm1::yMinSpinner, &TForm1::yMinValueLabel, &PlotState::yMin, -3, "-2,5", "-3"},
+        {"y max", &TForm1::yMaxSpinner, &TForm1::yMaxValueLabel, &PlotState::yMax, 3, "3,5", "3"},
     };
     for (const Edge &e : edges) {
         SCOPED_TRACE(e.name);
@@ -82,14 +82,14 @@ TEST_F(ViewWindowTest, EachSpinnerMovesItsEdgeByHalfAUnit)
 
 TEST_F(ViewWindowTest, AnEmptyWindowIsAcceptedAndDrawnWithThePreviousScale)
 {
-    Spin(form->UpDown2, true, 11);
+    Spin(form->xMinSpinner, true, 11);
     ASSERT_EQ(plot.xMin, 2.5f);
     const float unit = plot.unitPixels;
     const int width = plot.plotWidthPixels;
-    Spin(form->UpDown2, true);
+    Spin(form->xMinSpinner, true);
     EXPECT_EQ(plot.xMin, 3.0f);
     EXPECT_EQ(plot.xMax, 3.0f);
-    EXPECT_EQ(form->Label2->text(), QStringLiteral("3"));
+    EXPECT_EQ(form->xMinValueLabel->text(), QStringLiteral("3"));
     EXPECT_EQ(plot.unitPixels, InitialUnit);
     EXPECT_EQ(plot.unitPixels, unit);
     EXPECT_EQ(plot.plotWidthPixels, width);
@@ -98,31 +98,31 @@ TEST_F(ViewWindowTest, AnEmptyWindowIsAcceptedAndDrawnWithThePreviousScale)
     const auto frame = RecordFrame();
     EXPECT_TRUE(WhiteArea(frame).isNull());
     EXPECT_EQ(BluePoints(frame).size(), 1u);
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0 , 0 )"));
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 0 , 0 )"));
 
     // One step back gives a drawable window again.
-    Spin(form->UpDown2, false);
-    EXPECT_EQ(form->Label2->text(), QStringLiteral("2,5"));
+    Spin(form->xMinSpinner, false);
+    EXPECT_EQ(form->xMinValueLabel->text(), QStringLiteral("2,5"));
     ExpectArea();
 }
 
 TEST_F(ViewWindowTest, AWiderWindowZoomsOut)
 {
     // Wider in x: the height still limits the scale, the area grows sideways.
-    Spin(form->UpDown3, true, 2);
-    Spin(form->UpDown2, false, 2);
+    Spin(form->xMaxSpinner, true, 2);
+    Spin(form->xMinSpinner, false, 2);
     EXPECT_EQ(plot.xMin, -4.0f);
     EXPECT_EQ(plot.xMax, 4.0f);
-    EXPECT_EQ(form->Label2->text(), QStringLiteral("-4"));
-    EXPECT_EQ(form->Label3->text(), QStringLiteral("4"));
+    EXPECT_EQ(form->xMinValueLabel->text(), QStringLiteral("-4"));
+    EXPECT_EQ(form->xMaxValueLabel->text(), QStringLiteral("4"));
     ExpectArea();
     EXPECT_EQ(plot.plotWidthPixels, 8 * InitialUnit);
 
     // Taller as well: fewer pixels per unit.
-    Spin(form->UpDown5, true);
-    Spin(form->UpDown4, false);
-    EXPECT_EQ(form->Label4->text(), QStringLiteral("-3,5"));
-    EXPECT_EQ(form->Label5->text(), QStringLiteral("3,5"));
+    Spin(form->yMaxSpinner, true);
+    Spin(form->yMinSpinner, false);
+    EXPECT_EQ(form->yMinValueLabel->text(), QStringLiteral("-3,5"));
+    EXPECT_EQ(form->yMaxValueLabel->text(), QStringLiteral("3,5"));
     EXPECT_LT(plot.unitPixels, InitialUnit);
     ExpectArea();
 }
@@ -130,7 +130,7 @@ TEST_F(ViewWindowTest, AWiderWindowZoomsOut)
 TEST_F(ViewWindowTest, AWindowBesideTheOriginPutsTheOriginOutsideTheArea)
 {
     // x from 1 to 3: the origin is one unit left of the drawing area.
-    Spin(form->UpDown2, true, 8);
+    Spin(form->xMinSpinner, true, 8);
     EXPECT_EQ(plot.xMin, 1.0f);
     ExpectArea();
     EXPECT_NEAR(plot.originX, AreaFor(1, 3, -3, 3).left - plot.unitPixels, 0.01);

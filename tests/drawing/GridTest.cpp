@@ -152,7 +152,7 @@ TEST_F(Grid, EveryLineOfAWideWindowIsDrawnAndLabelled)
 
 TEST_F(Grid, WithoutTheGridOnlyTwoAxesAndTwoZeros)
 {
-    form->CheckBox1->setChecked(false);
+    form->gridCheck->setChecked(false);
     const auto frame = RecordFrame();
     std::vector<FeedbackPrimitive> lines;
     for (const FeedbackPrimitive &p : frame)

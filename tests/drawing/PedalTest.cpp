@@ -161,14 +161,14 @@ TEST_F(PedalConstructionTest, TrackBarRangeAndSelectedParameter)
     for (const RangeCase &c : cases) {
         plot.tMin = c.tMin;
         plot.tMax = c.tMax;
-        Form1->TrackBar1->SetMin(-30000);
-        Form1->TrackBar1->SetMax(30000);
-        Form1->TrackBar1->SetPosition(c.position);
-        Form1->CheckBox3->setChecked(true);
+        Form1->selectedPointTrack->SetMin(-30000);
+        Form1->selectedPointTrack->SetMax(30000);
+        Form1->selectedPointTrack->SetPosition(c.position);
+        Form1->selectedPointCheck->setChecked(true);
         Record(DrawPedalConstruction, 0.0f);
-        EXPECT_EQ(Form1->TrackBar1->Min(), c.min) << c.what;
-        EXPECT_EQ(Form1->TrackBar1->Max(), c.max) << c.what;
-        EXPECT_EQ(Form1->TrackBar1->Position(), c.finalPosition) << c.what;
+        EXPECT_EQ(Form1->selectedPointTrack->Min(), c.min) << c.what;
+        EXPECT_EQ(Form1->selectedPointTrack->Max(), c.max) << c.what;
+        EXPECT_EQ(Form1->selectedPointTrack->Position(), c.finalPosition) << c.what;
         EXPECT_EQ(plot.currentT, c.currentT) << c.what;
     }
 }
@@ -199,12 +199,12 @@ TEST_F(PedalConstructionTest, WhatEachCheckBoxDraws)
         plot.pedalY = c.py;
         plot.tMin = -5;
         plot.tMax = 5;
-        Form1->TrackBar1->SetMin(-500);
-        Form1->TrackBar1->SetMax(500);
-        Form1->TrackBar1->SetPosition(c.position);
-        Form1->CheckBox2->setChecked(c.box2);
-        Form1->CheckBox3->setChecked(c.box3);
-        Form1->CheckBox7->setChecked(c.box7);
+        Form1->selectedPointTrack->SetMin(-500);
+        Form1->selectedPointTrack->SetMax(500);
+        Form1->selectedPointTrack->SetPosition(c.position);
+        Form1->tangentNormalCheck->setChecked(c.box2);
+        Form1->selectedPointCheck->setChecked(c.box3);
+        Form1->animationCheck->setChecked(c.box7);
         plot.currentT = 99;
         const auto primitives = Record(DrawPedalConstruction, c.curve);
         size_t points = 0, lines = 0;
@@ -226,8 +226,8 @@ TEST_F(PedalConstructionTest, PointFootTangentAndPerpendicular)
     plot.tMin = -5;
     plot.tMax = 5;
     SetScale(5);
-    Form1->TrackBar1->SetPosition(100);
-    Form1->CheckBox2->setChecked(true);
+    Form1->selectedPointTrack->SetPosition(100);
+    Form1->tangentNormalCheck->setChecked(true);
     const auto primitives = Record(DrawPedalConstruction, 4.0f);
     ASSERT_EQ(primitives.size(), 5u);
     const WorldPoint expected[5][2] = {
@@ -260,8 +260,8 @@ TEST_F(PedalConstructionTest, CircleFromItsCentreShowsTheRadius)
     plot.tMin = 0;
     plot.tMax = float(2 * Pi);
     SetScale(10);
-    Form1->TrackBar1->SetPosition(50);
-    Form1->CheckBox2->setChecked(true);
+    Form1->selectedPointTrack->SetPosition(50);
+    Form1->tangentNormalCheck->setChecked(true);
     const auto primitives = Record(DrawPedalConstruction, 0.0f);
     ASSERT_EQ(primitives.size(), 5u);
     const double t = double(float(0.5));
@@ -299,14 +299,14 @@ TEST_F(PedalConstructionTest, LightlikeTangentHasNoFoot)
     plot.pedalX = 0.5f;
     plot.pedalY = -0.5f;
     SetScale(5);
-    Form1->CheckBox2->setChecked(true);
-    Form1->CheckBox3->setChecked(true);
+    Form1->tangentNormalCheck->setChecked(true);
+    Form1->selectedPointCheck->setChecked(true);
     for (const auto &c : cases) {
         plot.tMin = c.tMin;
         plot.tMax = c.tMax;
-        Form1->TrackBar1->SetMin(HundredthsOf(c.tMin));
-        Form1->TrackBar1->SetMax(HundredthsOf(c.tMax));
-        Form1->TrackBar1->SetPosition(c.position);
+        Form1->selectedPointTrack->SetMin(HundredthsOf(c.tMin));
+        Form1->selectedPointTrack->SetMax(HundredthsOf(c.tMax));
+        Form1->selectedPointTrack->SetPosition(c.position);
         ASSERT_FALSE(Record(DrawPedalCurve, c.curve).empty()) << c.what;  // leaves an earlier foot
         size_t points = 0, lines = 0;
         for (const FeedbackPrimitive &p : Record(DrawPedalConstruction, c.curve)) {

@@ -65,8 +65,8 @@ TEST_F(HighDpi, DraggingStaysInLogicalPixels)
 
 TEST_F(HighDpi, LabelsKeepTheirLogicalSize)
 {
-    EXPECT_EQ(form->Label28->height(), 18);
-    EXPECT_EQ(form->Label28->font().pixelSize(), 13);
+    EXPECT_EQ(form->pedalPointValueLabel->height(), 18);
+    EXPECT_EQ(form->pedalPointValueLabel->font().pixelSize(), 13);
     EXPECT_EQ(form->ClientWidth(), 1091);
 }
 

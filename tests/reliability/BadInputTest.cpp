@@ -84,7 +84,7 @@ bool operator==(const State &a, const State &b)
 }
 
 // Which field gets the text; the other field of its handler holds a valid one.
-enum class Field { Edit1, Edit2, Edit3, Edit4, Edit5, Edit6 };
+enum class Field { pedalXEdit, pedalYEdit, selectedTEdit, tMinEdit, tMaxEdit, stepEdit };
 
 class BadInput : public WindowTest, public ::testing::WithParamInterface<bool> {
 protected:
@@ -93,9 +93,9 @@ protected:
         locale = std::make_unique<LocaleScope>(GetParam() ? CommaLocale() : PointLocale());
         WindowTest::SetUp();
         // A range of one unit keeps the frames of the successful inputs short.
-        Paste(form->Edit4, QStringLiteral("0"));
-        Paste(form->Edit5, QStringLiteral("1"));
-        QTest::mouseClick(form->Button3, Qt::LeftButton);
+        Paste(form->tMinEdit, QStringLiteral("0"));
+        Paste(form->tMaxEdit, QStringLiteral("1"));
+        QTest::mouseClick(form->rangeSetButton, Qt::LeftButton);
         ASSERT_EQ(plot.tMax, 1.0f);
     }
     void TearDown() override
@@ -112,9 +112,9 @@ protected:
                 plot.tMax,
                 plot.currentT,
                 plot.tStep,
-                form->TrackBar1->Min(),
-                form->TrackBar1->Max(),
-                form->TrackBar1->Position()};
+                form->selectedPointTrack->Min(),
+                form->selectedPointTrack->Max(),
+                form->selectedPointTrack->Position()};
     }
 
     // Types every input into the field and runs its handler.
@@ -134,73 +134,73 @@ protected:
             const long redraws = form->Picture->redrawCount;
             int boxes = 0;
             switch (field) {
-            case Field::Edit1:
-                Paste(form->Edit1, input.text);
-                Paste(form->Edit2, QStringLiteral("2"));
-                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->Button1, Qt::LeftButton); });
+            case Field::pedalXEdit:
+                Paste(form->pedalXEdit, input.text);
+                Paste(form->pedalYEdit, QStringLiteral("2"));
+                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->pedalPointSetButton, Qt::LeftButton); });
                 if (value) {
                     expected.pedalX = *value;
                     expected.pedalY = 2;
                 }
                 break;
-            case Field::Edit2:
-                Paste(form->Edit1, companionText);
-                Paste(form->Edit2, input.text);
-                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->Button1, Qt::LeftButton); });
+            case Field::pedalYEdit:
+                Paste(form->pedalXEdit, companionText);
+                Paste(form->pedalYEdit, input.text);
+                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->pedalPointSetButton, Qt::LeftButton); });
                 expected.pedalX = companion;  // stored before y is read
                 if (value)
                     expected.pedalY = *value;
                 break;
-            case Field::Edit3:
-                Paste(form->Edit3, input.text);
-                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->Button2, Qt::LeftButton); });
+            case Field::selectedTEdit:
+                Paste(form->selectedTEdit, input.text);
+                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->selectedPointSetButton, Qt::LeftButton); });
                 if (value) {
                     expected.currentT = *value;
-                    expected.position = form->TrackBar1->Position();  // its rule is tested elsewhere
+                    expected.position = form->selectedPointTrack->Position();  // its rule is tested elsewhere
                 }
                 break;
-            case Field::Edit4:
-                Paste(form->Edit4, input.text);
-                Paste(form->Edit5, QStringLiteral("2"));
-                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->Button3, Qt::LeftButton); });
+            case Field::tMinEdit:
+                Paste(form->tMinEdit, input.text);
+                Paste(form->tMaxEdit, QStringLiteral("2"));
+                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->rangeSetButton, Qt::LeftButton); });
                 if (value) {
                     expected.tMin = expected.currentT = *value;
                     expected.tMax = 2;
-                    expected.min = form->TrackBar1->Min();
-                    expected.max = form->TrackBar1->Max();
-                    expected.position = form->TrackBar1->Position();
+                    expected.min = form->selectedPointTrack->Min();
+                    expected.max = form->selectedPointTrack->Max();
+                    expected.position = form->selectedPointTrack->Position();
                 }
                 break;
-            case Field::Edit5:
-                Paste(form->Edit4, companionText);
-                Paste(form->Edit5, input.text);
-                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->Button3, Qt::LeftButton); });
+            case Field::tMaxEdit:
+                Paste(form->tMinEdit, companionText);
+                Paste(form->tMaxEdit, input.text);
+                boxes = CloseFailureBoxes([&] { QTest::mouseClick(form->rangeSetButton, Qt::LeftButton); });
                 expected.tMin = companion;  // stored before t max is read
                 if (value) {
                     expected.tMax = *value;
                     expected.currentT = companion;
-                    expected.min = form->TrackBar1->Min();
-                    expected.max = form->TrackBar1->Max();
-                    expected.position = form->TrackBar1->Position();
+                    expected.min = form->selectedPointTrack->Min();
+                    expected.max = form->selectedPointTrack->Max();
+                    expected.position = form->selectedPointTrack->Position();
                 }
                 break;
-            case Field::Edit6:
+            case Field::stepEdit:
                 // The step is read on every change of the text, here exactly one;
                 // the start of a number is reported only when the field is left.
-                boxes = CloseFailureBoxes([&] { Paste(form->Edit6, input.text); });
+                boxes = CloseFailureBoxes([&] { Paste(form->stepEdit, input.text); });
                 if (value)
                     expected.tStep = *value;
                 break;
             }
-            const bool waits = field == Field::Edit6 && input.startOfNumber;
+            const bool waits = field == Field::stepEdit && input.startOfNumber;
             const int failures = value || waits ? 0 : 1;
             EXPECT_EQ(ShownExceptionCount() - shown, failures);
             EXPECT_EQ(boxes, failures);
             EXPECT_EQ(Capture(), expected);
-            const bool handlerRedraws = value && field != Field::Edit6;
+            const bool handlerRedraws = value && field != Field::stepEdit;
             EXPECT_EQ(form->Picture->redrawCount > redraws, handlerRedraws);
-            EXPECT_GE(form->TrackBar1->Position(), form->TrackBar1->Min());
-            EXPECT_LE(form->TrackBar1->Position(), form->TrackBar1->Max());
+            EXPECT_GE(form->selectedPointTrack->Position(), form->selectedPointTrack->Min());
+            EXPECT_LE(form->selectedPointTrack->Position(), form->selectedPointTrack->Max());
         }
         EXPECT_TRUE(form->isVisible());
     }
@@ -211,27 +211,27 @@ private:
 
 TEST_P(BadInput, PedalPointX)
 {
-    TypeEveryInput(Field::Edit1);
+    TypeEveryInput(Field::pedalXEdit);
 }
 TEST_P(BadInput, PedalPointY)
 {
-    TypeEveryInput(Field::Edit2);
+    TypeEveryInput(Field::pedalYEdit);
 }
 TEST_P(BadInput, SelectedPoint)
 {
-    TypeEveryInput(Field::Edit3);
+    TypeEveryInput(Field::selectedTEdit);
 }
 TEST_P(BadInput, RangeStart)
 {
-    TypeEveryInput(Field::Edit4);
+    TypeEveryInput(Field::tMinEdit);
 }
 TEST_P(BadInput, RangeEnd)
 {
-    TypeEveryInput(Field::Edit5);
+    TypeEveryInput(Field::tMaxEdit);
 }
 TEST_P(BadInput, Step)
 {
-    TypeEveryInput(Field::Edit6);
+    TypeEveryInput(Field::stepEdit);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, BadInput, ::testing::Bool(), [](const ::testing::TestParamInfo<bool> &locale) {

@@ -30,9 +30,9 @@ protected:
         WindowTest::SetUp();
         // A tangent line leaves line smoothing on for the grid of every later
         // frame, as every case below does: the normal picture is the one after that.
-        form->CheckBox2->setChecked(true);
+        form->tangentNormalCheck->setChecked(true);
         form->Redraw();
-        form->CheckBox2->setChecked(false);
+        form->tangentNormalCheck->setChecked(false);
         normal = Grab();
         ASSERT_EQ(PictureGlError(*form), unsigned(GL_NO_ERROR));
     }
@@ -53,16 +53,16 @@ protected:
 
     void SetRange(const QString &tMin, const QString &tMax)
     {
-        form->Edit4->setText(tMin);
-        form->Edit5->setText(tMax);
-        QTest::mouseClick(form->Button3, Qt::LeftButton);
+        form->tMinEdit->setText(tMin);
+        form->tMaxEdit->setText(tMax);
+        QTest::mouseClick(form->rangeSetButton, Qt::LeftButton);
     }
 
     void SetPlane(bool minkowski)
     {
         // As the plane boxes leave them; their handlers are tested elsewhere.
-        form->CheckBox5->setChecked(!minkowski);
-        form->CheckBox6->setChecked(minkowski);
+        form->euclideanCheck->setChecked(!minkowski);
+        form->minkowskiCheck->setChecked(minkowski);
         plot.euclideanPlane = !minkowski;
         plot.minkowskiPlane = minkowski;
     }
@@ -71,11 +71,12 @@ protected:
     // given, is typed after each curve choice (which sets the curve's own range).
     void EveryCurveAndPlane(const std::function<void()> &range = {})
     {
-        for (QCheckBox *box : {form->CheckBox1, form->CheckBox2, form->CheckBox3, form->CheckBox4, form->CheckBox7})
+        for (QCheckBox *box : {form->gridCheck, form->tangentNormalCheck, form->selectedPointCheck,
+                               form->singularTangentsCheck, form->animationCheck})
             box->setChecked(true);
         for (int curve = 0; curve < 10; ++curve) {
             for (bool minkowski : {false, true}) {
-                ChooseFromList(form->ComboBox1, curve);
+                ChooseFromList(form->curveList, curve);
                 SetPlane(minkowski);
                 if (range)
                     range();
@@ -91,15 +92,16 @@ protected:
         ASSERT_TRUE(ResizeClient(*form, QSize(TForm1::DesignedClientWidth, TForm1::DesignedClientHeight)));
         plot.xMin = plot.yMin = -3;
         plot.xMax = plot.yMax = 3;
-        for (QCheckBox *box : {form->CheckBox2, form->CheckBox3, form->CheckBox4, form->CheckBox7})
+        for (QCheckBox *box :
+             {form->tangentNormalCheck, form->selectedPointCheck, form->singularTangentsCheck, form->animationCheck})
             box->setChecked(false);
-        form->CheckBox1->setChecked(true);
+        form->gridCheck->setChecked(true);
         SetPlane(false);
-        ChooseFromList(form->ComboBox1, 0);  // the circle and its range, written into the fields
-        QTest::mouseClick(form->Button3, Qt::LeftButton);
-        form->Edit1->setText(QStringLiteral("0"));
-        form->Edit2->setText(QStringLiteral("0"));
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        ChooseFromList(form->curveList, 0);  // the circle and its range, written into the fields
+        QTest::mouseClick(form->rangeSetButton, Qt::LeftButton);
+        form->pedalXEdit->setText(QStringLiteral("0"));
+        form->pedalYEdit->setText(QStringLiteral("0"));
+        QTest::mouseClick(form->pedalPointSetButton, Qt::LeftButton);
         EXPECT_EQ(PictureGlError(*form), unsigned(GL_NO_ERROR));
         EXPECT_TRUE(Grab() == normal) << "the picture of the initial state differs";
     }
@@ -121,9 +123,9 @@ TEST_F(Extreme, EveryCurveInBothPlanesWithEveryToggleOn)
 
 TEST_F(Extreme, PedalPointFarAway)
 {
-    form->Edit1->setText(FloatToStr(1e30f));
-    form->Edit2->setText(FloatToStr(-1e30f));
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    form->pedalXEdit->setText(FloatToStr(1e30f));
+    form->pedalYEdit->setText(FloatToStr(-1e30f));
+    QTest::mouseClick(form->pedalPointSetButton, Qt::LeftButton);
     ASSERT_EQ(plot.pedalX, 1e30f);
     ASSERT_EQ(plot.pedalY, -1e30f);
     EveryCurveAndPlane([this] {
@@ -215,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(Views, ExtremeView,
 TEST_F(Extreme, AHugeStepStopsAtTheEndsOfTheRange)
 {
     SetRange(QStringLiteral("-1"), QStringLiteral("1"));
-    form->CheckBox7->setChecked(true);
+    form->animationCheck->setChecked(true);
     struct Case {
         float step;
         bool forward;
@@ -225,15 +227,15 @@ TEST_F(Extreme, AHugeStepStopsAtTheEndsOfTheRange)
     const Case cases[] = {{1e30f, true, 100}, {1e30f, false, -100}, {-1e30f, true, -100}, {-1e30f, false, 100}};
     for (const Case &c : cases) {
         SCOPED_TRACE(std::to_string(c.step) + (c.forward ? " forward" : " backward"));
-        form->TrackBar1->SetPosition(0);
+        form->selectedPointTrack->SetPosition(0);
         plot.tStep = c.step;
         plot.animationForward = c.forward;
-        form->Timer1Timer();
-        EXPECT_EQ(form->TrackBar1->Position(), c.position);
+        form->TimerTick();
+        EXPECT_EQ(form->selectedPointTrack->Position(), c.position);
 
-        form->TrackBar1->SetPosition(0);
-        form->UpDown1Click(c.forward);
-        EXPECT_EQ(form->TrackBar1->Position(), c.position) << "spinner";
+        form->selectedPointTrack->SetPosition(0);
+        form->StepSpinnerClick(c.forward);
+        EXPECT_EQ(form->selectedPointTrack->Position(), c.position) << "spinner";
     }
 }
 

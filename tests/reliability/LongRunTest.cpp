@@ -61,16 +61,16 @@ protected:
     {
         // The list's own choice, without opening its popup 20 times: the run
         // measures the frames, not the toolkit's popup.
-        form->ComboBox1->setCurrentIndex(curve);
-        emit form->ComboBox1->activated(curve);
-        form->CheckBox5->setChecked(!minkowski);
-        form->CheckBox6->setChecked(minkowski);
+        form->curveList->setCurrentIndex(curve);
+        emit form->curveList->activated(curve);
+        form->euclideanCheck->setChecked(!minkowski);
+        form->minkowskiCheck->setChecked(minkowski);
         plot.euclideanPlane = !minkowski;
         plot.minkowskiPlane = minkowski;
         const bool graph = curve >= 4;
-        form->Edit4->setText(graph ? QStringLiteral("-0.5") : QStringLiteral("0.5"));
-        form->Edit5->setText(graph ? QStringLiteral("0.5") : QStringLiteral("1.5"));
-        QTest::mouseClick(form->Button3, Qt::LeftButton);
+        form->tMinEdit->setText(graph ? QStringLiteral("-0.5") : QStringLiteral("0.5"));
+        form->tMaxEdit->setText(graph ? QStringLiteral("0.5") : QStringLiteral("1.5"));
+        QTest::mouseClick(form->rangeSetButton, Qt::LeftButton);
     }
 
 private:
@@ -93,7 +93,8 @@ private:
 
 TEST_F(LongRun, TimerTicksOverEveryCurveAndPlane)
 {
-    for (QCheckBox *box : {form->CheckBox2, form->CheckBox3, form->CheckBox4, form->CheckBox7})
+    for (QCheckBox *box :
+         {form->tangentNormalCheck, form->selectedPointCheck, form->singularTangentsCheck, form->animationCheck})
         box->setChecked(true);
     // Every curve in both planes in turn: 20 settings, once over for the
     // warm-up with a few ticks each, then 10,000 ticks.
@@ -105,13 +106,13 @@ TEST_F(LongRun, TimerTicksOverEveryCurveAndPlane)
         const int j = i < Settings * WarmUpTicks ? i : i - Settings * WarmUpTicks;
         if (j % perSetting == 0)
             ChooseCurve(j / perSetting / 2, j / perSetting % 2 == 1);
-        form->Timer1Timer();
+        form->TimerTick();
     };
     const long grown = Measure("timer ticks", Settings * WarmUpTicks, Ticks, tick);
     EXPECT_LE(grown, AllowedGrowthKiB);
     // The animation still runs within the range.
-    EXPECT_GE(form->TrackBar1->Position(), form->TrackBar1->Min());
-    EXPECT_LE(form->TrackBar1->Position(), form->TrackBar1->Max());
+    EXPECT_GE(form->selectedPointTrack->Position(), form->selectedPointTrack->Min());
+    EXPECT_LE(form->selectedPointTrack->Position(), form->selectedPointTrack->Max());
 }
 
 TEST_F(LongRun, Resizes)
@@ -128,7 +129,7 @@ TEST_F(LongRun, Resizes)
 TEST_F(LongRun, Drags)
 {
     ChooseCurve(8, true);
-    form->CheckBox2->setChecked(true);
+    form->tangentNormalCheck->setChecked(true);
     QTest::mousePress(form->Picture, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
     const long grown = Measure("drags", 50, 1000, [&](int i) {
         const long frames = form->Picture->redrawCount;

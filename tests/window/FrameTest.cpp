@@ -71,8 +71,8 @@ TEST_F(Frame, InitialPictureAndStatusLabels)
         for (int x = 402; x < 409; ++x)
             bluePixels += PixelAt(image, x, y) == (Rgb{0, 0, 255});
     EXPECT_GE(bluePixels, 4);
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("( 0 , 0 )"));
-    EXPECT_EQ(form->Label7->text(), QStringLiteral(" t = 0"));
+    EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 0 , 0 )"));
+    EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0"));
 }
 
 TEST_F(Frame, ProjectionCoversTheClientArea)
@@ -111,9 +111,9 @@ TEST_F(Frame, ProjectionCoversTheClientArea)
 
 TEST_F(Frame, ConstructionIsDrawnOnceWhateverBoxesAreChecked)
 {
-    form->CheckBox3->setChecked(true);
+    form->selectedPointCheck->setChecked(true);
     const auto one = OfColour(RecordFrame(), FeedbackPrimitive::Point, 0.5f, 0.08f, 0.5f);
-    form->CheckBox7->setChecked(true);
+    form->animationCheck->setChecked(true);
     const auto two = OfColour(RecordFrame(), FeedbackPrimitive::Point, 0.5f, 0.08f, 0.5f);
     EXPECT_EQ(one.size(), 2u);
     EXPECT_EQ(two.size(), 2u);

@@ -27,15 +27,16 @@ protected:
         form->Picture->makeCurrent();
         const bool smoothing = glIsEnabled(GL_LINE_SMOOTH);
         form->Picture->doneCurrent();
-        return {plot, form->TrackBar1->Min(), form->TrackBar1->Max(), form->TrackBar1->Position(), smoothing};
+        return {plot, form->selectedPointTrack->Min(), form->selectedPointTrack->Max(),
+                form->selectedPointTrack->Position(), smoothing};
     }
 
     QImage FrameFrom(const Start &start, bool reuse)
     {
         plot = start.state;
-        form->TrackBar1->SetMin(start.min);
-        form->TrackBar1->SetMax(start.max);
-        form->TrackBar1->SetPosition(start.position);
+        form->selectedPointTrack->SetMin(start.min);
+        form->selectedPointTrack->SetMax(start.max);
+        form->selectedPointTrack->SetPosition(start.position);
         form->Picture->makeCurrent();
         if (start.lineSmoothing)
             glEnable(GL_LINE_SMOOTH);
@@ -82,16 +83,16 @@ TEST_F(LayerReuse, EveryCurveInBothPlanesWithTheConstruction)
     plot.pedalX = 0.5f;
     plot.pedalY = -0.25f;
     for (int curve = 0; curve < 10; ++curve) {
-        form->ComboBox1->setCurrentIndex(curve);
+        form->curveList->setCurrentIndex(curve);
         for (bool minkowski : {false, true}) {
             plot.minkowskiPlane = minkowski;
             plot.euclideanPlane = !minkowski;
-            form->CheckBox2->setChecked(curve % 2 == 0);
-            form->CheckBox3->setChecked(curve % 2 == 1);
-            form->CheckBox4->setChecked(true);
-            form->TrackBar1->SetPosition(curve == 9 ? 77 : 0);
+            form->tangentNormalCheck->setChecked(curve % 2 == 0);
+            form->selectedPointCheck->setChecked(curve % 2 == 1);
+            form->singularTangentsCheck->setChecked(true);
+            form->selectedPointTrack->SetPosition(curve == 9 ? 77 : 0);
             SaveLayersOfThisScene();
-            form->TrackBar1->SetPosition(form->TrackBar1->Position() + 1);
+            form->selectedPointTrack->SetPosition(form->selectedPointTrack->Position() + 1);
             ExpectSameFrame("selected point moved");
             plot.pedalX = float(plot.pedalX + 0.125);
             ExpectSameFrame("pedal point moved");
@@ -122,12 +123,12 @@ TEST_F(LayerReuse, HowTracesReachTheGlChangesNoPixel)
         return picture;
     };
     for (int curve = 0; curve < 10; ++curve) {
-        form->ComboBox1->setCurrentIndex(curve);
+        form->curveList->setCurrentIndex(curve);
         const bool minkowski = curve % 2 == 1;
         plot.minkowskiPlane = minkowski;
         plot.euclideanPlane = !minkowski;
-        form->CheckBox2->setChecked(curve % 3 == 0);
-        form->CheckBox4->setChecked(true);
+        form->tangentNormalCheck->setChecked(curve % 3 == 0);
+        form->singularTangentsCheck->setChecked(true);
         for (float half : {3.0f, 0.5f}) {
             plot.xMin = plot.yMin = -half;
             plot.xMax = plot.yMax = half;
@@ -141,9 +142,9 @@ TEST_F(LayerReuse, HowTracesReachTheGlChangesNoPixel)
 TEST_F(LayerReuse, GridResizeViewWindowAndAnimation)
 {
     SaveLayersOfThisScene();
-    form->CheckBox1->setChecked(false);
+    form->gridCheck->setChecked(false);
     ExpectSameFrame("grid off");
-    form->CheckBox1->setChecked(true);
+    form->gridCheck->setChecked(true);
     ExpectSameFrame("grid on again");
     form->resize(1200, 760);
     QTest::qWait(20);
@@ -153,11 +154,11 @@ TEST_F(LayerReuse, GridResizeViewWindowAndAnimation)
     plot.xMin = plot.xMax;
     ExpectSameFrame("empty view window");
     plot.xMin = -3;
-    form->ComboBox1->setCurrentIndex(2);
-    form->CheckBox7->setChecked(true);
+    form->curveList->setCurrentIndex(2);
+    form->animationCheck->setChecked(true);
     SaveLayersOfThisScene();
     for (int tick = 0; tick < 3; ++tick) {
-        form->Timer1Timer();
+        form->TimerTick();
         ExpectSameFrame("animation step");
     }
 }
@@ -167,14 +168,14 @@ TEST_F(LayerReuse, GridResizeViewWindowAndAnimation)
 // frame or another curve shows in it.
 TEST_F(LayerReuse, AStartingSampleWithoutAFootDrawsNothing)
 {
-    form->ComboBox1->setCurrentIndex(2);
+    form->curveList->setCurrentIndex(2);
     plot.tMin = -1;
     plot.tMax = 1;
     plot.minkowskiPlane = true;
     plot.euclideanPlane = false;
-    form->CheckBox3->setChecked(true);
+    form->selectedPointCheck->setChecked(true);
     SaveLayersOfThisScene();
-    form->TrackBar1->SetPosition(50);
+    form->selectedPointTrack->SetPosition(50);
     ExpectSameFrame("construction moved the last foot");
     plot.footX = 2;
     plot.footY = 2;
@@ -202,11 +203,11 @@ TEST_F(LayerReuse, AnUnchangedFrameIsNotPaintedAgain)
     form->Redraw();
     const long painted = form->Picture->frameCount;
     for (int tick = 0; tick < 5; ++tick)
-        form->Timer1Timer();
+        form->TimerTick();
     EXPECT_EQ(form->Picture->frameCount, painted);
     EXPECT_EQ(form->Picture->redrawCount >= 5, true);
     plot.pedalX = 1;
-    form->Timer1Timer();
+    form->TimerTick();
     EXPECT_EQ(form->Picture->frameCount, painted + 1);
 }
 

@@ -19,8 +19,8 @@ TEST_F(Screen, ShowsEveryFrameAsDrawn)
 
     // A drag step of P with the construction on: the layers beneath come from
     // the cache, the pedal curve and the construction are new.
-    form->CheckBox2->setChecked(true);
-    form->CheckBox4->setChecked(true);
+    form->tangentNormalCheck->setChecked(true);
+    form->singularTangentsCheck->setChecked(true);
     QTest::mousePress(form->Picture, Qt::LeftButton, {}, QPoint(405, 207));
     QTest::mouseMove(form->Picture, QPoint(440, 170));
     const QImage dragged = OnScreen();

@@ -36,7 +36,7 @@ protected:
         form.reset();
         ResetPlotState();
         form = std::make_unique<TForm1>();
-        form->Timer1->stop();
+        form->tickTimer->stop();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -66,15 +66,15 @@ void Check(QCheckBox *box, bool on, void (TForm1::*handler)(), TForm1 &form)
 // Three windows unlike the start and each other: every control of a session moved.
 void ParabolaWithConstruction(TForm1 &form)
 {
-    form.ComboBox1->setCurrentIndex(2);
-    form.ComboBox1Change();
-    Check(form.CheckBox6, true, &TForm1::CheckBox6Click, form);
-    form.CheckBox2->setChecked(true);
-    form.CheckBox4->setChecked(true);
+    form.curveList->setCurrentIndex(2);
+    form.CurveListChange();
+    Check(form.minkowskiCheck, true, &TForm1::MinkowskiClick, form);
+    form.tangentNormalCheck->setChecked(true);
+    form.singularTangentsCheck->setChecked(true);
     form.SetViewWindow(ViewWindow{-2.5f, 4, -3, 2.5f});
     plot.pedalX = 0.75f;
     plot.pedalY = -1.25f;
-    form.TrackBar1->SetPosition(137);
+    form.selectedPointTrack->SetPosition(137);
     form.Redraw();
 }
 
@@ -83,12 +83,12 @@ void TypedAstroidAnimated(TForm1 &form)
     TypedCurveText astroid{TypedKind::Parametric, "cos(t)^3", "sin(t)^3", 0, 6.2831854820251465f};
     form.typedCurves = {BuildTypedCurve(astroid).curve};
     form.FillCurveList();
-    form.ComboBox1->setCurrentIndex(CurveCount());
-    form.ComboBox1Change();
-    Check(form.CheckBox1, false, &TForm1::CheckBox1Click, form);
-    form.CheckBox7->setChecked(true);
+    form.curveList->setCurrentIndex(CurveCount());
+    form.CurveListChange();
+    Check(form.gridCheck, false, &TForm1::GridClick, form);
+    form.animationCheck->setChecked(true);
     for (int tick = 0; tick < 3; ++tick)
-        form.Timer1Timer();
+        form.TimerTick();
     plot.animationForward = false;
     plot.pedalX = 0.5f;
     form.Redraw();
@@ -97,11 +97,11 @@ void TypedAstroidAnimated(TForm1 &form)
 void SmallerWindowEllipse(TForm1 &form)
 {
     form.resize(900, 640);
-    form.ComboBox1->setCurrentIndex(1);
-    form.ComboBox1Change();
-    form.CheckBox3->setChecked(true);
+    form.curveList->setCurrentIndex(1);
+    form.CurveListChange();
+    form.selectedPointCheck->setChecked(true);
     plot.tStep = 0.25f;
-    form.UpDown1Click(true);
+    form.StepSpinnerClick(true);
 }
 
 TEST_F(SessionWindow, OpeningASavedSessionShowsTheSamePictureAndControls)
@@ -116,11 +116,11 @@ TEST_F(SessionWindow, OpeningASavedSessionShowsTheSamePictureAndControls)
         Restart();
         form->OpenSessionFile(PathOf("a.lumetra"));
         EXPECT_TRUE(form->CaptureSession() == session);
-        EXPECT_EQ(form->ComboBox1->currentText(), QString::fromLatin1(form->SelectedCurve()->name));
-        EXPECT_EQ(form->Edit6->text(), FloatToStr(session.step));
+        EXPECT_EQ(form->curveList->currentText(), QString::fromLatin1(form->SelectedCurve()->name));
+        EXPECT_EQ(form->stepEdit->text(), FloatToStr(session.step));
         const QImage opened = Grab();
         ASSERT_EQ(opened.size(), saved.size());
-        EXPECT_TRUE(opened == saved) << form->ComboBox1->currentText().toStdString();
+        EXPECT_TRUE(opened == saved) << form->curveList->currentText().toStdString();
     }
 }
 
@@ -166,9 +166,9 @@ TEST_F(SessionWindow, ExtremeRangesAndViewsComeBack)
     const float halfViews[] = {0.00005f, 200, 1};
     for (int k = 0; k < 3; ++k) {
         Restart();
-        form->Edit4->setText(QString::fromLatin1(ranges[k][0]));
-        form->Edit5->setText(QString::fromLatin1(ranges[k][1]));
-        form->Button3Click();
+        form->tMinEdit->setText(QString::fromLatin1(ranges[k][0]));
+        form->tMaxEdit->setText(QString::fromLatin1(ranges[k][1]));
+        form->RangeSetClick();
         plot.xMin = plot.yMin = -halfViews[k];
         plot.xMax = plot.yMax = halfViews[k];
         const Session session = form->CaptureSession();
@@ -288,8 +288,8 @@ TEST_F(SessionWindow, ATypedSessionExportsTheSameInEveryRun)
     for (const TypedCurveText &curve : curves) {
         form->typedCurves = {BuildTypedCurve(curve).curve};
         form->FillCurveList();
-        form->ComboBox1->setCurrentIndex(CurveCount());
-        form->ComboBox1Change();
+        form->curveList->setCurrentIndex(CurveCount());
+        form->CurveListChange();
         WriteSessionFile(form->CaptureSession(), PathOf("t.lumetra"));
         QByteArray first;
         for (int run = 0; run < 5; ++run) {

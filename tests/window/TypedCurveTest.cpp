@@ -34,14 +34,14 @@ void ShowTyped(TForm1 &form, const TypedCurveText &text)
 {
     form.typedCurves = {BuildTypedCurve(text).curve};
     form.FillCurveList();
-    form.ComboBox1->setCurrentIndex(CurveCount());
-    form.ComboBox1Change();
+    form.curveList->setCurrentIndex(CurveCount());
+    form.CurveListChange();
 }
 
 void ShowMinkowski(TForm1 &form)
 {
-    form.CheckBox6->setChecked(true);
-    form.CheckBox6Click();
+    form.minkowskiCheck->setChecked(true);
+    form.MinkowskiClick();
 }
 
 // Pixels of `colour` in `a` with none of that colour within one pixel in `b`.
@@ -134,8 +134,8 @@ TEST_F(TypedCurveWindow, TypedCircleDrawsTheBuiltInCirclesPictureInBothPlanes)
         plot.pedalY = 0.25f;
         if (minkowski)
             ShowMinkowski(*form);
-        form->ComboBox1->setCurrentIndex(0);
-        form->ComboBox1Change();
+        form->curveList->setCurrentIndex(0);
+        form->CurveListChange();
         const QImage builtIn = Grab();
         ShowTyped(*form, {TypedKind::Parametric, "cos(t)", "sin(t)", 0, TwoPi});
         const QImage typed = Grab();
@@ -155,15 +155,15 @@ TEST_F(TypedCurveWindow, UndefinedStretchesAreGapsAndTheConstructionSkipsThem)
 {
     // sqrt(t) has no value for t < 0: half the range draws nothing.
     ShowTyped(*form, {TypedKind::Parametric, "t", "sqrt(t)", -2, 2});
-    form->CheckBox2->setChecked(true);
-    form->TrackBar1->SetPosition(-100);  // t = -1: no point, no tangent
+    form->tangentNormalCheck->setChecked(true);
+    form->selectedPointTrack->SetPosition(-100);  // t = -1: no point, no tangent
     auto frame = RecordFrame(4 << 20);
     const auto green = OfColour(frame, FeedbackPrimitive::Point, 0, 0.45f, 0);
     EXPECT_NEAR(double(green.size()), 20000, 2);
     for (const FeedbackPrimitive &p : green)
         ASSERT_GE(p.vertices[0].x, InitialOriginX - 1e-3);
     EXPECT_TRUE(OfColour(frame, FeedbackPrimitive::Point, 0.5f, 0.08f, 0.5f).empty());
-    form->TrackBar1->SetPosition(100);  // t = 1: Q = (1, 1)
+    form->selectedPointTrack->SetPosition(100);  // t = 1: Q = (1, 1)
     frame = RecordFrame(4 << 20);
     const auto purple = OfColour(frame, FeedbackPrimitive::Point, 0.5f, 0.08f, 0.5f);
     ASSERT_FALSE(purple.empty());
@@ -188,14 +188,14 @@ void AnswerOwnCurveDialog(const std::function<void(TOwnCurveDialog &)> &answer)
 TEST_F(TypedCurveWindow, OwnCurveIsLastAndCancelChangesNothing)
 {
     const int ownItem = CurveCount();
-    ASSERT_EQ(form->ComboBox1->count(), ownItem + 1);
-    EXPECT_EQ(form->ComboBox1->itemText(ownItem), QStringLiteral("Own curve..."));
-    form->ComboBox1->setCurrentIndex(3);
-    form->ComboBox1Change();
+    ASSERT_EQ(form->curveList->count(), ownItem + 1);
+    EXPECT_EQ(form->curveList->itemText(ownItem), QStringLiteral("Own curve..."));
+    form->curveList->setCurrentIndex(3);
+    form->CurveListChange();
     AnswerOwnCurveDialog([](TOwnCurveDialog &dialog) { dialog.reject(); });
-    ChooseFromList(form->ComboBox1, ownItem);
-    EXPECT_EQ(form->ComboBox1->currentIndex(), 3);
-    EXPECT_EQ(form->ComboBox1->count(), ownItem + 1);
+    ChooseFromList(form->curveList, ownItem);
+    EXPECT_EQ(form->curveList->currentIndex(), 3);
+    EXPECT_EQ(form->curveList->count(), ownItem + 1);
     EXPECT_TRUE(form->typedCurves.empty());
 }
 
@@ -208,21 +208,21 @@ TEST_F(TypedCurveWindow, AcceptedCurveIsShownWithItsRangeAndRememberedAcrossRuns
         dialog.TMaxEdit->setText(QStringLiteral("2.5"));
         dialog.Buttons->button(QDialogButtonBox::Ok)->click();
     });
-    ChooseFromList(form->ComboBox1, CurveCount());
-    EXPECT_EQ(form->ComboBox1->currentIndex(), CurveCount());
-    EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("x = 2*cos(t), y = sin(t)"));
+    ChooseFromList(form->curveList, CurveCount());
+    EXPECT_EQ(form->curveList->currentIndex(), CurveCount());
+    EXPECT_EQ(form->curveList->currentText(), QStringLiteral("x = 2*cos(t), y = sin(t)"));
     EXPECT_EQ(plot.tMin, -1.0f);
     EXPECT_EQ(plot.tMax, 2.5f);
-    EXPECT_EQ(form->Edit5->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(form->tMaxEdit->text(), QStringLiteral("2.5"));
 
     // A new window lists it after the ten built-in curves, which keep their places.
     form = std::make_unique<TForm1>();
-    ASSERT_EQ(form->ComboBox1->count(), CurveCount() + 2);
-    EXPECT_EQ(form->ComboBox1->itemText(0), QStringLiteral("Circle"));
-    EXPECT_EQ(form->ComboBox1->currentIndex(), 0);
-    EXPECT_EQ(form->ComboBox1->itemText(CurveCount()), QStringLiteral("x = 2*cos(t), y = sin(t)"));
-    form->ComboBox1->setCurrentIndex(CurveCount());
-    form->ComboBox1Change();
+    ASSERT_EQ(form->curveList->count(), CurveCount() + 2);
+    EXPECT_EQ(form->curveList->itemText(0), QStringLiteral("Circle"));
+    EXPECT_EQ(form->curveList->currentIndex(), 0);
+    EXPECT_EQ(form->curveList->itemText(CurveCount()), QStringLiteral("x = 2*cos(t), y = sin(t)"));
+    form->curveList->setCurrentIndex(CurveCount());
+    form->CurveListChange();
     EXPECT_EQ(plot.tMax, 2.5f);
     SaveTypedCurves({});
 }

@@ -112,9 +112,9 @@ struct OrdinaryUser {
 
 void ShowMinkowski(TForm1 &form, bool minkowski)
 {
-    form.CheckBox6->setChecked(minkowski);
-    form.CheckBox5->setChecked(!minkowski);
-    minkowski ? form.CheckBox6Click() : form.CheckBox5Click();
+    form.minkowskiCheck->setChecked(minkowski);
+    form.euclideanCheck->setChecked(!minkowski);
+    minkowski ? form.MinkowskiClick() : form.EuclideanClick();
 }
 
 }  // namespace
@@ -137,10 +137,10 @@ TEST_F(VectorPictureWindow, FilesShowTheScreensFrameAndStaySmall)
         ShowMinkowski(*form, minkowski);
         ExpectSamePicture(Grab(), WrittenAndRead(*form, dir, initial.size()));
     }
-    form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(QStringLiteral("Parabola")));
-    form->ComboBox1Change();
-    form->CheckBox2->setChecked(true);
-    form->CheckBox3->setChecked(true);
+    form->curveList->setCurrentIndex(form->curveList->findText(QStringLiteral("Parabola")));
+    form->CurveListChange();
+    form->tangentNormalCheck->setChecked(true);
+    form->selectedPointCheck->setChecked(true);
     for (const bool minkowski : {false, true}) {
         SCOPED_TRACE(minkowski ? "parabola, Minkowski" : "parabola, Euclidean");
         ShowMinkowski(*form, minkowski);
@@ -170,8 +170,8 @@ TEST_F(VectorPictureWindow, LoneDotsStayUnderFiveMegabytes)
     // a cloud of dots over the whole view.
     form->typedCurves = {BuildTypedCurve({TypedKind::Parametric, "2*sin(1000*t)", "2*sin(1001*t)", 0, 100}).curve};
     form->FillCurveList();
-    form->ComboBox1->setCurrentIndex(CurveCount());
-    form->ComboBox1Change();
+    form->curveList->setCurrentIndex(CurveCount());
+    form->CurveListChange();
     const Files cloud = WrittenAndRead(*form, dir, size);
     EXPECT_LT(cloud.svgBytes, 5 * 1024 * 1024);
     EXPECT_LT(cloud.pdfBytes, 5 * 1024 * 1024);
@@ -186,8 +186,8 @@ TEST_F(VectorPictureWindow, TracesBreakWhereATypedCurveHasNoPoint)
     const TypedCurveText text{TypedKind::Parametric, "t", "t^2+sqrt(t^2-0.0001)/100000", -1.5, 1.5};
     form->typedCurves = {BuildTypedCurve(text).curve};
     form->FillCurveList();
-    form->ComboBox1->setCurrentIndex(CurveCount());
-    form->ComboBox1Change();
+    form->curveList->setCurrentIndex(CurveCount());
+    form->CurveListChange();
     plot.pedalY = 1;
     const QImage screen = Grab();
     const VectorPicture picture = CurrentVectorPicture(*form);

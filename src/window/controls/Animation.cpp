@@ -6,22 +6,22 @@
 #include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
-void TForm1::Timer1Timer()
+void TForm1::TimerTick()
 {
     const double s = float(double(plot.tStep) * 100);
-    if (CheckBox7->isChecked()) {
-        const int position = TrackBar1->Position();
+    if (animationCheck->isChecked()) {
+        const int position = selectedPointTrack->Position();
         if (plot.animationForward) {
             // Each end is shown on two ticks: the turn itself does not move.
-            if (position == TrackBar1->Max())
+            if (position == selectedPointTrack->Max())
                 plot.animationForward = false;
             else
-                TrackBar1->SetPositionTruncated(position + s);
+                selectedPointTrack->SetPositionTruncated(position + s);
         } else {
-            if (position == TrackBar1->Min())
+            if (position == selectedPointTrack->Min())
                 plot.animationForward = true;
             else
-                TrackBar1->SetPositionTruncated(position - s);
+                selectedPointTrack->SetPositionTruncated(position - s);
         }
     }
     Redraw();

@@ -12,32 +12,32 @@ namespace {
 
 void ShowRange(TForm1 &form)
 {
-    ShowInField(form.Edit4, FloatToStr(plot.tMin));
-    ShowInField(form.Edit5, FloatToStr(plot.tMax));
+    ShowInField(form.tMinEdit, FloatToStr(plot.tMin));
+    ShowInField(form.tMaxEdit, FloatToStr(plot.tMax));
     // Min first, then Max; the track bar carries the other end along, so the
     // range ends as [trunc(100 tMin), trunc(100 tMax)] in either order.
-    form.TrackBar1->SetMin(HundredthsOf(plot.tMin));
-    form.TrackBar1->SetMax(HundredthsOf(plot.tMax));
+    form.selectedPointTrack->SetMin(HundredthsOf(plot.tMin));
+    form.selectedPointTrack->SetMax(HundredthsOf(plot.tMax));
 }
 
 }  // namespace
 
-void TForm1::ComboBox1Change()
+void TForm1::CurveListChange()
 {
     const CurveRow *curve = SelectedCurve();
     if (!curve) {
-        if (ComboBox1->currentIndex() == ComboBox1->count() - 1)
+        if (curveList->currentIndex() == curveList->count() - 1)
             OwnCurveClick();  // the last item, "Own curve..."
         ShowRange(*this);
         return;
     }
-    shownCurve = ComboBox1->currentIndex();
+    shownCurve = curveList->currentIndex();
     plot.tMin = curve->tMin;
     plot.tMax = curve->tMax;
     ShowRange(*this);
 }
 
-void TForm1::ComboBox1DropDown()
+void TForm1::CurveListDropDown()
 {
     plot.tMin = -5;
     plot.tMax = 5;

@@ -36,28 +36,28 @@ const CurveRow *TForm1::CurveOfItem(int index) const
 
 const CurveRow *TForm1::SelectedCurve() const
 {
-    return CurveOfItem(ComboBox1->currentIndex());
+    return CurveOfItem(curveList->currentIndex());
 }
 
 void TForm1::FillCurveList()
 {
-    const int shown = ComboBox1->currentIndex();
-    ComboBox1->clear();
-    ComboBox1->addItems(CurveNames());
+    const int shown = curveList->currentIndex();
+    curveList->clear();
+    curveList->addItems(CurveNames());
     for (const auto &curve : typedCurves) {
         const QString name = QString::fromStdString(curve->Row().name);
-        ComboBox1->addItem(name);
-        ComboBox1->setItemData(ComboBox1->count() - 1, name, Qt::ToolTipRole);
+        curveList->addItem(name);
+        curveList->setItemData(curveList->count() - 1, name, Qt::ToolTipRole);
     }
-    ComboBox1->addItem(OwnCurveItem);
-    WidenPopup(ComboBox1);
-    ComboBox1->setCurrentIndex(std::max(shown, 0));
+    curveList->addItem(OwnCurveItem);
+    WidenPopup(curveList);
+    curveList->setCurrentIndex(std::max(shown, 0));
 }
 
 void TForm1::OwnCurveClick()
 {
     // Back to the curve shown while the dialog is open: Cancel changes nothing.
-    ComboBox1->setCurrentIndex(shownCurve);
+    curveList->setCurrentIndex(shownCurve);
     // A typed curve shown is the one to edit, in the range it is shown in;
     // otherwise the dialog starts from an example.
     const CurveRow *shown = SelectedCurve();
@@ -73,7 +73,7 @@ void TForm1::OwnCurveClick()
     Remember(typedCurves, dialog.Curve());
     SaveTypedCurves(typedCurves);
     FillCurveList();
-    ComboBox1->setCurrentIndex(CurveCount());
-    ComboBox1Change();
+    curveList->setCurrentIndex(CurveCount());
+    CurveListChange();
     Redraw();
 }

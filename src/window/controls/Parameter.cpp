@@ -8,21 +8,21 @@
 #include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
-void TForm1::Button3Click()
+void TForm1::RangeSetClick()
 {
-    plot.tMin = StrToFloat(Edit4->text());
-    plot.tMax = StrToFloat(Edit5->text());
+    plot.tMin = StrToFloat(tMinEdit->text());
+    plot.tMax = StrToFloat(tMaxEdit->text());
     plot.currentT = plot.tMin;
-    TrackBar1->SetMin(HundredthsOf(plot.tMin));
-    TrackBar1->SetMax(HundredthsOf(plot.tMax));
-    TrackBar1->SetPosition(HundredthsOf(plot.currentT));
+    selectedPointTrack->SetMin(HundredthsOf(plot.tMin));
+    selectedPointTrack->SetMax(HundredthsOf(plot.tMax));
+    selectedPointTrack->SetPosition(HundredthsOf(plot.currentT));
     Redraw();
 }
 
-void TForm1::Button2Click()
+void TForm1::SelectedPointSetClick()
 {
-    plot.currentT = StrToFloat(Edit3->text());
-    TrackBar1->SetPosition(HundredthsOf(plot.currentT));
+    plot.currentT = StrToFloat(selectedTEdit->text());
+    selectedPointTrack->SetPosition(HundredthsOf(plot.currentT));
     Redraw();
 }
 
@@ -37,29 +37,29 @@ void StepPosition(TTrackBar *trackBar, double s)
 
 }  // namespace
 
-void TForm1::UpDown1Click(bool next)
+void TForm1::StepSpinnerClick(bool next)
 {
     const float s = float(double(plot.tStep) * 100);
     // A next click at Max steps back, like a previous click.
-    if (next && TrackBar1->Position() != TrackBar1->Max())
-        StepPosition(TrackBar1, s);
-    else if (TrackBar1->Position() != TrackBar1->Min())
-        StepPosition(TrackBar1, -double(s));
+    if (next && selectedPointTrack->Position() != selectedPointTrack->Max())
+        StepPosition(selectedPointTrack, s);
+    else if (selectedPointTrack->Position() != selectedPointTrack->Min())
+        StepPosition(selectedPointTrack, -double(s));
     Redraw();
 }
 
 // The step is read on every keystroke. A step on its way ("", "-", "0,",
 // "1e-") keeps the previous one without a word; a text no key can finish
 // is reported at once.
-void TForm1::Edit6Change()
+void TForm1::StepEditChange()
 {
-    if (!IsStartOfNumber(Edit6->text()))
-        plot.tStep = StrToFloat(Edit6->text());
+    if (!IsStartOfNumber(stepEdit->text()))
+        plot.tStep = StrToFloat(stepEdit->text());
 }
 
 // Leaving the field ends the typing: a step left unfinished is reported now.
-void TForm1::Edit6Exit()
+void TForm1::StepEditExit()
 {
-    if (IsStartOfNumber(Edit6->text()))
-        plot.tStep = StrToFloat(Edit6->text());  // fails, and says so
+    if (IsStartOfNumber(stepEdit->text()))
+        plot.tStep = StrToFloat(stepEdit->text());  // fails, and says so
 }

@@ -7,10 +7,10 @@
 #include "model/PlotState.h"
 #include "window/Form1.h"
 
-void TForm1::Button1Click()
+void TForm1::PedalPointSetClick()
 {
-    plot.pedalX = StrToFloat(Edit1->text());
-    plot.pedalY = StrToFloat(Edit2->text());
+    plot.pedalX = StrToFloat(pedalXEdit->text());
+    plot.pedalY = StrToFloat(pedalYEdit->text());
     Redraw();
 }
 

@@ -23,11 +23,11 @@ const QString SessionFilter = QStringLiteral("Lumetra sessions (*.lumetra)");
 
 void CaptureToggles(const TForm1 &form, Session &s)
 {
-    s.grid = form.CheckBox1->isChecked();
-    s.tangentAndNormal = form.CheckBox2->isChecked();
-    s.selectedPoint = form.CheckBox3->isChecked();
-    s.singularTangents = form.CheckBox4->isChecked();
-    s.animation = form.CheckBox7->isChecked();
+    s.grid = form.gridCheck->isChecked();
+    s.tangentAndNormal = form.tangentNormalCheck->isChecked();
+    s.selectedPoint = form.selectedPointCheck->isChecked();
+    s.singularTangents = form.singularTangentsCheck->isChecked();
+    s.animation = form.animationCheck->isChecked();
 }
 
 // The values a session shares with the plot state, each under its name in both.
@@ -53,13 +53,13 @@ void CapturePlot(Session &s)
 
 void ShowToggles(TForm1 &form, const Session &s)
 {
-    form.CheckBox1->setChecked(s.grid);
-    form.CheckBox2->setChecked(s.tangentAndNormal);
-    form.CheckBox3->setChecked(s.selectedPoint);
-    form.CheckBox4->setChecked(s.singularTangents);
-    form.CheckBox5->setChecked(!s.minkowski);
-    form.CheckBox6->setChecked(s.minkowski);
-    form.CheckBox7->setChecked(s.animation);
+    form.gridCheck->setChecked(s.grid);
+    form.tangentNormalCheck->setChecked(s.tangentAndNormal);
+    form.selectedPointCheck->setChecked(s.selectedPoint);
+    form.singularTangentsCheck->setChecked(s.singularTangents);
+    form.euclideanCheck->setChecked(!s.minkowski);
+    form.minkowskiCheck->setChecked(s.minkowski);
+    form.animationCheck->setChecked(s.animation);
 }
 
 void ShowPlot(const Session &s)
@@ -75,12 +75,12 @@ void ShowPlot(const Session &s)
 // its new text back to the same step.
 void ShowFields(TForm1 &form, const Session &s)
 {
-    ShowInField(form.Edit1, FloatToStr(s.pedalX));
-    ShowInField(form.Edit2, FloatToStr(s.pedalY));
-    ShowInField(form.Edit3, FloatToStr(s.selectedT));
-    ShowInField(form.Edit4, FloatToStr(s.tMin));
-    ShowInField(form.Edit5, FloatToStr(s.tMax));
-    ShowInField(form.Edit6, FloatToStr(s.step));
+    ShowInField(form.pedalXEdit, FloatToStr(s.pedalX));
+    ShowInField(form.pedalYEdit, FloatToStr(s.pedalY));
+    ShowInField(form.selectedTEdit, FloatToStr(s.selectedT));
+    ShowInField(form.tMinEdit, FloatToStr(s.tMin));
+    ShowInField(form.tMaxEdit, FloatToStr(s.tMax));
+    ShowInField(form.stepEdit, FloatToStr(s.step));
 }
 
 }  // namespace
@@ -96,9 +96,9 @@ Session TForm1::CaptureSession() const
     // While "Own curve..." is open the list shows it; the curve shown is the one before.
     const CurveRow *curve = SelectedCurve() ? SelectedCurve() : CurveOfItem(shownCurve);
     s.curve = SessionCurveOf(*curve);
-    s.trackMin = TrackBar1->Min();
-    s.trackMax = TrackBar1->Max();
-    s.trackPosition = TrackBar1->Position();
+    s.trackMin = selectedPointTrack->Min();
+    s.trackMax = selectedPointTrack->Max();
+    s.trackPosition = selectedPointTrack->Position();
     CaptureToggles(*this, s);
     CapturePlot(s);
     return s;
@@ -113,14 +113,14 @@ void TForm1::ShowSession(const OpenedSession &opened)
         FillCurveList();
         index = CurveCount();
     }
-    ComboBox1->setCurrentIndex(index);
+    curveList->setCurrentIndex(index);
     shownCurve = index;
     resize(s.clientWidth, s.clientHeight);
     ShowPlot(s);
     ShowViewEdges();
-    TrackBar1->SetMin(s.trackMin);
-    TrackBar1->SetMax(s.trackMax);
-    TrackBar1->SetPosition(s.trackPosition);
+    selectedPointTrack->SetMin(s.trackMin);
+    selectedPointTrack->SetMax(s.trackMax);
+    selectedPointTrack->SetPosition(s.trackPosition);
     ShowToggles(*this, s);
     ShowFields(*this, s);
     Picture->Invalidate();

@@ -4,17 +4,17 @@
 #include "model/PlotState.h"
 #include "window/Form1.h"
 
-void TForm1::CheckBox1Click()
+void TForm1::GridClick()
 {
     Redraw();
 }
 
-void TForm1::CheckBox2Click()
+void TForm1::TangentNormalClick()
 {
     Redraw();
 }
 
-void TForm1::CheckBox3Click()
+void TForm1::SelectedPointClick()
 {
     Redraw();
 }
@@ -33,16 +33,16 @@ void SelectPlane(bool euclidean, QCheckBox *otherBox, bool otherChecked)
 
 }  // namespace
 
-void TForm1::CheckBox5Click()
+void TForm1::EuclideanClick()
 {
-    const bool checked = CheckBox5->isChecked();
-    SelectPlane(checked, CheckBox6, !checked);
+    const bool checked = euclideanCheck->isChecked();
+    SelectPlane(checked, minkowskiCheck, !checked);
     Redraw();
 }
 
-void TForm1::CheckBox6Click()
+void TForm1::MinkowskiClick()
 {
-    const bool checked = CheckBox6->isChecked();
-    SelectPlane(!checked, CheckBox5, !checked);
+    const bool checked = minkowskiCheck->isChecked();
+    SelectPlane(!checked, euclideanCheck, !checked);
     Redraw();
 }

@@ -37,27 +37,27 @@ void MoveEdge(float &edge, QLabel *label, bool next)
 
 }  // namespace
 
-void TForm1::UpDown2Click(bool next)
+void TForm1::XMinSpinnerClick(bool next)
 {
-    MoveEdge(plot.xMin, Label2, next);
+    MoveEdge(plot.xMin, xMinValueLabel, next);
     Redraw();
 }
 
-void TForm1::UpDown3Click(bool next)
+void TForm1::XMaxSpinnerClick(bool next)
 {
-    MoveEdge(plot.xMax, Label3, next);
+    MoveEdge(plot.xMax, xMaxValueLabel, next);
     Redraw();
 }
 
-void TForm1::UpDown4Click(bool next)
+void TForm1::YMinSpinnerClick(bool next)
 {
-    MoveEdge(plot.yMin, Label4, next);
+    MoveEdge(plot.yMin, yMinValueLabel, next);
     Redraw();
 }
 
-void TForm1::UpDown5Click(bool next)
+void TForm1::YMaxSpinnerClick(bool next)
 {
-    MoveEdge(plot.yMax, Label5, next);
+    MoveEdge(plot.yMax, yMaxValueLabel, next);
     Redraw();
 }
 
@@ -83,10 +83,10 @@ void TForm1::SetViewWindow(const ViewWindow &view)
 
 void TForm1::ShowViewEdges()
 {
-    ShowEdge(Label2, plot.xMin);
-    ShowEdge(Label3, plot.xMax);
-    ShowEdge(Label4, plot.yMin);
-    ShowEdge(Label5, plot.yMax);
+    ShowEdge(xMinValueLabel, plot.xMin);
+    ShowEdge(xMaxValueLabel, plot.xMax);
+    ShowEdge(yMinValueLabel, plot.yMin);
+    ShowEdge(yMaxValueLabel, plot.yMax);
 }
 
 // One notch away from the user zooms out by 1.25, towards the user in by as
