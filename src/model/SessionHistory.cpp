@@ -18,22 +18,28 @@ void SessionHistory::Record(const Session &now)
     current = now;
 }
 
+namespace {
+
+// Moves the current state onto one stack and takes the last of the other.
+void Step(std::deque<Session> &from, std::deque<Session> &onto, Session &current)
+{
+    if (from.empty())
+        return;
+    onto.push_back(current);
+    current = from.back();
+    from.pop_back();
+}
+
+}  // namespace
+
 const Session &SessionHistory::Undo()
 {
-    if (!before.empty()) {
-        after.push_back(current);
-        current = before.back();
-        before.pop_back();
-    }
+    Step(before, after, current);
     return current;
 }
 
 const Session &SessionHistory::Redo()
 {
-    if (!after.empty()) {
-        before.push_back(current);
-        current = after.back();
-        after.pop_back();
-    }
+    Step(after, before, current);
     return current;
 }
