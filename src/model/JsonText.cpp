@@ -1,16 +1,22 @@
 #include "model/JsonText.h"
 
 #include <QByteArrayList>
+#include <cfloat>
+#include <cmath>
 
 QByteArray JsonNumber(float value)
 {
-    // Nine significant digits always read back; most values need far fewer.
-    for (int digits = 1; digits < 9; ++digits) {
+    // Most values need far fewer than nine digits. A text whose own value lies
+    // beyond the largest float (3.40282347e+38 for it) is not taken, though it
+    // would round back: a reader refuses it. Seventeen digits are the value
+    // widened to double, exactly.
+    for (int digits = 1; digits < 17; ++digits) {
         const QByteArray text = QByteArray::number(double(value), 'g', digits);
-        if (float(text.toDouble()) == value)
+        const double read = text.toDouble();
+        if (std::fabs(read) <= double(FLT_MAX) && float(read) == value)
             return text;
     }
-    return QByteArray::number(double(value), 'g', 9);
+    return QByteArray::number(double(value), 'g', 17);
 }
 
 QByteArray JsonNumber(int value)
