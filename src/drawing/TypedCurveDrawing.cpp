@@ -67,8 +67,9 @@ public:
 private:
     void Between(double t0, TracePoint p0, double t1, TracePoint p1, int depth)
     {
-        const double apart = std::hypot(p1.x - p0.x, p1.y - p0.y) * devicePixels;
-        if (!(apart > 1) || !points.MayShow(float(p0.x), float(p0.y), float(p1.x), float(p1.y)))
+        // Squared, in device pixels: no root for each of a trace's samples.
+        const double dx = (p1.x - p0.x) * devicePixels, dy = (p1.y - p0.y) * devicePixels;
+        if (!(dx * dx + dy * dy > 1) || !points.MayShow(float(p0.x), float(p0.y), float(p1.x), float(p1.y)))
             return;
         const double middle = t0 + (t1 - t0) / 2;
         if (depth == DeepestHalving || budget == 0 || !(t0 < middle && middle < t1)) {

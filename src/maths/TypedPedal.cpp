@@ -33,7 +33,9 @@ bool FootOnLine(Plane plane, PlaneVector q, PlaneVector along, PlaneVector p, Pl
     const double largest = std::max(std::fabs(along.x), std::fabs(along.y));
     if (!(largest > 0) || !std::isfinite(largest))
         return false;
-    const int scale = -std::ilogb(largest);
+    // Scaling by a power of two changes no digit of the foot, so it is done
+    // only where a square could leave the range of double.
+    const int scale = largest > 1e-100 && largest < 1e100 ? 0 : -std::ilogb(largest);
     const double nx = std::ldexp(plane == Plane::Minkowski ? along.y : -along.y, scale);
     const double ny = std::ldexp(along.x, scale);
     const double normalSquare = Inner(plane, nx, ny, nx, ny);
