@@ -129,16 +129,13 @@ bool Matches(const SavedLayers &saved, const LayerInputs &inputs)
     return saved.valid && saved.inputs == inputs;
 }
 
-// The restored picture replaces the layers it holds; the GL state is left as
-// the skipped layers would leave it.
+// The restored picture replaces the layers it holds. The layers drawn after
+// it set the GL state they need themselves.
 void Restore(const SavedLayers &saved, const Frame &frame)
 {
     const GLuint own = frame.framebuffer;
     Blit(saved.image->handle(), own, FramebufferSize(frame), own);
     glClear(GL_DEPTH_BUFFER_BIT);
-    glPointSize(float(1.1 * plot.pixelRatio));
-    glEnable(GL_POINT_SMOOTH);
-    glColor3f(1, 0, 0);
 }
 
 }  // namespace

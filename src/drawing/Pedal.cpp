@@ -7,6 +7,7 @@
 #include "drawing/Primitives.h"
 #include "drawing/TracePoints.h"
 #include "drawing/TypedCurveDrawing.h"
+#include "drawing/VectorMarks.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
 #include "maths/SingularMarks.h"
@@ -19,7 +20,10 @@ void DrawPedalCurve(const CurveRow *curve, const TraceRoute &route)
     glPushMatrix();
     glColor3f(1.0, 0.0, 0.0);
     glTranslatef(plot.originX, plot.originY, 0.0f);
-    // Point size and smoothing stay as the curve trace left them.
+    // The same dots as the curve's trace, set here: a restored picture of the
+    // layers beneath drew no trace to leave them.
+    SetPointSize(float(1.1 * plot.pixelRatio));
+    glEnable(GL_POINT_SMOOTH);
     {
         TracePoints points(route, plot.originX, plot.originY);
         const double unit = double(plot.unitPixels);
