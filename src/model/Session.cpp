@@ -200,7 +200,7 @@ int ReadFormat(Fields &root)
                                      "formats up to %2)")
                           .arg(version)
                           .arg(SessionFormatVersion)};
-    if (version != 1 && version != 2)
+    if (version < 1 || version != std::floor(version))
         throw Problem{QStringLiteral("its session format %1 is unknown").arg(version)};
     return int(version);
 }

@@ -49,16 +49,26 @@ QString ViewProblem(const Session &session, ClientSize client)
         .arg(client.height);
 }
 
+namespace {
+
+// The session in a file's bytes; beyond what the reader refuses, a view
+// with less than a pixel per unit in its window is a problem too: it shows
+// nothing of the curve, and its grid would be drawn line upon line.
+SessionReading ReadShowable(const QByteArray &bytes)
+{
+    SessionReading reading = ReadSessionJson(bytes);
+    if (reading.problem.isEmpty())
+        reading.problem = ViewProblem(reading.session, {reading.session.clientWidth, reading.session.clientHeight});
+    return reading;
+}
+
+}  // namespace
+
 OpenedSession ReadSessionFile(const QString &path)
 {
-    const SessionReading reading = ReadSessionJson(ReadBounded(path));
+    const SessionReading reading = ReadShowable(ReadBounded(path));
     if (!reading.problem.isEmpty())
         CannotOpen(path, reading.problem);
-    // A picture with less than a pixel per unit shows nothing of the curve,
-    // and its grid would be drawn line upon line.
-    const QString view = ViewProblem(reading.session, {reading.session.clientWidth, reading.session.clientHeight});
-    if (!view.isEmpty())
-        CannotOpen(path, view);
     OpenedSession opened{reading.session, ChooseSessionCurve(reading.session.curve)};
     if (!opened.curve.problem.empty())
         CannotOpen(path, QString::fromStdString(opened.curve.problem));
@@ -69,16 +79,14 @@ void WriteSessionFile(const Session &session, const QString &path)
 {
     // A file that could not be opened again is not written: an empty view
     // window, or one too wide for its window, is the user's to mend first.
-    const SessionReading again = ReadSessionJson(SessionJson(session));
-    QString problem =
-        again.problem.isEmpty() ? ViewProblem(session, {session.clientWidth, session.clientHeight}) : again.problem;
+    const QByteArray bytes = SessionJson(session);
+    const QString problem = ReadShowable(bytes).problem;
     if (!problem.isEmpty())
         throw std::runtime_error(
             QStringLiteral("The session was not saved to '%1': it could not be opened again, as %2.")
                 .arg(path, problem)
                 .toStdString());
     QSaveFile file(path);
-    const QByteArray bytes = SessionJson(session);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw std::runtime_error(
             QStringLiteral("The session could not be saved to '%1': %2.").arg(path, file.errorString()).toStdString());
