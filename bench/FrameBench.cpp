@@ -15,8 +15,8 @@
 #include "maths/Curves.h"
 #include "maths/Foot.h"
 #include "maths/Sampling.h"
+#include "maths/SceneFoot.h"
 #include "maths/TypedCurve.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
 #include "window/RenderScene.h"
@@ -27,12 +27,13 @@ namespace {
 TForm1 *window = nullptr;
 
 // The construction with it: tangent, normal and foot, and the singular tangents.
-void Scene(int curve, float tMin, float tMax, bool construction)
+void ShowScene(int curve, float tMin, float tMax, bool construction)
 {
-    ResetPlotState();
+    window->scene = Scene();
     window->curveList->setCurrentIndex(curve);
-    plot.tMin = tMin;
-    plot.tMax = tMax;
+    window->scene.curve = window->CurveOfItem(curve);
+    window->scene.tMin = tMin;
+    window->scene.tMax = tMax;
     window->tangentNormalCheck->setChecked(construction);
     window->singularTangentsCheck->setChecked(construction);
 }
@@ -48,7 +49,7 @@ void RenderOnce()
 
 void BM_Frame(benchmark::State &state, int curve, float tMin, float tMax, bool construction)
 {
-    Scene(curve, tMin, tMax, construction);
+    ShowScene(curve, tMin, tMax, construction);
     window->Picture->layers.enabled = false;
     for (auto _ : state)
         RenderOnce();
@@ -58,15 +59,12 @@ void BM_Frame(benchmark::State &state, int curve, float tMin, float tMax, bool c
 // The floor: the same samples of both traces computed without drawing.
 void BM_SamplesOnly(benchmark::State &state, int curve, float tMin, float tMax)
 {
-    Scene(curve, tMin, tMax, false);
+    ShowScene(curve, tMin, tMax, false);
     for (auto _ : state) {
         double sum = 0;
         const CurveRow *row = CurveAt(curve);
         ForEachSample(tMin, tMax, [&](float t) { sum += CurvePosition(row->kind, t).x; });
-        ForEachSample(tMin, tMax, [&](float t) {
-            StoreFoot(FootAt(row, t));
-            sum += plot.footX;
-        });
+        ForEachSample(tMin, tMax, [&](float t) { sum += FootAt(*row, window->scene, t).x; });
         benchmark::DoNotOptimize(sum);
     }
 }
@@ -97,7 +95,7 @@ void Redraw(bool reuse)
 
 void BM_IdleTick(benchmark::State &state, bool reuse)
 {
-    Scene(0, 0.0f, 6.2831855f, false);
+    ShowScene(0, 0.0f, 6.2831855f, false);
     UseLayers(reuse);
     Redraw(true);
     for (auto _ : state) {
@@ -111,7 +109,7 @@ void BM_IdleTick(benchmark::State &state, bool reuse)
 
 void BM_AnimationStep(benchmark::State &state, int curve, float tMin, float tMax, bool reuse)
 {
-    Scene(curve, tMin, tMax, false);
+    ShowScene(curve, tMin, tMax, false);
     window->animationCheck->setChecked(true);
     UseLayers(reuse);
     Redraw(true);
@@ -125,7 +123,7 @@ void BM_AnimationStep(benchmark::State &state, int curve, float tMin, float tMax
 
 void BM_DragStep(benchmark::State &state, int curve, float tMin, float tMax, bool reuse, bool construction = false)
 {
-    Scene(curve, tMin, tMax, construction);
+    ShowScene(curve, tMin, tMax, construction);
     UseLayers(reuse);
     Redraw(true);
     int step = 0;
@@ -145,7 +143,7 @@ const int typedParabola = 11;
 // font lists rebuilt and a full frame shown each time.
 void BM_Resize(benchmark::State &state)
 {
-    Scene(0, 0.0f, twoPi, false);
+    ShowScene(0, 0.0f, twoPi, false);
     Redraw(true);
     const QSize designed = window->size();
     int step = 0;
@@ -160,7 +158,7 @@ BENCHMARK(BM_Resize)->Unit(benchmark::kMillisecond);
 
 void BM_DragRenderOnly(benchmark::State &state, bool reuse)
 {
-    Scene(0, 0.0f, 6.2831855f, false);
+    ShowScene(0, 0.0f, 6.2831855f, false);
     UseLayers(reuse);
     Redraw(true);
     int step = 0;
@@ -175,7 +173,7 @@ void BM_DragRenderOnly(benchmark::State &state, bool reuse)
 }
 void BM_DragCompositeOnly(benchmark::State &state)
 {
-    Scene(0, 0.0f, 6.2831855f, false);
+    ShowScene(0, 0.0f, 6.2831855f, false);
     Redraw(true);
     int step = 0;
     for (auto _ : state) {
@@ -191,7 +189,7 @@ void BM_DragCompositeOnly(benchmark::State &state)
 BENCHMARK(BM_DragCompositeOnly)->Unit(benchmark::kMillisecond);
 void BM_AnimCompositeOnly(benchmark::State &state)
 {
-    Scene(0, 0.0f, 6.2831855f, false);
+    ShowScene(0, 0.0f, 6.2831855f, false);
     window->animationCheck->setChecked(true);
     Redraw(true);
     for (auto _ : state) {

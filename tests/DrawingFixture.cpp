@@ -1,25 +1,27 @@
 #include "DrawingFixture.h"
 
 #include <GL/gl.h>
-#include <QCheckBox>
 #include <QTimer>
 #include <cmath>
 
-#include "drawing/Pedal.h"
+#include "drawing/Layer.h"
 #include "drawing/PlotArea.h"
-#include "model/PlotState.h"
+#include "maths/SceneFoot.h"
 #include "window/Form1.h"
-#include "window/RenderScene.h"
-#include "window/controls/Adapters.h"
 
 ScratchContext *DrawingTest::context = nullptr;
+TForm1 *DrawingTest::form = nullptr;
+Scene DrawingTest::scene;
+FrameGeometry DrawingTest::at;
+LayerList DrawingTest::layers;
 
 void DrawingTest::SetUpTestSuite()
 {
-    if (!Form1) {
-        new TForm1;  // the designed 1091 x 690 client area, never shown
-        Form1->tickTimer->stop();
+    if (!form) {
+        form = new TForm1;  // the designed 1091 x 690 client area, never shown
+        form->tickTimer->stop();
     }
+    layers = StandardLayers();
     context = new ScratchContext;
 }
 
@@ -31,63 +33,84 @@ void DrawingTest::TearDownTestSuite()
 
 void DrawingTest::SetUp()
 {
-    ResetPlotState();
+    scene = Scene();
+    at = FrameGeometry();
     SetScale(InitialUnit);
-    for (QCheckBox *box : {Form1->tangentNormalCheck, Form1->selectedPointCheck, Form1->animationCheck})
-        box->setChecked(false);
-    Form1->selectedPointTrack->SetMin(0);
-    Form1->selectedPointTrack->SetMax(628);
-    Form1->selectedPointTrack->SetPosition(0);
 }
 
 void DrawingTest::SetScale(float unit)
 {
-    plot.unitPixels = unit;
-    plot.gridStepPixels = float(double(unit) * 0.5);
-    plot.plotWidthPixels = int(6 * double(unit));
-    plot.plotHeightPixels = int(6 * double(unit));
-    plot.gridXFrom = plot.gridYFrom = -6;
-    plot.gridXTo = plot.gridYTo = 6;
+    at.unitPixels = unit;
+    at.gridStepPixels = float(double(unit) * 0.5);
+    at.plotWidthPixels = int(6 * double(unit));
+    at.plotHeightPixels = int(6 * double(unit));
+    at.gridXFrom = at.gridYFrom = -6;
+    at.gridXTo = at.gridYTo = 6;
 }
 
 namespace {
 
 // The curve of a list index given as a number; a fraction or any other number names none.
-const CurveRow *CurveFor(float curveIndex)
+std::shared_ptr<const CurveRow> CurveFor(float curveIndex)
 {
     const int index = int(curveIndex);
-    return float(index) == curveIndex ? CurveAt(index) : nullptr;
+    const CurveRow *row = float(index) == curveIndex ? CurveAt(index) : nullptr;
+    return std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), row);
+}
+
+ClientSize DesignedClient()
+{
+    return {TForm1::DesignedClientWidth, TForm1::DesignedClientHeight};
 }
 
 }  // namespace
 
-std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const CurveRow *), float curveIndex)
+Frame DrawingTest::FrameFor(float curveIndex)
 {
-    return Record([&] { draw(CurveFor(curveIndex)); });
+    // A frame derives its origin once, before it draws.
+    const DoublePoint origin =
+        OriginFor(CurrentArea(DesignedClient(), at), scene.xMin, scene.yMin, scene.yMax, at.unitPixels);
+    at.originX = float(origin.x);
+    at.originY = float(origin.y);
+    Frame frame;
+    frame.scene = scene;
+    frame.scene.curve = CurveFor(curveIndex);
+    frame.layers = &layers;
+    frame.client = DesignedClient();
+    frame.pictureWidth = frame.client.width - PanelsWidth;
+    frame.pictureHeight = frame.client.height - PanelsHeight;
+    frame.at = at;
+    frame.fontListBase = form->fontListBase;
+    return frame;
 }
 
-std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const CurveRow *, const TraceRoute &), float curveIndex)
+std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const Frame &), float curveIndex)
 {
-    return Record([&] { draw(CurveFor(curveIndex), Everywhere()); });
+    const Frame frame = FrameFor(curveIndex);
+    return Record([&] { draw(frame); });
 }
 
-std::vector<FeedbackPrimitive> DrawingTest::Record(void (*draw)(const Frame &, const CurveRow *), float curveIndex)
+std::vector<FeedbackPrimitive> DrawingTest::RecordConstruction(float curveIndex)
 {
+    FitSelectedPoint(scene);
+    const Frame frame = FrameFor(curveIndex);
     return Record([&] {
-        SelectedPointFromTrackBar(*Form1);
-        draw(ReadFrame(*Form1), CurveFor(curveIndex));
+        for (const char *id : {"selectedPoint", "tangentAndNormal"}) {
+            const Layer *layer = LayerOf(layers, id);
+            if (layer->DrawnIn(frame))
+                layer->draw(frame);
+        }
     });
 }
 
-void DrawingTest::StoreFootAt(float curveIndex, float t)
+Foot DrawingTest::FootAtIndex(float curveIndex, float t)
 {
-    StoreFoot(FootAt(CurveFor(curveIndex), t));
+    return FootAt(*CurveFor(curveIndex), scene, t);
 }
 
 std::vector<FeedbackPrimitive> DrawingTest::Record(const std::function<void()> &draw)
 {
-    // A frame derives its origin once, before it draws.
-    UpdateOrigin({Form1->ClientWidth(), Form1->ClientHeight()});
+    FrameFor(-1);  // the origin
     std::vector<float> buffer(4 * 1024 * 1024);
     glFeedbackBuffer(GLsizei(buffer.size()), GL_3D_COLOR, buffer.data());
     glRenderMode(GL_FEEDBACK);
@@ -99,19 +122,13 @@ std::vector<FeedbackPrimitive> DrawingTest::Record(const std::function<void()> &
 
 WorldPoint DrawingTest::ToWorld(const FeedbackVertex &v)
 {
-    return {(double(v.x) - plot.originX) / plot.unitPixels, -(double(v.y) - plot.originY) / plot.unitPixels};
+    return {(double(v.x) - at.originX) / at.unitPixels, -(double(v.y) - at.originY) / at.unitPixels};
 }
 
 bool DrawingTest::HasColour(const FeedbackVertex &v, double r, double g, double b)
 {
     const double tol = 1e-6;
     return std::abs(v.r - r) < tol && std::abs(v.g - g) < tol && std::abs(v.b - b) < tol;
-}
-
-void Select(Plane plane)
-{
-    plot.euclideanPlane = plane == Plane::Euclidean;
-    plot.minkowskiPlane = plane == Plane::Minkowski;
 }
 
 const char *Name(Plane plane)

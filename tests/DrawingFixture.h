@@ -2,17 +2,21 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 #include "TestSupport.h"
 #include "drawing/Frame.h"
-#include "drawing/TracePoints.h"
+#include "drawing/StandardLayers.h"
 #include "maths/Curves.h"
+#include "maths/Foot.h"
 
-// Drawing routines tested on their own, fed as a frame feeds them: with the
-// window's frame value (its size and toggles, through Form1; built once, never
-// shown), the origin of this frame, and a current GL context with the
-// client-pixel projection of the designed client area.
+class TForm1;
+
+// Drawing routines tested on their own, fed as a frame feeds them: a scene, a
+// geometry, the client area of the designed window (through a window built
+// once, never shown) and a current GL context with the client-pixel
+// projection of that area.
 struct WorldPoint {
     double x, y;
 };
@@ -23,17 +27,25 @@ protected:
     static void TearDownTestSuite();
     void SetUp() override;
 
-    // The frame values of a -3..3 view window drawn at `unit` pixels per unit.
+    // The scene drawn and the frame's mapping; each test starts from a fresh
+    // scene and a -3..3 view window at the initial scale.
+    static Scene scene;
+    static FrameGeometry at;
+    static TForm1 *form;
+
+    static void Select(Plane plane) { scene.plane = plane; }
+    // The mapping of a -3..3 view window drawn at `unit` pixels per unit.
     static void SetScale(float unit);
-    // Feedback of one call, with room for a whole trace (8 floats per point),
-    // for the curve of a list index (anything else: no curve).
-    static std::vector<FeedbackPrimitive> Record(void (*draw)(const CurveRow *), float curveIndex);
-    // A dense trace, every point of it.
-    static std::vector<FeedbackPrimitive> Record(void (*draw)(const CurveRow *, const TraceRoute &), float curveIndex);
-    // The construction, after the selected parameter is taken from the track bar.
-    static std::vector<FeedbackPrimitive> Record(void (*draw)(const Frame &, const CurveRow *), float curveIndex);
-    // The foot the routines would keep for the curve of a list index at t.
-    static void StoreFootAt(float curveIndex, float t);
+    // The frame of the scene with the curve of a list index (anything else:
+    // no curve), with its origin derived from the mapping.
+    static Frame FrameFor(float curveIndex);
+    // Feedback of one layer's routine, with room for a whole trace (8 floats per point).
+    static std::vector<FeedbackPrimitive> Record(void (*draw)(const Frame &), float curveIndex);
+    // The construction's layers (selected point, tangent and normal) as the
+    // frame draws them, after the selected parameter is taken from its hundredths.
+    static std::vector<FeedbackPrimitive> RecordConstruction(float curveIndex);
+    // The foot of the scene's P for the curve of a list index at t.
+    static Foot FootAtIndex(float curveIndex, float t);
     // Window pixels back to world units with the origin the drawing used.
     static WorldPoint ToWorld(const FeedbackVertex &v);
     static bool HasColour(const FeedbackVertex &v, double r, double g, double b);
@@ -43,7 +55,7 @@ protected:
 
 private:
     static ScratchContext *context;
+    static LayerList layers;
 };
 
-void Select(Plane plane);
 const char *Name(Plane plane);

@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "maths/TypedCurve.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
@@ -86,24 +85,22 @@ ThinningScan ScanThinning(TForm1 &form, double thinningPixels, bool builtInOnly)
     }
     const int curves = builtInOnly ? 10 : 13;
     const View views[] = {{-3, 3, -3, 3}, {-0.25f, 1.25f, -0.5f, 1}, {-8, 8, -8, 8}};
-    plot.pedalX = 0.5f;
-    plot.pedalY = -0.25f;
+    form.scene.pedalX = 0.5f;
+    form.scene.pedalY = -0.25f;
     form.tangentNormalCheck->setChecked(true);
     form.singularTangentsCheck->setChecked(true);
     ThinningScan scan;
     for (int curve = 0; curve < curves; ++curve) {
         form.curveList->setCurrentIndex(curve);
         form.CurveListChange();
-        form.selectedPointTrack->SetPosition(form.selectedPointTrack->Min() +
-                                             (form.selectedPointTrack->Max() - form.selectedPointTrack->Min()) / 3);
+        form.scene.track.SetPosition(form.scene.track.min + (form.scene.track.max - form.scene.track.min) / 3);
         for (bool minkowski : {false, true}) {
-            plot.minkowskiPlane = minkowski;
-            plot.euclideanPlane = !minkowski;
+            form.scene.plane = minkowski ? Plane::Minkowski : Plane::Euclidean;
             for (const View &view : views) {
-                plot.xMin = view.xMin;
-                plot.xMax = view.xMax;
-                plot.yMin = view.yMin;
-                plot.yMax = view.yMax;
+                form.scene.xMin = view.xMin;
+                form.scene.xMax = view.xMax;
+                form.scene.yMin = view.yMin;
+                form.scene.yMax = view.yMax;
                 FrameWith(form, 0);  // the line smoothing a construction leaves on is in both frames
                 const TraceDifference d = CompareTraces(FrameWith(form, thinningPixels), FrameWith(form, 0));
                 ++scan.scenes;

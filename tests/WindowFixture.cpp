@@ -9,13 +9,11 @@
 #include <ostream>
 
 #include "drawing/GlSetup.h"
-#include "model/PlotState.h"
 #include "window/PictureBox.h"
 #include "window/RenderScene.h"
 
 void WindowTest::SetUp()
 {
-    ResetPlotState();
     form = std::make_unique<TForm1>();
     form->tickTimer->stop();
     form->show();
@@ -26,7 +24,6 @@ void WindowTest::SetUp()
 void WindowTest::TearDown()
 {
     form.reset();
-    ResetPlotState();
 }
 
 QImage WindowTest::Grab()

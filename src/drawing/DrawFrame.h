@@ -4,9 +4,6 @@
 
 struct LayerCache;
 
-// The whole picture: background layers (restored from the cache where their
-// inputs are unchanged), construction, singular tangents and P.
+// The whole picture: the frame's layers in order, those that change seldom
+// restored from the cache where their inputs are unchanged.
 void DrawFrame(const Frame &frame, LayerCache &cache);
-
-// Whether the frame shows the construction at the selected point.
-bool ShowsConstruction(const Frame &frame);

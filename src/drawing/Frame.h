@@ -1,6 +1,10 @@
 #pragma once
 
-struct CurveRow;
+#include <vector>
+
+#include "model/Scene.h"
+
+struct Layer;
 
 // The client area of the window, in logical pixels; the projection maps one
 // unit to one of its pixels.
@@ -34,23 +38,41 @@ struct TraceHandling {
     double thinningPixels = 0.05;
 };
 
-// What a frame takes from the window, read once at its start: the drawing
-// never reaches into a widget.
+// Where a frame maps the world: its scale, origin and grid, derived from the
+// scene and the client size at the frame's start (see GeometryOf).
+struct FrameGeometry {
+    // Twice the view window's edges: the half units the grid may draw.
+    float gridXFrom = 0;
+    float gridXTo = 0;
+    float gridYFrom = 0;
+    float gridYTo = 0;
+    float unitPixels = 0;  // whole pixels per world unit; 0: the view does not fit
+    float gridStepPixels = 0;
+    int plotWidthPixels = 0;
+    int plotHeightPixels = 0;
+    float originX = 0;  // the world origin, in client pixels
+    float originY = 0;
+    // Device pixels per logical pixel: point sizes and line widths are given
+    // in logical pixels and drawn at this multiple.
+    float pixelRatio = 1;
+};
+
+// What a frame is drawn from, read once at its start: the scene, the
+// picture's size and pixel ratio, and the geometry derived from them. The
+// drawing never reaches into a widget or a global.
 struct Frame {
+    Scene scene;
+    const std::vector<Layer> *layers = nullptr;  // what the frame draws, in order
     ClientSize client{0, 0};
     // The picture's framebuffer (the layer cache copies to and from it).
     unsigned framebuffer = 0;
     int pictureWidth = 0;  // logical pixels
     int pictureHeight = 0;
     double pixelRatio = 1;
-    // The display toggles.
-    bool grid = true;
-    bool tangentAndNormal = false;
-    bool selectedPoint = false;
-    bool singularTangents = false;
-    bool animation = false;
-    const CurveRow *curve = nullptr;  // the curve shown; null: none
+    FrameGeometry at;
     unsigned fontListBase = 0;
     unsigned short decimalPoint = '.';  // of the locale the labels are written in
     TraceHandling traceHandling;
+
+    const CurveRow *Curve() const { return scene.curve.get(); }
 };

@@ -2,10 +2,11 @@
 
 #include <GL/gl.h>
 
+#include "drawing/Layer.h"
 #include "drawing/OutlineFont.h"
 #include "drawing/PlotArea.h"
+#include "drawing/VectorMarks.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 
 namespace {
 
@@ -57,14 +58,14 @@ bool IsEven(int index)
 
 void DrawGrid(const Frame &frame)
 {
-    const AreaRect area = CurrentArea(frame.client);
-    const double step = plot.gridStepPixels;
+    const AreaRect area = CurrentArea(frame.client, frame.at);
+    const double step = frame.at.gridStepPixels;
     // Lines stand on the world's half units: column i at x = i / 2, counted
     // from the view's left edge; rows from its top edge.
-    const double left = double(plot.originX);
-    const double top = area.areaTop + double(plot.yMax) * double(plot.unitPixels);
+    const double left = double(frame.at.originX);
+    const double top = area.areaTop + double(frame.scene.yMax) * double(frame.at.unitPixels);
 
-    const HalfUnits columns = GridHalfUnits(plot.gridXFrom, plot.gridXTo, frame.client);
+    const HalfUnits columns = GridHalfUnits(frame.at.gridXFrom, frame.at.gridXTo, frame.client);
     for (int i = columns.first; i <= columns.last; ++i) {
         const double x = left + i * step;
         SetLineColour(i);
@@ -74,7 +75,7 @@ void DrawGrid(const Frame &frame)
         PlaceLabel(frame, FloatToStr(float(i * 0.5)), x - (IsEven(i) ? 4 : 8), area.areaBottom + 17);
     }
 
-    const HalfUnits rows = GridHalfUnits(plot.gridYFrom, plot.gridYTo, frame.client);
+    const HalfUnits rows = GridHalfUnits(frame.at.gridYFrom, frame.at.gridYTo, frame.client);
     for (int j = rows.first; j <= rows.last; ++j) {
         const double y = top - j * step;
         SetLineColour(j);
@@ -87,10 +88,23 @@ void DrawGrid(const Frame &frame)
 
 void DrawAxes(const Frame &frame)
 {
-    const AreaRect area = CurrentArea(frame.client);
+    const AreaRect area = CurrentArea(frame.client, frame.at);
     glColor3f(0, 0, 0);
-    Line(plot.originX, area.areaTop, plot.originX, area.areaBottom);
-    Line(area.areaLeft, plot.originY, area.areaRight, plot.originY);
-    PlaceLabel(frame, QStringLiteral("0"), double(plot.originX) - 4, area.areaBottom + 17);
-    PlaceLabel(frame, QStringLiteral("0"), area.areaLeft - 17, double(plot.originY) + 7);
+    Line(frame.at.originX, area.areaTop, frame.at.originX, area.areaBottom);
+    Line(area.areaLeft, frame.at.originY, area.areaRight, frame.at.originY);
+    PlaceLabel(frame, QStringLiteral("0"), double(frame.at.originX) - 4, area.areaBottom + 17);
+    PlaceLabel(frame, QStringLiteral("0"), area.areaLeft - 17, double(frame.at.originY) + 7);
+}
+
+void DrawGridOrAxes(const Frame &frame)
+{
+    SetLineWidth(frame.at.pixelRatio);
+    if (SmoothsLines(frame))
+        glEnable(GL_LINE_SMOOTH);
+    else
+        glDisable(GL_LINE_SMOOTH);
+    if (frame.scene.Shows("grid"))
+        DrawGrid(frame);
+    else
+        DrawAxes(frame);
 }

@@ -6,95 +6,85 @@
 #include <QOpenGLFramebufferObject>
 
 #include "drawing/Frame.h"
-#include "drawing/Grid.h"
-#include "drawing/Pedal.h"
 #include "drawing/PlotArea.h"
-#include "drawing/Trace.h"
-#include "drawing/TracePoints.h"
-#include "drawing/VectorMarks.h"
-#include "maths/Curves.h"
-#include "maths/TypedCurve.h"
-#include "model/PlotState.h"
 
 namespace {
 
-// Tells every curve from every other: the built-in ones by their kind, a
-// typed one by its serial number.
-double CurveIdentity(const CurveRow *curve)
+// What every layer reads: the picture's size and the frame's mapping.
+LayerInputs PictureInputs(const Frame &frame)
 {
-    if (!curve)
-        return -1;
-    return curve->typed ? 1000.0 + double(curve->typed->Serial()) : double(int(curve->kind));
-}
-
-}  // namespace
-
-// What the grey clear, the drawing area, the grid or axes, the curve trace and
-// the lightlike markers read: the one list of their inputs.
-LayerInputs CurveLayerInputs(const Frame &frame, bool lineSmoothing)
-{
+    const FrameGeometry &at = frame.at;
     return {double(frame.pictureWidth),
             double(frame.pictureHeight),
             frame.pixelRatio,
             double(frame.client.width),
             double(frame.client.height),
-            plot.xMin,
-            plot.xMax,
-            plot.yMin,
-            plot.yMax,
-            plot.unitPixels,
-            plot.gridStepPixels,
-            double(plot.plotWidthPixels),
-            double(plot.plotHeightPixels),
-            plot.originX,
-            plot.originY,
-            double(frame.grid),
-            double(lineSmoothing),  // the grid's lines are rasterised with it
-            double(frame.decimalPoint),
-            double(frame.fontListBase),
-            CurveIdentity(frame.curve),
-            plot.tMin,
-            plot.tMax,
-            double(plot.minkowskiPlane)};
+            frame.scene.xMin,
+            frame.scene.xMax,
+            frame.scene.yMin,
+            frame.scene.yMax,
+            at.unitPixels,
+            at.gridStepPixels,
+            double(at.plotWidthPixels),
+            double(at.plotHeightPixels),
+            at.originX,
+            at.originY};
+}
+
+void AppendLevel(const Frame &frame, LayerReuse level, LayerInputs &inputs)
+{
+    if (!frame.layers)
+        return;
+    for (const Layer &layer : *frame.layers) {
+        if (layer.reuse != level)
+            continue;
+        const bool drawn = layer.DrawnIn(frame);
+        inputs.push_back(double(drawn));
+        if (drawn && layer.cacheKey) {
+            const LayerInputs own = layer.cacheKey(frame);
+            inputs.insert(inputs.end(), own.begin(), own.end());
+        }
+    }
+}
+
+}  // namespace
+
+LayerInputs LevelInputs(const Frame &frame, LayerReuse level)
+{
+    LayerInputs inputs = PictureInputs(frame);
+    for (LayerReuse below : {LayerReuse::WithCurve, LayerReuse::WhileBelowStays, LayerReuse::EveryFrame}) {
+        AppendLevel(frame, below, inputs);
+        if (below == level)
+            break;
+    }
+    return inputs;
+}
+
+void DrawLevel(const Frame &frame, LayerReuse level)
+{
+    if (!frame.layers)
+        return;
+    for (const Layer &layer : *frame.layers) {
+        if (layer.reuse == level && layer.DrawnIn(frame))
+            layer.draw(frame);
+    }
 }
 
 namespace {
 
-FootState CurrentFoot()
-{
-    return {plot.footNumerator, plot.footDenominator, plot.footX, plot.footY};
-}
-
-void SetFoot(const FootState &foot)
-{
-    plot.footNumerator = foot.numerator;
-    plot.footDenominator = foot.denominator;
-    plot.footX = foot.x;
-    plot.footY = foot.y;
-}
-
-// ... and what the pedal trace reads besides.
-LayerInputs PedalLayerInputs(const LayerInputs &curveInputs)
-{
-    LayerInputs inputs = curveInputs;
-    inputs.insert(inputs.end(), {plot.pedalX, plot.pedalY, double(plot.euclideanPlane)});
-    return inputs;
-}
-
-void DrawCurveLayers(const Frame &frame, const CurveRow *curve, const TraceRoute &route)
+// The grey clear and the white drawing area beneath every layer.
+void DrawGround(const Frame &frame)
 {
     glClearColor(0.94f, 0.94f, 0.94f, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    DrawPlotArea(frame.client);
-    UpdateOrigin(frame.client);
-    SetLineWidth(plot.pixelRatio);  // grid and axes: one logical pixel
-    if (frame.grid)
-        DrawGrid(frame);
-    else
-        DrawAxes(frame);
-    TraceCurve(curve, route);
-    if (plot.minkowskiPlane)
-        DrawLightlikePoints(curve);
+    if (HasDrawingArea(frame.scene))
+        DrawWhiteArea(frame.client, frame.at);
+}
+
+void DrawCurveLevel(const Frame &frame)
+{
+    DrawGround(frame);
+    DrawLevel(frame, LayerReuse::WithCurve);
 }
 
 // Copies a whole picture between framebuffers; the picture's own stays bound.
@@ -140,40 +130,32 @@ void Restore(const SavedLayers &saved, const Frame &frame)
 
 }  // namespace
 
-void DrawBackgroundLayers(const Frame &frame, LayerCache &cache)
+void DrawCachedLayers(const Frame &frame, LayerCache &cache)
 {
-    const CurveRow *curve = frame.curve;
-    // Feedback and selection modes rasterise nothing: there is no picture to save.
+    // Feedback and selection modes rasterise nothing: there is no picture to
+    // save. Nor has a picture with no pixels (a window smaller than its panels).
     GLint renderMode = GL_RENDER;
     glGetIntegerv(GL_RENDER_MODE, &renderMode);
-    const TraceRoute route = TraceRouteOf(frame, renderMode == GL_RENDER);
-    // A picture with no pixels (a window smaller than its panels) has nothing to save either.
     if (!cache.enabled || renderMode != GL_RENDER || FramebufferSize(frame).isEmpty() ||
         !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
-        DrawCurveLayers(frame, curve, route);
-        DrawPedalCurve(curve, route);
+        DrawCurveLevel(frame);
+        DrawLevel(frame, LayerReuse::WhileBelowStays);
         return;
     }
-    // The inputs include this frame's scale and origin.
-    ComputePlotArea(frame.client);
-    UpdateOrigin(frame.client);
-    const LayerInputs curveInputs = CurveLayerInputs(frame, glIsEnabled(GL_LINE_SMOOTH));
-    const LayerInputs pedalInputs = PedalLayerInputs(curveInputs);
+    const LayerInputs curveInputs = LevelInputs(frame, LayerReuse::WithCurve);
+    const LayerInputs pedalInputs = LevelInputs(frame, LayerReuse::WhileBelowStays);
     if (Matches(cache.pedalLayers, pedalInputs)) {
         Restore(cache.pedalLayers, frame);
-        SetFoot(cache.footAfterPedalTrace);
         return;
     }
     if (Matches(cache.curveLayers, curveInputs)) {
         Restore(cache.curveLayers, frame);
     } else {
-        DrawCurveLayers(frame, curve, route);
+        DrawCurveLevel(frame);
         Save(cache.curveLayers, curveInputs, frame);
     }
-    DrawPedalCurve(curve, route);
-    if (pedalInputs == cache.lastPedalInputs) {
+    DrawLevel(frame, LayerReuse::WhileBelowStays);
+    if (pedalInputs == cache.lastPedalInputs)
         Save(cache.pedalLayers, pedalInputs, frame);
-        cache.footAfterPedalTrace = CurrentFoot();
-    }
     cache.lastPedalInputs = pedalInputs;
 }

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "drawing/WindowLayout.h"
-#include "model/PlotState.h"
 
 int OuterWidth(ClientSize client)
 {
@@ -28,9 +27,9 @@ AreaRect AreaFor(ClientSize client, int plotWidth, int plotHeight)
     return area;
 }
 
-AreaRect CurrentArea(ClientSize client)
+AreaRect CurrentArea(ClientSize client, const FrameGeometry &at)
 {
-    return AreaFor(client, plot.plotWidthPixels, plot.plotHeightPixels);
+    return AreaFor(client, at.plotWidthPixels, at.plotHeightPixels);
 }
 
 // Whole pixels per unit that fit the view window into the free area. A window
@@ -43,33 +42,39 @@ float UnitPixelsFor(ClientSize client, double viewWidth, double viewHeight)
     return float(unit > 0 ? unit : 0);
 }
 
-void DrawPlotArea(ClientSize client)
+bool HasDrawingArea(const Scene &scene)
 {
-    if (ComputePlotArea(client))
-        DrawWhiteArea(client);
+    return scene.xMax > scene.xMin && scene.yMax > scene.yMin;
 }
 
-bool ComputePlotArea(ClientSize client)
+FrameGeometry GeometryOf(ClientSize client, const Scene &scene, const FrameGeometry &previous, double pixelRatio)
 {
-    plot.gridXFrom = float(2.0 * plot.xMin);
-    plot.gridXTo = float(2.0 * plot.xMax);
-    plot.gridYFrom = float(2.0 * plot.yMin);
-    plot.gridYTo = float(2.0 * plot.yMax);
-    if (!(plot.xMax > plot.xMin) || !(plot.yMax > plot.yMin))
-        return false;  // empty view window: keep the previous scale
-    plot.unitPixels =
-        UnitPixelsFor(client, double(plot.xMax) - double(plot.xMin), double(plot.yMax) - double(plot.yMin));
-    plot.gridStepPixels = float(double(plot.unitPixels) * 0.5);
-    plot.plotWidthPixels = int(std::trunc((double(plot.xMax) - double(plot.xMin)) * plot.unitPixels));
-    plot.plotHeightPixels = int(std::trunc((double(plot.yMax) - double(plot.yMin)) * plot.unitPixels));
-    return true;
+    FrameGeometry at = previous;
+    at.pixelRatio = float(pixelRatio);
+    at.gridXFrom = float(2.0 * scene.xMin);
+    at.gridXTo = float(2.0 * scene.xMax);
+    at.gridYFrom = float(2.0 * scene.yMin);
+    at.gridYTo = float(2.0 * scene.yMax);
+    const double width = double(scene.xMax) - double(scene.xMin);
+    const double height = double(scene.yMax) - double(scene.yMin);
+    if (HasDrawingArea(scene)) {
+        at.unitPixels = UnitPixelsFor(client, width, height);
+        at.gridStepPixels = float(double(at.unitPixels) * 0.5);
+        at.plotWidthPixels = int(std::trunc(width * at.unitPixels));
+        at.plotHeightPixels = int(std::trunc(height * at.unitPixels));
+    }
+    // Exact for every view; a view of half units lands on whole pixels.
+    const DoublePoint origin = OriginFor(CurrentArea(client, at), scene.xMin, scene.yMin, scene.yMax, at.unitPixels);
+    at.originX = float(origin.x);
+    at.originY = float(origin.y);
+    return at;
 }
 
-void DrawWhiteArea(ClientSize client)
+void DrawWhiteArea(ClientSize client, const FrameGeometry &at)
 {
-    const AreaRect area = CurrentArea(client);
-    const int top = (OuterHeight(client) - AreaInsetY - plot.plotHeightPixels) / 2;
-    const int bottom = top + plot.plotHeightPixels;
+    const AreaRect area = CurrentArea(client, at);
+    const int top = (OuterHeight(client) - AreaInsetY - at.plotHeightPixels) / 2;
+    const int bottom = top + at.plotHeightPixels;
     glColor3f(1, 1, 1);
     glBegin(GL_QUADS);
     glVertex2f(area.areaLeft, top);
@@ -82,14 +87,6 @@ void DrawWhiteArea(ClientSize client)
 DoublePoint OriginFor(const AreaRect &area, double xMin, double yMin, double yMax, double unit)
 {
     return {area.areaLeft - xMin * unit, yMin > 0 ? area.areaBottom + yMin * unit : area.areaTop + yMax * unit};
-}
-
-void UpdateOrigin(ClientSize client)
-{
-    // Exact for every view; a view of half units lands on whole pixels.
-    const DoublePoint origin = OriginFor(CurrentArea(client), plot.xMin, plot.yMin, plot.yMax, plot.unitPixels);
-    plot.originX = float(origin.x);
-    plot.originY = float(origin.y);
 }
 
 HalfUnits GridHalfUnits(float twiceLowerEdge, float twiceUpperEdge, ClientSize client)
@@ -113,13 +110,13 @@ HalfUnits GridHalfUnits(float twiceLowerEdge, float twiceUpperEdge, ClientSize c
     return units;
 }
 
-DoublePoint WindowToWorld(int x, int y)
+DoublePoint WindowToWorld(const FrameGeometry &at, int x, int y)
 {
-    return {(x - double(plot.originX)) / plot.unitPixels, -(y - double(plot.originY)) / plot.unitPixels};
+    return {(x - double(at.originX)) / at.unitPixels, -(y - double(at.originY)) / at.unitPixels};
 }
 
-WindowPoint WorldToWindow(float x, float y)
+WindowPoint WorldToWindow(const FrameGeometry &at, float x, float y)
 {
-    return {float(double(plot.originX) + double(x) * plot.unitPixels),
-            float(double(plot.originY) - double(y) * plot.unitPixels)};
+    return {float(double(at.originX) + double(x) * at.unitPixels),
+            float(double(at.originY) - double(y) * at.unitPixels)};
 }

@@ -2,8 +2,8 @@
 
 #include "drawing/Frame.h"
 
-// Drawing area and world-to-window mapping, from the client size and the
-// view window of the plot state.
+// Drawing area and world-to-window mapping of a frame, from the client size
+// and the scene's view window.
 int OuterWidth(ClientSize client);
 int OuterHeight(ClientSize client);
 
@@ -16,20 +16,18 @@ struct AreaRect {
     int areaTop;
     int areaBottom;
 };
-AreaRect CurrentArea(ClientSize client);
+AreaRect CurrentArea(ClientSize client, const FrameGeometry &at);
 // The same for a plot of the given size in pixels.
 AreaRect AreaFor(ClientSize client, int plotWidth, int plotHeight);
 // Whole pixels per unit that fit a view window of this size; 0 where none fit.
 float UnitPixelsFor(ClientSize client, double viewWidth, double viewHeight);
 
-// Derives grid index range, scale and plot size and draws the white area.
-void DrawPlotArea(ClientSize client);
-// The derivation alone; false for an empty view window, which keeps the
-// previous scale and has no white area.
-bool ComputePlotArea(ClientSize client);
-void DrawWhiteArea(ClientSize client);
-// Derives originX and originY from the values ComputePlotArea left.
-void UpdateOrigin(ClientSize client);
+// The grid's index range, scale, plot size and origin of a frame of this
+// scene. An empty view window keeps the previous frame's scale and plot size
+// (and has no white area).
+FrameGeometry GeometryOf(ClientSize client, const Scene &scene, const FrameGeometry &previous, double pixelRatio);
+bool HasDrawingArea(const Scene &scene);
+void DrawWhiteArea(ClientSize client, const FrameGeometry &at);
 
 // The half units the grid draws a line on, from twice a view's lower edge to
 // twice its upper one: the i with ceil(lower) <= i and float(i) <= upper.
@@ -56,6 +54,6 @@ struct WindowPoint {
     float x;
     float y;
 };
-WindowPoint WorldToWindow(float x, float y);
-// The world point at a client pixel, by this frame's mapping (needs a scale).
-DoublePoint WindowToWorld(int x, int y);
+WindowPoint WorldToWindow(const FrameGeometry &at, float x, float y);
+// The world point at a client pixel, by a frame's mapping (needs a scale).
+DoublePoint WindowToWorld(const FrameGeometry &at, int x, int y);

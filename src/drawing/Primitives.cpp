@@ -4,45 +4,44 @@
 
 #include "drawing/PlotArea.h"
 #include "drawing/VectorMarks.h"
-#include "model/PlotState.h"
 
 namespace {
 
-void DrawLargePoint(float x, float y, bool blue)
+void DrawLargePoint(const FrameGeometry &at, float x, float y, bool blue)
 {
-    SetPointSize(float(4.0 * plot.pixelRatio));
+    SetPointSize(float(4.0 * at.pixelRatio));
     if (blue)
         glColor3f(0, 0, 1);
     glEnable(GL_POINT_SMOOTH);
-    const WindowPoint at = WorldToWindow(x, y);
+    const WindowPoint p = WorldToWindow(at, x, y);
     glBegin(GL_POINTS);
-    glVertex2f(at.x, at.y);
+    glVertex2f(p.x, p.y);
     glEnd();
-    SetPointSize(float(1.1 * plot.pixelRatio));
+    SetPointSize(float(1.1 * at.pixelRatio));
 }
 
 }  // namespace
 
-void DrawPoint(float x, float y)
+void DrawPoint(const FrameGeometry &at, float x, float y)
 {
-    DrawLargePoint(x, y, false);
+    DrawLargePoint(at, x, y, false);
 }
 
-void DrawPedalPoint()
+void DrawPedalPoint(const Frame &frame)
 {
-    DrawLargePoint(plot.pedalX, plot.pedalY, true);
+    DrawLargePoint(frame.at, frame.scene.pedalX, frame.scene.pedalY, true);
 }
 
-void DrawSegment(float x1, float y1, float x2, float y2)
+void DrawSegment(const FrameGeometry &at, float x1, float y1, float x2, float y2)
 {
-    SetLineWidth(float(2.0 * plot.pixelRatio));
+    SetLineWidth(float(2.0 * at.pixelRatio));
     glEnable(GL_LINE_SMOOTH);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    const WindowPoint from = WorldToWindow(x1, y1);
-    const WindowPoint to = WorldToWindow(x2, y2);
+    const WindowPoint from = WorldToWindow(at, x1, y1);
+    const WindowPoint to = WorldToWindow(at, x2, y2);
     glBegin(GL_LINES);
     glVertex2f(from.x, from.y);
     glVertex2f(to.x, to.y);
     glEnd();
-    SetLineWidth(plot.pixelRatio);
+    SetLineWidth(at.pixelRatio);
 }

@@ -2,29 +2,43 @@
 
 #include <GL/gl.h>
 
+#include "drawing/Frame.h"
 #include "drawing/Primitives.h"
 #include "drawing/TracePoints.h"
 #include "drawing/TypedCurveDrawing.h"
 #include "drawing/VectorMarks.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
-#include "model/PlotState.h"
 
-void TraceCurve(const CurveRow *curve, const TraceRoute &route)
+TraceRoute RouteOfFrame(const Frame &frame)
 {
+    GLint renderMode = GL_RENDER;
+    glGetIntegerv(GL_RENDER_MODE, &renderMode);
+    return TraceRouteOf(frame, renderMode == GL_RENDER);
+}
+
+void TraceCurve(const Frame &frame)
+{
+    TraceCurve(frame, RouteOfFrame(frame));
+}
+
+void TraceCurve(const Frame &frame, const TraceRoute &route)
+{
+    const FrameGeometry &at = frame.at;
+    const CurveRow *curve = frame.Curve();
     glPushMatrix();
     glColor3f(0.0, 0.45, 0.0);
     // From here a vertex is in pixels relative to the world origin.
-    glTranslatef(plot.originX, plot.originY, 0.0f);
-    SetPointSize(float(1.1 * plot.pixelRatio));
+    glTranslatef(at.originX, at.originY, 0.0f);
+    SetPointSize(float(1.1 * at.pixelRatio));
     glEnable(GL_POINT_SMOOTH);
     {
-        TracePoints points(route, plot.originX, plot.originY);
+        TracePoints points(route, at.originX, at.originY);
+        const double unit = double(at.unitPixels);
         if (curve && curve->typed) {
-            TypedCurveVertices(*curve->typed, double(plot.unitPixels), points);
+            TypedCurveVertices(*curve->typed, frame.scene, unit, points);
         } else if (curve) {
-            const double unit = double(plot.unitPixels);
-            ForEachSample(plot.tMin, plot.tMax, [&](float t) {
+            ForEachSample(frame.scene.tMin, frame.scene.tMax, [&](float t) {
                 const CurvePoint q = CurvePosition(curve->kind, t);
                 // World y grows upward, window y downward.
                 points.Add(float(double(q.x) * unit), float(-(double(q.y) * unit)));
@@ -34,20 +48,21 @@ void TraceCurve(const CurveRow *curve, const TraceRoute &route)
     glPopMatrix();
 }
 
-void DrawLightlikePoints(const CurveRow *curve)
+void DrawLightlikePoints(const Frame &frame)
 {
+    const CurveRow *curve = frame.Curve();
     glColor3f(1.0, 0.0, 0.0);
     if (!curve)
         return;
     if (curve->typed) {
-        DrawTypedLightlikePoints(*curve->typed);
+        DrawTypedLightlikePoints(*curve->typed, frame.scene, frame.at);
         return;
     }
     // A marker is drawn when its parameter lies in [tMin, tMax], ends included.
-    const double from = double(plot.tMin);
-    const double to = double(plot.tMax);
+    const double from = double(frame.scene.tMin);
+    const double to = double(frame.scene.tMax);
     for (const LightlikeMarker &m : curve->lightlike) {
         if (from <= m.gate && m.gate <= to)
-            DrawPoint(m.x, m.y);
+            DrawPoint(frame.at, m.x, m.y);
     }
 }

@@ -3,18 +3,17 @@
 #include <GL/gl.h>
 #include <cmath>
 
-#include "drawing/FootState.h"
 #include "drawing/Primitives.h"
 #include "drawing/TracePoints.h"
 #include "maths/TypedCurve.h"
 #include "maths/TypedPedal.h"
-#include "model/PlotState.h"
+#include "model/Scene.h"
 
 namespace {
 
-std::shared_ptr<const TypedCurveSamples> SamplesOfRange(const TypedCurve &curve)
+std::shared_ptr<const TypedCurveSamples> SamplesOfRange(const TypedCurve &curve, const Scene &scene)
 {
-    return curve.SamplesFor(plot.tMin, plot.tMax);
+    return curve.SamplesFor(scene.tMin, scene.tMax);
 }
 
 // Points added between samples, at most, in one trace: enough to join the
@@ -95,39 +94,30 @@ private:
 };
 
 template <class PointOf>
-void TraceRefined(const TypedCurve &curve, PointOf pointOf, TracePoints &points)
+void TraceRefined(const TypedCurve &curve, const Scene &scene, PointOf pointOf, TracePoints &points)
 {
-    Refinement<PointOf>(curve, pointOf, points).Trace(SamplesOfRange(curve)->samples);
+    Refinement<PointOf>(curve, pointOf, points).Trace(SamplesOfRange(curve, scene)->samples);
 }
 
 }  // namespace
 
-void TypedCurveVertices(const TypedCurve &curve, double unit, TracePoints &points)
+void TypedCurveVertices(const TypedCurve &curve, const Scene &scene, double unit, TracePoints &points)
 {
     TraceRefined(
-        curve,
+        curve, scene,
         [unit](const CurveJet &jet) {
             return TracePoint{jet.defined, jet.x * unit, -(jet.y * unit)};
         },
         points);
 }
 
-void TypedPedalVertices(const TypedCurve &curve, double unit, TracePoints &points)
+void TypedPedalVertices(const TypedCurve &curve, const Scene &scene, double unit, TracePoints &points)
 {
-    const Plane plane = SelectedPlane();
-    const double px = double(plot.pedalX);
-    const double py = double(plot.pedalY);
-    // The foot kept for the construction is that of the last sample that has one.
-    const std::vector<TypedSample> &samples = SamplesOfRange(curve)->samples;
-    for (auto sample = samples.rbegin(); sample != samples.rend(); ++sample) {
-        const Foot foot = FootOfJet(sample->jet, plane, px, py);
-        if (foot.hasPoint) {
-            StoreFoot(foot);
-            break;
-        }
-    }
+    const Plane plane = scene.plane;
+    const double px = double(scene.pedalX);
+    const double py = double(scene.pedalY);
     TraceRefined(
-        curve,
+        curve, scene,
         [=](const CurveJet &jet) {
             const Foot foot = FootOfJet(jet, plane, px, py);
             return TracePoint{foot.hasPoint, double(foot.x) * unit, -(double(foot.y) * unit)};
@@ -135,17 +125,17 @@ void TypedPedalVertices(const TypedCurve &curve, double unit, TracePoints &point
         points);
 }
 
-void DrawTypedLightlikePoints(const TypedCurve &curve)
+void DrawTypedLightlikePoints(const TypedCurve &curve, const Scene &scene, const FrameGeometry &at)
 {
-    for (const PlanePoint &point : SamplesOfRange(curve)->lightlikePoints)
-        DrawPoint(float(point.x), float(point.y));
+    for (const PlanePoint &point : SamplesOfRange(curve, scene)->lightlikePoints)
+        DrawPoint(at, float(point.x), float(point.y));
 }
 
-std::vector<SingularMark> TypedSingularMarks(const TypedCurve &curve)
+std::vector<SingularMark> TypedSingularMarks(const TypedCurve &curve, const Scene &scene)
 {
     // Twice the view's width and height: the line crosses the whole view
     // from any S inside it.
-    const double reach = 2.0 * (double(plot.xMax) - double(plot.xMin) + double(plot.yMax) - double(plot.yMin));
-    return TypedSingularMarksAt(curve, *SamplesOfRange(curve), SelectedPlane(), plot.pedalX, plot.pedalY, plot.currentT,
-                                reach);
+    const double reach = 2.0 * (double(scene.xMax) - double(scene.xMin) + double(scene.yMax) - double(scene.yMin));
+    return TypedSingularMarksAt(curve, *SamplesOfRange(curve, scene), scene.plane, scene.pedalX, scene.pedalY,
+                                scene.currentT, reach);
 }

@@ -10,7 +10,6 @@
 #include "drawing/Frame.h"
 #include "drawing/VectorGeometry.h"
 #include "drawing/VectorMarks.h"
-#include "model/PlotState.h"
 
 namespace {
 
@@ -212,7 +211,6 @@ constexpr size_t LastCapacity = size_t(1) << 26;
 
 std::vector<float> FeedbackOfFrame(const Frame &frame, LayerCache &cache)
 {
-    const PlotState before = plot;
     std::vector<float> buffer;
     for (size_t capacity = FirstCapacity; capacity <= LastCapacity; capacity *= 2) {
         buffer.assign(capacity, 0.0f);
@@ -220,7 +218,6 @@ std::vector<float> FeedbackOfFrame(const Frame &frame, LayerCache &cache)
         glRenderMode(GL_FEEDBACK);
         DrawFrame(frame, cache);
         const GLint used = glRenderMode(GL_RENDER);
-        plot = before;
         if (used >= 0) {
             buffer.resize(size_t(used));
             return buffer;

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "model/Scene.h"
+
 // The built-in curves: one row of facts per curve, and the formulas of its
 // position Q(t) and tangent vector V(t) (plain derivatives), each component
 // rounded to single precision. Adding a curve adds a kind, a row and its
@@ -21,7 +23,6 @@ enum class CurveKind {
     Typed,           // a curve the user typed: its row carries its formulas
 };
 
-enum class Plane { Euclidean, Minkowski };
 
 // A point of the curve whose tangent is lightlike, drawn while its parameter
 // (the gate) lies in the range.

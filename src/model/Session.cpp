@@ -39,27 +39,63 @@ QByteArray CurveObject(const SessionCurve &curve)
     return JsonObject(typed);
 }
 
-// The layers a session lists as shown, each with its toggle.
-struct ShownLayer {
-    const char *id;
-    bool Session::*shown;
-};
-constexpr ShownLayer ShownLayers[] = {{"grid", &Session::grid},
-                                      {"tangentAndNormal", &Session::tangentAndNormal},
-                                      {"selectedPoint", &Session::selectedPoint},
-                                      {"singularTangents", &Session::singularTangents}};
+// The toggles format 1 gave a flag each.
+constexpr const char *FirstFormatToggles[] = {"grid", "tangentAndNormal", "selectedPoint", "singularTangents"};
 
 QByteArray ShownList(const Session &s)
 {
     std::vector<QByteArray> ids;
-    for (const ShownLayer &layer : ShownLayers) {
-        if (s.*layer.shown)
-            ids.push_back(JsonString(QString::fromLatin1(layer.id)));
-    }
+    for (const std::string &id : s.shown)
+        ids.push_back(JsonString(QString::fromStdString(id)));
     return JsonArray(ids);
 }
 
 }  // namespace
+
+Scene SceneOfSession(const Session &s)
+{
+    Scene scene;
+    scene.xMin = s.xMin;
+    scene.xMax = s.xMax;
+    scene.yMin = s.yMin;
+    scene.yMax = s.yMax;
+    scene.tMin = s.tMin;
+    scene.tMax = s.tMax;
+    scene.currentT = s.selectedT;
+    // In this order the track takes the session's range and position as they are.
+    scene.track.SetMin(s.trackMin);
+    scene.track.SetMax(s.trackMax);
+    scene.track.SetPosition(s.trackPosition);
+    scene.tStep = s.step;
+    scene.pedalX = s.pedalX;
+    scene.pedalY = s.pedalY;
+    scene.plane = s.minkowski ? Plane::Minkowski : Plane::Euclidean;
+    scene.shown = s.shown;
+    scene.animation = s.animation;
+    scene.animationForward = s.animationForward;
+    return scene;
+}
+
+void StoreScene(const Scene &scene, Session &s)
+{
+    s.xMin = scene.xMin;
+    s.xMax = scene.xMax;
+    s.yMin = scene.yMin;
+    s.yMax = scene.yMax;
+    s.tMin = scene.tMin;
+    s.tMax = scene.tMax;
+    s.selectedT = scene.currentT;
+    s.trackMin = scene.track.min;
+    s.trackMax = scene.track.max;
+    s.trackPosition = scene.track.position;
+    s.step = scene.tStep;
+    s.pedalX = scene.pedalX;
+    s.pedalY = scene.pedalY;
+    s.minkowski = scene.plane == Plane::Minkowski;
+    s.shown = scene.shown;
+    s.animation = scene.animation;
+    s.animationForward = scene.animationForward;
+}
 
 bool operator==(const SessionCurve &a, const SessionCurve &b)
 {
@@ -73,9 +109,8 @@ bool operator==(const Session &a, const Session &b)
            a.yMin == b.yMin && a.yMax == b.yMax && a.curve == b.curve && a.tMin == b.tMin && a.tMax == b.tMax &&
            a.selectedT == b.selectedT && a.trackMin == b.trackMin && a.trackMax == b.trackMax &&
            a.trackPosition == b.trackPosition && a.step == b.step && a.pedalX == b.pedalX && a.pedalY == b.pedalY &&
-           a.minkowski == b.minkowski && a.grid == b.grid && a.tangentAndNormal == b.tangentAndNormal &&
-           a.selectedPoint == b.selectedPoint && a.singularTangents == b.singularTangents &&
-           a.animation == b.animation && a.animationForward == b.animationForward;
+           a.minkowski == b.minkowski && a.shown == b.shown && a.animation == b.animation &&
+           a.animationForward == b.animationForward;
 }
 
 QByteArray SessionJson(const Session &s)
@@ -280,30 +315,32 @@ void ReadSelectedPoint(Fields point, Session &s)
 }
 
 // Format 2 lists the shown layers by name; format 1 gave each a flag.
-void ReadShown(Fields &root, int version, Session &s)
+void ReadShown(Fields &root, int version, const std::vector<std::string> &layerIds, Session &s)
 {
     if (version == 1) {
         Fields show = root.Object("show");
-        for (const ShownLayer &layer : ShownLayers)
-            s.*layer.shown = show.Flag(layer.id, s.*layer.shown);
+        for (const char *id : FirstFormatToggles) {
+            if (show.Flag(id, s.shown.count(id) != 0))
+                s.shown.insert(id);
+            else
+                s.shown.erase(id);
+        }
         show.NothingElse();
         return;
     }
     if (!root.Has("show"))
         return;
     const QJsonValue list = root.Typed("show", &QJsonValue::isArray, "a list of layers");
-    for (const ShownLayer &layer : ShownLayers)
-        s.*layer.shown = false;
+    s.shown.clear();
     for (const QJsonValue id : list.toArray()) {
-        const auto named = std::find_if(std::begin(ShownLayers), std::end(ShownLayers),
-                                        [&](const ShownLayer &layer) { return id == QLatin1String(layer.id); });
-        if (named == std::end(ShownLayers)) {
+        const std::string name = id.toString().toStdString();
+        if (!id.isString() || std::find(layerIds.begin(), layerIds.end(), name) == layerIds.end()) {
             // The value as the file writes it: its array alone, brackets cut.
             const QByteArray text = QJsonDocument(QJsonArray{id}).toJson(QJsonDocument::Compact);
             throw Problem{
                 QStringLiteral("'show' names no layer %1").arg(QString::fromUtf8(text.mid(1, text.size() - 2)))};
         }
-        s.*named->shown = true;
+        s.shown.insert(name);
     }
 }
 
@@ -316,7 +353,7 @@ void SkipLastFoot(Fields &root)
     foot.NothingElse();
 }
 
-Session ReadSession(Fields root)
+Session ReadSession(Fields root, const std::vector<std::string> &layerIds)
 {
     const int version = ReadFormat(root);
     Session s;
@@ -334,7 +371,7 @@ Session ReadSession(Fields root)
     s.pedalY = pedal.Single("y", s.pedalY);
     pedal.NothingElse();
     s.minkowski = ReadPlane(root, s.minkowski);
-    ReadShown(root, version, s);
+    ReadShown(root, version, layerIds, s);
     Fields animation = root.Object("animation");
     s.animation = animation.Flag("running", s.animation);
     s.animationForward = animation.Flag("forward", s.animationForward);
@@ -398,7 +435,7 @@ QString RepeatedField(const QByteArray &bytes)
 
 }  // namespace
 
-SessionReading ReadSessionJson(const QByteArray &bytes)
+SessionReading ReadSessionJson(const QByteArray &bytes, const std::vector<std::string> &layerIds)
 {
     if (bytes.size() > MaxSessionBytes)
         return {{}, QStringLiteral("it is larger than 1 MB")};
@@ -412,7 +449,7 @@ SessionReading ReadSessionJson(const QByteArray &bytes)
     if (!repeated.isEmpty())
         return {{}, QStringLiteral("'%1' appears twice").arg(repeated)};
     try {
-        return {ReadSession(Fields(document.object(), QString())), QString()};
+        return {ReadSession(Fields(document.object(), QString()), layerIds), QString()};
     } catch (const Problem &problem) {
         return {{}, problem.text};
     }

@@ -2,6 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/Scene.h"
 
 // Everything the window shows, as a session file holds it: enough to bring
 // back the same picture and the same controls.
@@ -32,10 +37,7 @@ struct Session {
     float step = float(0.05);
     float pedalX = 0, pedalY = 0;
     bool minkowski = false;
-    bool grid = true;
-    bool tangentAndNormal = false;
-    bool selectedPoint = false;
-    bool singularTangents = false;
+    std::set<std::string> shown = {"grid"};  // the layers turned on, by id
     bool animation = false;
     bool animationForward = true;
 };
@@ -53,6 +55,11 @@ constexpr int MaxSessionWindowShortSide = 2304;
 // A picture exported from the command line: a figure, at most this many pixels a side.
 constexpr int MaxExportSide = 4096;
 
+// What a session and a scene share: everything but the window's size and
+// the curve (which the session names and the scene holds).
+Scene SceneOfSession(const Session &session);
+void StoreScene(const Scene &scene, Session &session);
+
 // Field by field; a session read back from its own file equals itself.
 bool operator==(const SessionCurve &a, const SessionCurve &b);
 bool operator==(const Session &a, const Session &b);
@@ -61,8 +68,9 @@ QByteArray SessionJson(const Session &session);
 
 // A session from a file's bytes, or the problem with them in a few words
 // ("'view.xMin' is not a number"); on a problem the session is unusable.
+// `layerIds` are the layers a session may show: the ids of the toggles.
 struct SessionReading {
     Session session;
     QString problem;
 };
-SessionReading ReadSessionJson(const QByteArray &bytes);
+SessionReading ReadSessionJson(const QByteArray &bytes, const std::vector<std::string> &layerIds);

@@ -8,12 +8,11 @@
 
 #include "drawing/GlSetup.h"
 #include "drawing/OutlineFont.h"
+#include "drawing/PlotArea.h"
 #include "model/NumberText.h"
 #include "window/ExceptionBox.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
-
-TForm1 *Form1 = nullptr;
 
 void RunHandler(const std::function<void()> &handler)
 {
@@ -28,7 +27,6 @@ void RunHandler(const std::function<void()> &handler)
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
-    Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lumetra"));
     QFont font(QStringLiteral("Palatino Linotype"));
@@ -47,6 +45,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     ConnectKeyboard();
     AddPictureMenu();
     AddSessionMenu();
+    scene.curve = CurveOfItem(shownCurve);
     WireHandlers();
     resize(DesignedClientWidth, DesignedClientHeight);
     move(DesignedLeft, DesignedTop);
@@ -55,11 +54,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     tickTimer->start();
 }
 
-TForm1::~TForm1()
-{
-    if (Form1 == this)
-        Form1 = nullptr;
-}
+TForm1::~TForm1() = default;
 
 void TForm1::WireHandlers()
 {
@@ -73,11 +68,11 @@ void TForm1::WireHandlers()
     auto onCheck = [this](QCheckBox *box, void (TForm1::*handler)()) {
         connect(box, &QCheckBox::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
     };
-    onCheck(gridCheck, &TForm1::GridClick);
-    onCheck(tangentNormalCheck, &TForm1::TangentNormalClick);
-    onCheck(selectedPointCheck, &TForm1::SelectedPointClick);
     onCheck(euclideanCheck, &TForm1::EuclideanClick);
     onCheck(minkowskiCheck, &TForm1::MinkowskiClick);
+    // The animation box has no handler: the next tick starts or stops it.
+    connect(animationCheck, &QCheckBox::toggled, this, [this](bool on) { scene.animation = on; });
+    ConnectToggles();
 
     auto onSpin = [this](TUpDown *spinner, void (TForm1::*handler)(bool)) {
         connect(spinner, &TUpDown::Click, this,
@@ -92,10 +87,20 @@ void TForm1::WireHandlers()
     // Every choice from the list counts, the curve already shown included:
     // opening the list has replaced its range by -5..5.
     connect(curveList, &QComboBox::activated, this, [this] { RunHandler([this] { CurveListChange(); }); });
+    // The curve shown is the one the list shows ("Own curve..." shows none and keeps it).
+    connect(curveList, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (const std::shared_ptr<const CurveRow> curve = CurveOfItem(index))
+            scene.curve = curve;
+    });
     curveList->onDropDown = [this] { RunHandler([this] { CurveListDropDown(); }); };
     connect(stepEdit, &QLineEdit::textChanged, this, [this] { RunHandler([this] { StepEditChange(); }); });
     stepEdit->installEventFilter(this);
     connect(tickTimer, &QTimer::timeout, this, [this] { RunHandler([this] { TimerTick(); }); });
+}
+
+FrameGeometry TForm1::Geometry() const
+{
+    return GeometryOf({ClientWidth(), ClientHeight()}, scene, drawnGeometry, Picture->devicePixelRatioF());
 }
 
 void TForm1::Redraw()

@@ -23,12 +23,17 @@ struct OpenedSession;
 struct Session;
 struct ViewWindow;
 
+#include "drawing/Frame.h"
+#include "drawing/StandardLayers.h"
 #include "drawing/WindowLayout.h"
+#include "model/Scene.h"
 #include "model/SessionHistory.h"
 
-// The one window of Lumetra. Every control is a member named as the control,
-// with the same objectName. Handlers live in window/controls, one file per
-// group of controls; the frame is drawn by RenderScene (window/RenderScene.cpp).
+// The one window of Lumetra. It owns the scene: every control edits it
+// through its handler and shows it. Every control is a member named as the
+// control, with the same objectName. Handlers live in window/controls, one
+// file per group of controls; the frame is drawn by RenderScene
+// (window/RenderScene.cpp).
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +46,16 @@ public:
 
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
+
+    Scene scene;  // what the picture and the controls show
+    // What the picture draws, in order; each layer with a toggle has a check
+    // box (the designed ones) or an entry in the picture's menu.
+    const LayerList &Layers() const { return layers; }
+    void SetLayers(LayerList list);
+    // The mapping of the scene at the window's size: the last frame's, where
+    // the scene has changed nothing it depends on.
+    FrameGeometry Geometry() const;
+    FrameGeometry drawnGeometry;  // the last frame's
 
     QWidget *drawingPanel;    // right: drawing settings
     QWidget *parameterPanel;  // below the picture: selected point, step, tangent and normal
@@ -103,7 +118,9 @@ public:
     // world position, and Q, V, F and the tangent's type or curvature at the
     // selected point.
     QLabel *Readout;
-    bool pointerOverPicture = false;  // the pointer's world position, while over the picture
+    bool pointerOverPicture = false;
+    int mouseX = 0;  // where the last mouse button was pressed, client pixels
+    int mouseY = 0;  // the pointer's world position, while over the picture
     double pointerX = 0;
     double pointerY = 0;
     QFrame *rightPanelSplitter, *bottomPanelSplitter;
@@ -115,8 +132,8 @@ public:
     std::vector<std::shared_ptr<const TypedCurve>> typedCurves;
     int shownCurve = 0;
     // The curve of a list index: built-in, typed, or null ("Own curve...").
-    const CurveRow *CurveOfItem(int index) const;
-    const CurveRow *SelectedCurve() const;
+    std::shared_ptr<const CurveRow> CurveOfItem(int index) const;
+    std::shared_ptr<const CurveRow> SelectedCurve() const;
 
     // The picture: a GL surface over the free top-left area.
     TPictureBox *Picture;
@@ -148,12 +165,10 @@ public:
     void ShowReadout();
 
     // Control handlers.
+    void LayerToggled(const std::string &id, bool on);
     void PedalPointSetClick();
     void SelectedPointSetClick();
     void RangeSetClick();
-    void GridClick();
-    void TangentNormalClick();
-    void SelectedPointClick();
     void EuclideanClick();
     void MinkowskiClick();
     void CurveListChange();
@@ -173,6 +188,11 @@ public:
     // The picture's menu (right button): save it as PNG, copy it.
     void SavePictureClick();
     void CopyPictureClick();
+
+    // The controls show the scene: toggles, plane boxes, the track bar, the
+    // labels of P and t.
+    void ShowToggles();
+    void ShowTrack();
 
     // Sessions: everything the window shows, to a file and back.
     Session CaptureSession() const;
@@ -195,6 +215,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    LayerList layers = StandardLayers();
+    // The toggles of the layers: a check box or a menu entry each.
+    struct LayerToggle {
+        std::string id;
+        QCheckBox *box;
+        QAction *entry;
+    };
+    std::vector<LayerToggle> toggles;
+    void ConnectToggles();
     void BuildPanels();
     void ConnectKeyboard();
     void ConnectPicture();
@@ -207,8 +236,6 @@ private:
     void WireHandlers();
     void PlacePanels();
 };
-
-extern TForm1 *Form1;
 
 // Runs a handler; a failure it raises is shown by the application-wide handler.
 void RunHandler(const std::function<void()> &handler);

@@ -137,9 +137,9 @@ void TPictureBox::RenderNow()
     ++redrawCount;
     if (!isValid())
         return;  // not shown yet: the first paint draws
-    // The last frame left its inputs as it found them and nothing has changed
-    // since: this frame would be the same picture, which the screen shows.
-    if (frameIsCurrent && inputsBeforeFrame == inputsAfterFrame && calls.frameInputs(lineSmoothing) == inputsAfterFrame)
+    // Nothing has changed since the last frame: this frame would be the same
+    // picture, which the screen shows.
+    if (frameIsCurrent && calls.frameInputs() == inputsOfFrame)
         return;
     PaintFrameNow();
     update();
@@ -163,10 +163,8 @@ void TPictureBox::PaintFrame()
     // The picture keeps the client-sized viewport, whatever drew last.
     const ClientSize client = calls.clientSize();
     SetupViewport(client.width, client.height, height(), devicePixelRatioF());
-    inputsBeforeFrame = calls.frameInputs(glIsEnabled(GL_LINE_SMOOTH));
     calls.renderScene();
-    lineSmoothing = glIsEnabled(GL_LINE_SMOOTH);
-    inputsAfterFrame = calls.frameInputs(lineSmoothing);
+    inputsOfFrame = calls.frameInputs();
     frameIsCurrent = true;
     ++frameCount;
 }

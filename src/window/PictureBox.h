@@ -15,9 +15,8 @@ struct PictureCalls {
     std::function<void()> resized;
     std::function<ClientSize()> clientSize;  // the projection's size, not the widget's
     std::function<void()> renderScene;       // one frame into the current context
-    // Everything a frame reads, GL state included. A frame that leaves these
-    // as it found them would repaint the same picture from the same inputs.
-    std::function<LayerInputs(bool lineSmoothing)> frameInputs;
+    // Everything a frame is drawn from: the same inputs, the same picture.
+    std::function<LayerInputs()> frameInputs;
     std::function<void(int x, int y)> mouseDown;
     std::function<void(int x, int y, bool leftButtonHeld)> mouseMove;
     std::function<void(int x, int y)> pointerMoved;  // with or without a button
@@ -85,6 +84,5 @@ private:
     QPoint lastPointer;           // for panning: where the previous move left the pointer
     bool noContext = false;       // the display offers no OpenGL context of our format
     bool frameIsCurrent = false;  // the framebuffer holds the frame of the inputs below
-    bool lineSmoothing = false;   // left on by the last frame
-    LayerInputs inputsBeforeFrame, inputsAfterFrame;
+    LayerInputs inputsOfFrame;    // of the frame the framebuffer holds
 };

@@ -1,13 +1,11 @@
 #include "window/RenderScene.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLocale>
 
 #include "drawing/DrawFrame.h"
-#include "maths/Curves.h"
+#include "drawing/PlotArea.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
@@ -16,57 +14,46 @@ Frame ReadFrame(const TForm1 &form)
 {
     const TPictureBox &picture = *form.Picture;
     Frame frame;
+    frame.scene = form.scene;
+    frame.layers = &form.Layers();
     frame.client = {form.ClientWidth(), form.ClientHeight()};
     frame.framebuffer = picture.defaultFramebufferObject();
     frame.pictureWidth = picture.width();
     frame.pictureHeight = picture.height();
     frame.pixelRatio = picture.devicePixelRatioF();
-    frame.grid = form.gridCheck->isChecked();
-    frame.tangentAndNormal = form.tangentNormalCheck->isChecked();
-    frame.selectedPoint = form.selectedPointCheck->isChecked();
-    frame.singularTangents = form.singularTangentsCheck->isChecked();
-    frame.animation = form.animationCheck->isChecked();
-    frame.curve = form.SelectedCurve();
+    frame.at = form.Geometry();
     frame.fontListBase = form.fontListBase;
     frame.decimalPoint = QLocale().decimalPoint().at(0).unicode();
     frame.traceHandling = picture.traceHandling;
     return frame;
 }
 
-void SelectedPointFromTrackBar(TForm1 &form)
-{
-    form.selectedPointTrack->SetMax(HundredthsOf(plot.tMax));
-    form.selectedPointTrack->SetMin(HundredthsOf(plot.tMin));
-    plot.currentT = float(double(form.selectedPointTrack->Position()) * 0.01);
-}
-
 Frame PrepareFrame(TForm1 &form)
 {
-    const Frame frame = ReadFrame(form);
-    if (ShowsConstruction(frame))
-        SelectedPointFromTrackBar(form);
-    return frame;
+    TakeSelectedPoint(form.scene);
+    return ReadFrame(form);
 }
 
 void RenderScene(TForm1 &form)
 {
     const Frame frame = PrepareFrame(form);
+    form.drawnGeometry = frame.at;
     DrawFrame(frame, form.Picture->layers);
-    SetCaption(form.pedalPointValueLabel, QStringLiteral("( ") + FloatToStr(plot.pedalX) + QStringLiteral(" , ") +
-                                              FloatToStr(plot.pedalY) + QStringLiteral(" )"));
-    SetCaption(form.selectedTValueLabel, QStringLiteral(" t = ") + FloatToStr(plot.currentT));
+    form.ShowTrack();
+    SetCaption(form.pedalPointValueLabel, QStringLiteral("( ") + FloatToStr(form.scene.pedalX) +
+                                              QStringLiteral(" , ") + FloatToStr(form.scene.pedalY) +
+                                              QStringLiteral(" )"));
+    SetCaption(form.selectedTValueLabel, QStringLiteral(" t = ") + FloatToStr(form.scene.currentT));
     form.ShowReadout();
 }
 
-LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing)
+LayerInputs FrameInputs(const TForm1 &form)
 {
     const Frame frame = ReadFrame(form);
-    LayerInputs inputs = CurveLayerInputs(frame, lineSmoothing);
-    inputs.insert(inputs.end(),
-                  {plot.gridXFrom, plot.gridXTo, plot.gridYFrom, plot.gridYTo, plot.currentT, plot.pedalX, plot.pedalY,
-                   plot.footNumerator, plot.footDenominator, plot.footX, plot.footY, double(plot.euclideanPlane),
-                   double(frame.tangentAndNormal), double(frame.selectedPoint), double(frame.singularTangents),
-                   double(frame.animation), double(form.selectedPointTrack->Min()),
-                   double(form.selectedPointTrack->Max()), double(form.selectedPointTrack->Position())});
+    LayerInputs inputs = LevelInputs(frame, LayerReuse::EveryFrame);
+    const Scene &scene = frame.scene;
+    inputs.insert(inputs.end(), {scene.currentT, double(scene.track.min), double(scene.track.max),
+                                 double(scene.track.position), scene.pedalX, scene.pedalY,
+                                 double(scene.plane == Plane::Minkowski), double(frame.framebuffer)});
     return inputs;
 }

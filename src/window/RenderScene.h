@@ -5,21 +5,15 @@
 
 class TForm1;
 
-// What the frame takes from the window's controls, read without changing them.
+// The frame of the window's scene at its picture's size.
 Frame ReadFrame(const TForm1 &form);
 
-// The track bar stores the selected parameter in hundredths: keep its range
-// equal to the parameter range (Max first, then Min) and take the parameter
-// from its position. A frame does this when it shows the construction.
-void SelectedPointFromTrackBar(TForm1 &form);
-
-// The frame a paint draws: read from the controls, with the selected
-// parameter taken from the track bar where the frame shows the construction.
+// The frame a paint draws: the selected parameter taken from its hundredths
+// where the frame shows the selected point, then read.
 Frame PrepareFrame(TForm1 &form);
 
 // One frame: the selected parameter, the picture, and the labels of P and t.
 void RenderScene(TForm1 &form);
 
-// Everything a frame reads, GL state included. A frame that leaves these as it
-// found them would repaint the same picture from the same inputs.
-LayerInputs FrameInputs(const TForm1 &form, bool lineSmoothing);
+// Everything a frame is drawn from. A frame from the same inputs is the same picture.
+LayerInputs FrameInputs(const TForm1 &form);

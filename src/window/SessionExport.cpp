@@ -1,16 +1,20 @@
 #include "window/SessionExport.h"
 
+#include <QLocale>
 #include <stdexcept>
 
 #include "drawing/DrawFrame.h"
 #include "drawing/GlSetup.h"
+#include "drawing/LayerCache.h"
 #include "drawing/OffscreenContext.h"
 #include "drawing/OutlineFont.h"
+#include "drawing/PlotArea.h"
+#include "drawing/StandardLayers.h"
 #include "drawing/VectorFrame.h"
 #include "drawing/WindowLayout.h"
-#include "window/Form1.h"
+#include "maths/Curves.h"
+#include "maths/TypedCurve.h"
 #include "window/PictureExport.h"
-#include "window/RenderScene.h"
 #include "window/SessionFile.h"
 
 namespace {
@@ -26,9 +30,9 @@ ClientSize ClientFor(QSize picture)
     return {picture.width() + PanelsWidth, picture.height() + PanelsHeight};
 }
 
-QSize PictureOf(const TForm1 &form)
+QSize PictureOf(const Session &session)
 {
-    return {form.ClientWidth() - PanelsWidth, form.ClientHeight() - PanelsHeight};
+    return {session.clientWidth - PanelsWidth, session.clientHeight - PanelsHeight};
 }
 
 PictureFormat FormatOfOutput(const QString &output)
@@ -38,47 +42,62 @@ PictureFormat FormatOfOutput(const QString &output)
     return PictureFormatOf(output);
 }
 
+// The session's scene with its curve, as the window would show it.
+Scene SceneOf(const OpenedSession &opened)
+{
+    Scene scene = SceneOfSession(opened.session);
+    if (opened.curve.typed)
+        scene.curve = std::shared_ptr<const CurveRow>(opened.curve.typed, &opened.curve.typed->Row());
+    else
+        scene.curve =
+            std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(opened.curve.builtInIndex));
+    TakeSelectedPoint(scene);
+    return scene;
+}
+
 // The frame as the window would draw it, into the offscreen framebuffer at
 // one device pixel per logical pixel.
-Frame OffscreenFrame(TForm1 &form, QSize picture, ClientSize client, unsigned framebuffer)
+Frame OffscreenFrame(const Scene &scene, const LayerList &layers, QSize picture, ClientSize client)
 {
-    Frame frame = PrepareFrame(form);
+    Frame frame;
+    frame.scene = scene;
+    frame.layers = &layers;
     frame.client = client;
-    frame.framebuffer = framebuffer;
     frame.pictureWidth = picture.width();
     frame.pictureHeight = picture.height();
     frame.pixelRatio = 1;
+    frame.at = GeometryOf(client, scene, FrameGeometry(), 1);
+    frame.decimalPoint = QLocale().decimalPoint().at(0).unicode();
     return frame;
 }
 
 }  // namespace
 
-void ExportPicture(TForm1 &form, const QString &output, QSize pictureSize)
+void ExportPicture(const OpenedSession &opened, const QString &output, QSize pictureSize)
 {
     const PictureFormat format = FormatOfOutput(output);
-    const QSize picture = pictureSize.isEmpty() ? PictureOf(form) : pictureSize;
+    const QSize picture = pictureSize.isEmpty() ? PictureOf(opened.session) : pictureSize;
     if (picture.width() < 1 || picture.height() < 1)
         Refuse(QStringLiteral("the session's window leaves the picture no pixels"));
     const ClientSize client = ClientFor(picture);
-    const QString view = ViewProblem(form.CaptureSession(), client);
+    const QString view = ViewProblem(opened.session, client);
     if (!view.isEmpty())
         Refuse(QStringLiteral("at %1x%2 pixels %3").arg(picture.width()).arg(picture.height()).arg(view));
-    form.resize(client.width, client.height);
 
     OffscreenContext context(picture.width(), picture.height());
-    // What the picture's own context gets when it is made: projection and font lists.
-    form.FormCreate();
+    // What a picture's own context gets when it is made: projection and font lists.
+    SetupProjection(client.width, client.height);
     SetupViewport(client.width, client.height, picture.height(), 1);
+    const LayerList layers = StandardLayers();
+    Frame frame = OffscreenFrame(SceneOf(opened), layers, picture, client);
+    frame.framebuffer = context.Framebuffer();
+    frame.fontListBase = BuildOutlineFont(QString());
     LayerCache cache;
     cache.enabled = false;
-    const Frame frame = OffscreenFrame(form, picture, client, context.Framebuffer());
-    // A window redraws every tick: what it shows is the second frame, whose
-    // grid is drawn with the line smoothing the construction left on.
-    DrawFrame(frame, cache);
     DrawFrame(frame, cache);
     if (format == PictureFormat::Png)
         SavePicture(context.Pixels(), output);
     else
         SaveVectorPicture(CaptureVectorFrame(frame, cache), output, format);
-    DeleteOutlineFont(form.fontListBase);
+    DeleteOutlineFont(frame.fontListBase);
 }

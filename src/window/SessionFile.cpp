@@ -54,9 +54,9 @@ namespace {
 // The session in a file's bytes; beyond what the reader refuses, a view
 // with less than a pixel per unit in its window is a problem too: it shows
 // nothing of the curve, and its grid would be drawn line upon line.
-SessionReading ReadShowable(const QByteArray &bytes)
+SessionReading ReadShowable(const QByteArray &bytes, const std::vector<std::string> &layerIds)
 {
-    SessionReading reading = ReadSessionJson(bytes);
+    SessionReading reading = ReadSessionJson(bytes, layerIds);
     if (reading.problem.isEmpty())
         reading.problem = ViewProblem(reading.session, {reading.session.clientWidth, reading.session.clientHeight});
     return reading;
@@ -64,9 +64,9 @@ SessionReading ReadShowable(const QByteArray &bytes)
 
 }  // namespace
 
-OpenedSession ReadSessionFile(const QString &path)
+OpenedSession ReadSessionFile(const QString &path, const std::vector<std::string> &layerIds)
 {
-    const SessionReading reading = ReadShowable(ReadBounded(path));
+    const SessionReading reading = ReadShowable(ReadBounded(path), layerIds);
     if (!reading.problem.isEmpty())
         CannotOpen(path, reading.problem);
     OpenedSession opened{reading.session, ChooseSessionCurve(reading.session.curve)};
@@ -80,7 +80,8 @@ void WriteSessionFile(const Session &session, const QString &path)
     // A file that could not be opened again is not written: an empty view
     // window, or one too wide for its window, is the user's to mend first.
     const QByteArray bytes = SessionJson(session);
-    const QString problem = ReadShowable(bytes).problem;
+    const QString problem =
+        ReadShowable(bytes, std::vector<std::string>(session.shown.begin(), session.shown.end())).problem;
     if (!problem.isEmpty())
         throw std::runtime_error(
             QStringLiteral("The session was not saved to '%1': it could not be opened again, as %2.")

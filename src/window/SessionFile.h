@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "drawing/Frame.h"
 #include "maths/SessionCurve.h"
@@ -15,8 +17,8 @@ struct OpenedSession {
 // Reads and checks the whole file before anything is shown. Throws
 // std::runtime_error naming the file and its problem: unreadable, larger
 // than 1 MB, not a session, or a session with a value or formula that does
-// not hold, or a view its window cannot show.
-OpenedSession ReadSessionFile(const QString &path);
+// not hold, a layer not among `layerIds`, or a view its window cannot show.
+OpenedSession ReadSessionFile(const QString &path, const std::vector<std::string> &layerIds);
 
 // Why the session's view cannot be drawn in a window of this client size
 // (less than one pixel per unit), or nothing.

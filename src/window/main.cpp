@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "drawing/StandardLayers.h"
 #include "window/CommandLine.h"
 #include "window/ExceptionBox.h"
 #include "window/Form1.h"
@@ -46,9 +47,7 @@ void Quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 int Export(const CommandLine &line)
 {
     try {
-        TForm1 form;
-        form.ShowSession(ReadSessionFile(line.session));
-        ExportPicture(form, line.exportPath, line.size);
+        ExportPicture(ReadSessionFile(line.session, ToggleIds(StandardLayers())), line.exportPath, line.size);
         return EXIT_SUCCESS;
     } catch (const std::exception &failure) {
         return Refused(QString::fromLocal8Bit(failure.what()));

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/controls/Adapters.h"
 
 namespace {
@@ -41,9 +40,9 @@ protected:
             const long before = Frames();
             form->TimerTick();
             EXPECT_TRUE(Redrawn(before)) << "every tick redraws";
-            seen.push_back({form->selectedPointTrack->Position(), plot.animationForward});
+            seen.push_back({form->selectedPointTrack->Position(), form->scene.animationForward});
             // The drawn point follows the track bar.
-            EXPECT_EQ(plot.currentT, TOfPosition(seen.back().position));
+            EXPECT_EQ(form->scene.currentT, TOfPosition(seen.back().position));
         }
         return seen;
     }
@@ -65,7 +64,7 @@ TEST_F(AnimationTest, FromTheStartThePointRunsUpByTheStep)
     EXPECT_EQ(seen[0].position, 5);
     EXPECT_EQ(seen[1].position, 10);
     EXPECT_EQ(seen[2].position, 15);
-    EXPECT_EQ(plot.currentT, float(0.15));
+    EXPECT_EQ(form->scene.currentT, float(0.15));
     EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,150000005960464"));
 }
 
@@ -93,8 +92,8 @@ TEST_F(AnimationTest, TheMotionBouncesBetweenTheEnds)
     for (const Bounce &c : cases) {
         SCOPED_TRACE(c.name);
         SetStep(c.step);
-        form->selectedPointTrack->SetPosition(c.start);
-        plot.animationForward = c.forward;
+        form->scene.track.SetPosition(c.start);
+        form->scene.animationForward = c.forward;
         std::vector<int> positions;
         std::vector<bool> directions;
         for (const Tick &t : RunTicks(int(c.positions.size()))) {
@@ -110,12 +109,12 @@ TEST_F(AnimationTest, BelowZeroStepsAreCutTowardZero)
     SetRange("-1,5", "1,5");
     SetStep("0,015");
     StartAnimation();
-    form->selectedPointTrack->SetPosition(-140);
-    plot.animationForward = true;
+    form->scene.track.SetPosition(-140);
+    form->scene.animationForward = true;
     auto seen = RunTicks(2);
     EXPECT_EQ(seen[0].position, -138);
     EXPECT_EQ(seen[1].position, -136);
-    plot.animationForward = false;
+    form->scene.animationForward = false;
     seen = RunTicks(2);
     EXPECT_EQ(seen[0].position, -137);
     EXPECT_EQ(seen[1].position, -138);
@@ -138,30 +137,30 @@ TEST_F(AnimationTest, AnEmptyRangeFlipsTheDirectionOnEveryTick)
 
 TEST_F(AnimationTest, WithTheAnimationOffTicksOnlyRedraw)
 {
-    form->selectedPointTrack->SetPosition(7);
+    form->scene.track.SetPosition(7);
     for (int i = 0; i < 2; ++i) {
         const long before = Frames();
         form->TimerTick();
         EXPECT_TRUE(Redrawn(before));
         EXPECT_EQ(form->selectedPointTrack->Position(), 7);
-        EXPECT_TRUE(plot.animationForward);
-        EXPECT_EQ(plot.currentT, 0.0f) << "nothing reads the track bar back";
+        EXPECT_TRUE(form->scene.animationForward);
+        EXPECT_EQ(form->scene.currentT, 0.0f) << "nothing reads the track bar back";
     }
 }
 
 TEST_F(AnimationTest, StoppingKeepsPositionAndDirectionForTheRestart)
 {
     StartAnimation();
-    form->selectedPointTrack->SetPosition(625);
+    form->scene.track.SetPosition(625);
     RunTicks(2);  // 628, then the turn
     ASSERT_EQ(form->selectedPointTrack->Position(), 628);
-    ASSERT_FALSE(plot.animationForward);
+    ASSERT_FALSE(form->scene.animationForward);
 
     Click(form->animationCheck);
     ASSERT_FALSE(form->animationCheck->isChecked());
     form->TimerTick();
     EXPECT_EQ(form->selectedPointTrack->Position(), 628);
-    EXPECT_FALSE(plot.animationForward);
+    EXPECT_FALSE(form->scene.animationForward);
 
     Click(form->animationCheck);
     form->TimerTick();

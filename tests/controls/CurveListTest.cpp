@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/controls/Adapters.h"
 
 namespace {
@@ -17,8 +16,8 @@ class CurveListTest : public CommaWindowTest {
 protected:
     void ExpectRange(float tMin, float tMax, const char *minText, const char *maxText, int min, int max)
     {
-        EXPECT_EQ(plot.tMin, tMin);
-        EXPECT_EQ(plot.tMax, tMax);
+        EXPECT_EQ(form->scene.tMin, tMin);
+        EXPECT_EQ(form->scene.tMax, tMax);
         EXPECT_EQ(form->tMinEdit->text(), QString::fromLatin1(minText));
         EXPECT_EQ(form->tMaxEdit->text(), QString::fromLatin1(maxText));
         EXPECT_EQ(form->selectedPointTrack->Min(), min);
@@ -58,9 +57,9 @@ TEST_F(CurveListTest, EachCurveGetsItsRange)
         ASSERT_EQ(form->curveList->currentText(), QString::fromLatin1(c.name));
         ExpectRange(c.tMin, c.tMax, c.minText, c.maxText, c.min, c.max);
         // Nothing else moves, and nothing is drawn yet.
-        EXPECT_EQ(plot.currentT, 0.0f);
-        EXPECT_EQ(plot.tStep, float(0.05));
-        EXPECT_EQ(plot.pedalX, 0.0f);
+        EXPECT_EQ(form->scene.currentT, 0.0f);
+        EXPECT_EQ(form->scene.tStep, float(0.05));
+        EXPECT_EQ(form->scene.pedalX, 0.0f);
         EXPECT_EQ(form->selectedPointTrack->Position(), 0);
         Settle();
         EXPECT_EQ(Frames(), frames);
@@ -124,7 +123,7 @@ TEST_F(CurveListTest, ANarrowerRangeClampsTheSelectedPoint)
     ChooseFromList(form->curveList, 7);
     ExpectRange(-3, 3, "-3", "3", -300, 300);
     EXPECT_EQ(form->selectedPointTrack->Position(), 300);
-    EXPECT_EQ(plot.currentT, 6.0f) << "the handler leaves the selected parameter to the next frame";
+    EXPECT_EQ(form->scene.currentT, 6.0f) << "the handler leaves the selected parameter to the next frame";
 }
 
 TEST_F(CurveListTest, ATypedRangeIsReplacedByTheNextChoice)

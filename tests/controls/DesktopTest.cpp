@@ -15,7 +15,6 @@
 #include <sys/stat.h>
 
 #include "ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/ExceptionBox.h"
 #include "window/PictureBox.h"
 #include "window/PictureExport.h"
@@ -30,8 +29,8 @@ TEST_F(DesktopTest, ReturnInAFieldDoesWhatItsButtonDoes)
     Type(form->pedalXEdit, QStringLiteral("1,5"));
     Type(form->pedalYEdit, QStringLiteral("-2"));
     QTest::keyClick(form->pedalYEdit, Qt::Key_Return);
-    EXPECT_EQ(plot.pedalX, 1.5f);
-    EXPECT_EQ(plot.pedalY, -2.0f);
+    EXPECT_EQ(form->scene.pedalX, 1.5f);
+    EXPECT_EQ(form->scene.pedalY, -2.0f);
 
     Type(form->tMinEdit, QStringLiteral("-1,5"));
     Type(form->tMaxEdit, QStringLiteral("1,5"));
@@ -47,7 +46,7 @@ TEST_F(DesktopTest, ReturnInAFieldDoesWhatItsButtonDoes)
     Type(form->pedalXEdit, QStringLiteral("abc"));
     const int boxes = CloseFailureBoxes([&] { QTest::keyClick(form->pedalXEdit, Qt::Key_Return); });
     EXPECT_EQ(boxes, 1);
-    EXPECT_EQ(plot.pedalX, 1.5f);
+    EXPECT_EQ(form->scene.pedalX, 1.5f);
 }
 
 TEST_F(DesktopTest, TabFollowsTheLayoutWithinEachPanel)
@@ -75,9 +74,9 @@ TEST_F(DesktopTest, ArrowKeysClickAFocusedSpinner)
 {
     form->xMinSpinner->setFocus(Qt::TabFocusReason);
     QTest::keyClick(form->xMinSpinner, Qt::Key_Right);
-    EXPECT_EQ(plot.xMin, -2.5f);
+    EXPECT_EQ(form->scene.xMin, -2.5f);
     QTest::keyClick(form->xMinSpinner, Qt::Key_Left);
-    EXPECT_EQ(plot.xMin, -3.0f);
+    EXPECT_EQ(form->scene.xMin, -3.0f);
 }
 
 TEST_F(DesktopTest, ControlsAreNamedByTheirCaptionOrTheirLabel)
@@ -108,7 +107,7 @@ TEST_F(DesktopTest, TheSavedPictureIsThePictureShown)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("picture.png"));
-    plot.pedalX = 0.5f;
+    form->scene.pedalX = 0.5f;
     form->Redraw();
     SavePicture(CurrentPicture(*form), path);
     const QImage saved(path);
@@ -131,7 +130,7 @@ TEST_F(DesktopTest, TheSavedPictureIsThePictureShown)
 TEST_F(DesktopTest, AFailedWriteSaysSoAndChangesNothing)
 {
     QTemporaryDir folder;
-    const PlotState before = plot;
+    const Scene before = form->scene;
     // A folder that does not exist, and one without write permission (a
     // superuser may write there all the same).
     QStringList targets = {folder.filePath(QStringLiteral("missing/picture.png"))};
@@ -149,8 +148,8 @@ TEST_F(DesktopTest, AFailedWriteSaysSoAndChangesNothing)
         }
         EXPECT_FALSE(QFile::exists(target));
     }
-    EXPECT_EQ(plot.pedalX, before.pedalX);
-    EXPECT_EQ(plot.tMax, before.tMax);
+    EXPECT_EQ(form->scene.pedalX, before.pedalX);
+    EXPECT_EQ(form->scene.tMax, before.tMax);
 }
 
 TEST_F(DesktopTest, TheRightButtonStoresThePressAndNeverMovesP)
@@ -159,10 +158,10 @@ TEST_F(DesktopTest, TheRightButtonStoresThePressAndNeverMovesP)
     QTest::mousePress(form->Picture, Qt::RightButton, {}, QPoint(474, 138));
     QTest::mouseMove(form->Picture, QPoint(480, 130));
     QTest::mouseRelease(form->Picture, Qt::RightButton, {}, QPoint(480, 130));
-    EXPECT_EQ(plot.mouseX, 474);
-    EXPECT_EQ(plot.mouseY, 138);
-    EXPECT_EQ(plot.pedalX, 0.0f);
-    EXPECT_EQ(plot.pedalY, 0.0f);
+    EXPECT_EQ(form->mouseX, 474);
+    EXPECT_EQ(form->mouseY, 138);
+    EXPECT_EQ(form->scene.pedalX, 0.0f);
+    EXPECT_EQ(form->scene.pedalY, 0.0f);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 
 #include "ControlTestSupport.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 
@@ -33,9 +32,10 @@ protected:
         QTest::mouseRelease(form->Picture, button, keys, to);
     }
     // The client pixel of a world point in the frame last drawn.
-    static QPointF PixelOf(double x, double y)
+    QPointF PixelOf(double x, double y) const
     {
-        return {plot.originX + x * plot.unitPixels, plot.originY - y * plot.unitPixels};
+        const FrameGeometry at = form->Geometry();
+        return {at.originX + x * at.unitPixels, at.originY - y * at.unitPixels};
     }
     // Each label shows its edge, cut short where it would run under its
     // spinner, and the whole value in its tooltip.
@@ -45,10 +45,10 @@ protected:
             QLabel *label;
             QWidget *spinner;
             float edge;
-        } edges[] = {{form->xMinValueLabel, form->xMinSpinner, plot.xMin},
-                     {form->xMaxValueLabel, form->xMaxSpinner, plot.xMax},
-                     {form->yMinValueLabel, form->yMinSpinner, plot.yMin},
-                     {form->yMaxValueLabel, form->yMaxSpinner, plot.yMax}};
+        } edges[] = {{form->xMinValueLabel, form->xMinSpinner, form->scene.xMin},
+                     {form->xMaxValueLabel, form->xMaxSpinner, form->scene.xMax},
+                     {form->yMinValueLabel, form->yMinSpinner, form->scene.yMin},
+                     {form->yMaxValueLabel, form->yMaxSpinner, form->scene.yMax}};
         for (const auto &e : edges) {
             const QString whole = FloatToStr(e.edge);
             const QString shown = e.label->text();
@@ -70,15 +70,15 @@ TEST_F(NavigationTest, TheWorldPointUnderThePointerStaysThere)
     } turns[] = {{{300, 120}, 120}, {{300, 120}, 120}, {{520, 300}, 240}, {{250, 330}, -120}, {{405, 207}, 60},
                  {{600, 50}, -360}, {{150, 400}, 120}, {{480, 260}, -30}, {{480, 260}, 480}};
     for (const auto &turn : turns) {
-        const double wx = (turn.at.x() - plot.originX) / plot.unitPixels;
-        const double wy = (plot.originY - turn.at.y()) / plot.unitPixels;
-        const double width = double(plot.xMax) - plot.xMin;
+        const double wx = (turn.at.x() - form->Geometry().originX) / form->Geometry().unitPixels;
+        const double wy = (form->Geometry().originY - turn.at.y()) / form->Geometry().unitPixels;
+        const double width = double(form->scene.xMax) - form->scene.xMin;
         Wheel(turn.at, turn.angle);
         const QPointF now = PixelOf(wx, wy);
         EXPECT_NEAR(now.x(), turn.at.x(), 1.0) << turn.angle;
         EXPECT_NEAR(now.y(), turn.at.y(), 1.0) << turn.angle;
-        EXPECT_NEAR((double(plot.xMax) - plot.xMin) / width, std::pow(1.25, -turn.angle / 120.0), 1e-5);
-        EXPECT_EQ(plot.unitPixels, std::trunc(plot.unitPixels));  // whole pixels per unit
+        EXPECT_NEAR((double(form->scene.xMax) - form->scene.xMin) / width, std::pow(1.25, -turn.angle / 120.0), 1e-5);
+        EXPECT_EQ(form->Geometry().unitPixels, std::trunc(form->Geometry().unitPixels));  // whole pixels per unit
         ExpectLabelsShowTheView();
     }
     // The grid of an arbitrary view stays on the world's half units.
@@ -87,7 +87,8 @@ TEST_F(NavigationTest, TheWorldPointUnderThePointerStaysThere)
     for (const FeedbackPrimitive &line : lines) {
         const FeedbackVertex &v = line.vertices[0];
         const bool column = std::abs(v.x - line.vertices[1].x) < 1e-3;
-        const double world = column ? (v.x - plot.originX) / plot.unitPixels : (plot.originY - v.y) / plot.unitPixels;
+        const double world = column ? (v.x - form->Geometry().originX) / form->Geometry().unitPixels
+                                    : (form->Geometry().originY - v.y) / form->Geometry().unitPixels;
         EXPECT_NEAR(2 * world, std::round(2 * world), 2e-3) << (column ? "column " : "row ") << world;
     }
 }
@@ -96,41 +97,42 @@ TEST_F(NavigationTest, ZoomStopsAtItsLimitsWithoutANaN)
 {
     for (int notch = 0; notch < 120; ++notch)
         Wheel({405, 207}, 120);
-    EXPECT_GE(double(plot.xMax) - plot.xMin, 1e-4);
-    EXPECT_GT(plot.xMax, plot.xMin);
+    EXPECT_GE(double(form->scene.xMax) - form->scene.xMin, 1e-4);
+    EXPECT_GT(form->scene.xMax, form->scene.xMin);
     for (int notch = 0; notch < 240; ++notch)
         Wheel({300, 100}, -120);
-    const double width = double(plot.xMax) - plot.xMin;
+    const double width = double(form->scene.xMax) - form->scene.xMin;
     EXPECT_LE(width, 1e6);
-    EXPECT_GE(plot.unitPixels, 1.0f);  // never zoomed out of the picture
-    for (float v : {plot.xMin, plot.xMax, plot.yMin, plot.yMax, plot.originX, plot.originY})
+    EXPECT_GE(form->Geometry().unitPixels, 1.0f);  // never zoomed out of the picture
+    for (float v : {form->scene.xMin, form->scene.xMax, form->scene.yMin, form->scene.yMax, form->Geometry().originX,
+                    form->Geometry().originY})
         EXPECT_TRUE(std::isfinite(v));
     // Further notches do nothing.
     Wheel({300, 100}, -120);
-    EXPECT_EQ(double(plot.xMax) - plot.xMin, width);
+    EXPECT_EQ(double(form->scene.xMax) - form->scene.xMin, width);
     ExpectLabelsShowTheView();
 }
 
 TEST_F(NavigationTest, DragsPanOrMovePAndHomeResets)
 {
     Drag({300, 200}, {369, 131}, Qt::MiddleButton);  // one unit right and up
-    EXPECT_FLOAT_EQ(plot.xMin, -4);
-    EXPECT_FLOAT_EQ(plot.yMin, -4);
+    EXPECT_FLOAT_EQ(form->scene.xMin, -4);
+    EXPECT_FLOAT_EQ(form->scene.yMin, -4);
     Drag({300, 200}, {231, 200}, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_FLOAT_EQ(plot.xMin, -3);
-    EXPECT_EQ(plot.pedalX, 0.0f);  // a pan leaves P
+    EXPECT_FLOAT_EQ(form->scene.xMin, -3);
+    EXPECT_EQ(form->scene.pedalX, 0.0f);  // a pan leaves P
     ExpectLabelsShowTheView();
     // The spinners step on from the new edges.
     Click(form->yMinSpinner->NextArrow());
-    EXPECT_FLOAT_EQ(plot.yMin, -3.5f);
+    EXPECT_FLOAT_EQ(form->scene.yMin, -3.5f);
 
     QTest::mouseClick(form->Picture, Qt::RightButton, {}, {10, 10});  // focus, and no drag
     form->Picture->setFocus();
     QTest::keyClick(form->Picture, Qt::Key_Home);
-    EXPECT_EQ(plot.xMin, -3.0f);
-    EXPECT_EQ(plot.xMax, 3.0f);
-    EXPECT_EQ(plot.yMin, -3.0f);
-    EXPECT_EQ(plot.yMax, 3.0f);
+    EXPECT_EQ(form->scene.xMin, -3.0f);
+    EXPECT_EQ(form->scene.xMax, 3.0f);
+    EXPECT_EQ(form->scene.yMin, -3.0f);
+    EXPECT_EQ(form->scene.yMax, 3.0f);
     ExpectLabelsShowTheView();
 }
 
@@ -139,8 +141,8 @@ TEST_F(NavigationTest, ArrowKeysMovePByPixels)
     form->Picture->setFocus();
     QTest::keyClick(form->Picture, Qt::Key_Right);
     QTest::keyClick(form->Picture, Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_FLOAT_EQ(plot.pedalX, float(1.0 / InitialUnit));
-    EXPECT_FLOAT_EQ(plot.pedalY, float(10.0 / InitialUnit));
+    EXPECT_FLOAT_EQ(form->scene.pedalX, float(1.0 / InitialUnit));
+    EXPECT_FLOAT_EQ(form->scene.pedalY, float(10.0 / InitialUnit));
     const auto blue = BluePoints(RecordFrame());
     ASSERT_FALSE(blue.empty());
     EXPECT_NEAR(blue.back().x(), InitialOriginX + 1, 1e-3);

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/ExceptionBox.h"
 #include "window/controls/Adapters.h"
 
@@ -68,9 +67,9 @@ protected:
 TEST_F(ParameterTest, RangeSetGivesTrackBarRangeAndStartsAtTMin)
 {
     SetRange("-1,5", "1,5");
-    EXPECT_EQ(plot.tMin, -1.5f);
-    EXPECT_EQ(plot.tMax, 1.5f);
-    EXPECT_EQ(plot.currentT, -1.5f);
+    EXPECT_EQ(form->scene.tMin, -1.5f);
+    EXPECT_EQ(form->scene.tMax, 1.5f);
+    EXPECT_EQ(form->scene.currentT, -1.5f);
     ExpectTrackBar(-150, 150, -150);
     EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = -1,5"));
 
@@ -86,7 +85,7 @@ TEST_F(ParameterTest, RangeTruncatesTowardZero)
 {
     SetRange("-1,999", "2,999");
     ExpectTrackBar(-199, 299, -199);
-    EXPECT_EQ(plot.currentT, float(-1.999));
+    EXPECT_EQ(form->scene.currentT, float(-1.999));
 }
 
 struct TypedPoint {
@@ -117,7 +116,7 @@ TEST_F(ParameterTest, TypedPointTruncatesIntoTheTrackBarAndKeepsTheTypedValue)
         }
         SetPoint(c.text);
         EXPECT_EQ(form->selectedPointTrack->Position(), c.position);
-        EXPECT_EQ(plot.currentT, c.typed);
+        EXPECT_EQ(form->scene.currentT, c.typed);
         EXPECT_EQ(form->selectedTValueLabel->text(), QString::fromLatin1(c.caption));
     }
 }
@@ -140,7 +139,7 @@ TEST_F(ParameterTest, WithSelectedPointShownTheDrawnPointFollowsTheTrackBar)
         SCOPED_TRACE(c.text);
         SetPoint(c.text);
         EXPECT_EQ(form->selectedPointTrack->Position(), c.position);
-        EXPECT_EQ(plot.currentT, TOfPosition(c.position));
+        EXPECT_EQ(form->scene.currentT, TOfPosition(c.position));
         EXPECT_EQ(form->selectedTValueLabel->text(), QString::fromLatin1(c.caption));
         // P is the centre of the circle, so the foot is the point itself.
         const auto purple = PointsOf(RecordFrame(), colour::Purple);
@@ -160,9 +159,9 @@ TEST_F(ParameterTest, FailingRangeFieldsStopAtTheFailingField)
     long shown = ShownExceptionCount();
     EXPECT_EQ(CloseFailureBoxes([&] { Click(form->rangeSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
-    EXPECT_EQ(plot.tMin, 0.0f);
-    EXPECT_EQ(plot.tMax, TwoPi);
-    EXPECT_EQ(plot.currentT, 0.0f);
+    EXPECT_EQ(form->scene.tMin, 0.0f);
+    EXPECT_EQ(form->scene.tMax, TwoPi);
+    EXPECT_EQ(form->scene.currentT, 0.0f);
     ExpectTrackBar(0, 628, 0);
 
     // t max fails: only the new t min is kept.
@@ -171,9 +170,9 @@ TEST_F(ParameterTest, FailingRangeFieldsStopAtTheFailingField)
     shown = ShownExceptionCount();
     EXPECT_EQ(CloseFailureBoxes([&] { Click(form->rangeSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
-    EXPECT_EQ(plot.tMin, -1.0f);
-    EXPECT_EQ(plot.tMax, TwoPi);
-    EXPECT_EQ(plot.currentT, 0.0f);
+    EXPECT_EQ(form->scene.tMin, -1.0f);
+    EXPECT_EQ(form->scene.tMax, TwoPi);
+    EXPECT_EQ(form->scene.currentT, 0.0f);
     ExpectTrackBar(0, 628, 0);
 
     // The next redraw traces the circle over [-1, old t max].
@@ -191,7 +190,7 @@ TEST_F(ParameterTest, FailingPointChangesNothing)
     EXPECT_EQ(CloseFailureBoxes([&] { Click(form->selectedPointSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
     EXPECT_EQ(form->selectedPointTrack->Position(), 56);
-    EXPECT_EQ(plot.currentT, float(0.57));
+    EXPECT_EQ(form->scene.currentT, float(0.57));
 }
 
 struct StepCase {
@@ -218,12 +217,12 @@ TEST_F(ParameterTest, SpinnerStepsTheTrackBarByTheTruncatedStep)
         SCOPED_TRACE(std::string("step ") + c.step + " from " + std::to_string(c.start) +
                      (c.next ? " next" : " previous"));
         SetStep(c.step);
-        form->selectedPointTrack->SetPosition(c.start);
-        const float tBefore = plot.currentT;
+        form->scene.track.SetPosition(c.start);
+        const float tBefore = form->scene.currentT;
         for (int expected : c.positions) {
             Step(c.next);
             EXPECT_EQ(form->selectedPointTrack->Position(), expected);
-            EXPECT_EQ(plot.currentT, stays(c) ? tBefore : TOfPosition(expected));
+            EXPECT_EQ(form->scene.currentT, stays(c) ? tBefore : TOfPosition(expected));
         }
     }
 }
@@ -231,10 +230,10 @@ TEST_F(ParameterTest, SpinnerStepsTheTrackBarByTheTruncatedStep)
 TEST_F(ParameterTest, FirstStepsShowTheirParameter)
 {
     Step(true);
-    EXPECT_EQ(plot.currentT, float(0.05));
+    EXPECT_EQ(form->scene.currentT, float(0.05));
     EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,0500000007450581"));
     Step(true);
-    EXPECT_EQ(plot.currentT, float(0.1));
+    EXPECT_EQ(form->scene.currentT, float(0.1));
     EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,100000001490116"));
 }
 
@@ -265,9 +264,9 @@ TEST_F(ParameterTest, TypingAStepStoresItWithoutARedraw)
 {
     const long before = Frames();
     Type(form->stepEdit, QStringLiteral("0,015"));
-    EXPECT_EQ(plot.tStep, float(0.015));
+    EXPECT_EQ(form->scene.tStep, float(0.015));
     Type(form->stepEdit, QStringLiteral("0,25"));
-    EXPECT_EQ(plot.tStep, float(0.25));
+    EXPECT_EQ(form->scene.tStep, float(0.25));
     Settle();
     EXPECT_EQ(Frames(), before);
     // The new step takes effect with the next click.
@@ -286,10 +285,10 @@ TEST_F(ParameterTest, AStepOnItsWayKeepsThePreviousStepSilently)
     const long shown = ShownExceptionCount();
     const int boxes = CloseFailureBoxes([&] {
         Type(form->stepEdit, QString());
-        EXPECT_EQ(plot.tStep, float(0.05)) << "the field is empty";
+        EXPECT_EQ(form->scene.tStep, float(0.05)) << "the field is empty";
         for (const Keystroke &k : typing) {
             QTest::keyClick(form->stepEdit, k.key);
-            EXPECT_EQ(plot.tStep, k.step) << "after \"" << form->stepEdit->text().toStdString() << '"';
+            EXPECT_EQ(form->scene.tStep, k.step) << "after \"" << form->stepEdit->text().toStdString() << '"';
         }
     });
     EXPECT_EQ(boxes, 0);
@@ -298,7 +297,7 @@ TEST_F(ParameterTest, AStepOnItsWayKeepsThePreviousStepSilently)
     // A text no key can finish is reported at once.
     EXPECT_EQ(CloseFailureBoxes([&] { QTest::keyClick(form->stepEdit, ','); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
-    EXPECT_EQ(plot.tStep, float(-0.015));
+    EXPECT_EQ(form->scene.tStep, float(-0.015));
 }
 
 TEST_F(ParameterTest, LeavingTheStepFieldUnfinishedReportsItThen)
@@ -311,13 +310,13 @@ TEST_F(ParameterTest, LeavingTheStepFieldUnfinishedReportsItThen)
     const long shown = ShownExceptionCount();
     EXPECT_EQ(CloseFailureBoxes([&] { QTest::mouseClick(form->selectedTEdit, Qt::LeftButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
-    EXPECT_EQ(plot.tStep, float(0.05));
+    EXPECT_EQ(form->scene.tStep, float(0.05));
 
     // A finished step leaves quietly.
     QTest::mouseClick(form->stepEdit, Qt::LeftButton);
     Type(form->stepEdit, QStringLiteral("0,1"));
     EXPECT_EQ(CloseFailureBoxes([&] { QTest::mouseClick(form->selectedTEdit, Qt::LeftButton); }), 0);
-    EXPECT_EQ(plot.tStep, float(0.1));
+    EXPECT_EQ(form->scene.tStep, float(0.1));
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/ExceptionBox.h"
 #include "window/PictureBox.h"
 
@@ -37,8 +36,8 @@ protected:
     }
     void ExpectP(double x, double y, double tolerance = 0)
     {
-        EXPECT_NEAR(plot.pedalX, x, tolerance);
-        EXPECT_NEAR(plot.pedalY, y, tolerance);
+        EXPECT_NEAR(form->scene.pedalX, x, tolerance);
+        EXPECT_NEAR(form->scene.pedalY, y, tolerance);
     }
 };
 
@@ -64,8 +63,8 @@ TEST_F(PedalPointTest, TypedCoordinatesBecomePAndAreShownAndDrawn)
         const long before = Frames();
         Click(form->pedalPointSetButton);
         EXPECT_TRUE(Redrawn(before));
-        EXPECT_EQ(plot.pedalX, c.expectedX);
-        EXPECT_EQ(plot.pedalY, c.expectedY);
+        EXPECT_EQ(form->scene.pedalX, c.expectedX);
+        EXPECT_EQ(form->scene.pedalY, c.expectedY);
         EXPECT_EQ(form->pedalPointValueLabel->text(), QString::fromLatin1(c.label));
 
         const auto blue = BluePoints(RecordFrame());
@@ -102,8 +101,8 @@ TEST_F(PedalPointTest, LeftDragPutsPUnderTheCursor)
     QTest::mouseMove(form->Picture, QPoint(100, 430));
     EXPECT_TRUE(Redrawn(before));
     ExpectP((100 - OriginX) / Unit, -(430 - OriginY) / Unit, 1e-5);
-    EXPECT_LT(plot.pedalX, -3);
-    EXPECT_LT(plot.pedalY, -3);
+    EXPECT_LT(form->scene.pedalX, -3);
+    EXPECT_LT(form->scene.pedalY, -3);
 
     QTest::mouseMove(form->Picture, QPoint(474, 138));
     EXPECT_TRUE(Redrawn(before + 1));
@@ -168,8 +167,8 @@ TEST_F(PedalPointTest, APressStoresItsPositionOnly)
         SCOPED_TRACE(p.button);
         const long before = Frames();
         QTest::mousePress(form->Picture, p.button, Qt::NoModifier, p.at);
-        EXPECT_EQ(plot.mouseX, p.at.x());
-        EXPECT_EQ(plot.mouseY, p.at.y());
+        EXPECT_EQ(form->mouseX, p.at.x());
+        EXPECT_EQ(form->mouseY, p.at.y());
         ExpectP(0, 0);
         Settle();
         EXPECT_EQ(Frames(), before);
@@ -205,8 +204,8 @@ TEST_F(PedalPointTest, AFailingYKeepsTheNewXForTheNextRedraw)
     const long shown = ShownExceptionCount();
     EXPECT_EQ(CloseFailureBoxes([&] { Click(form->pedalPointSetButton); }), 1);
     EXPECT_EQ(ShownExceptionCount(), shown + 1);
-    EXPECT_EQ(plot.pedalX, 1.5f);
-    EXPECT_EQ(plot.pedalY, 0.0f);
+    EXPECT_EQ(form->scene.pedalX, 1.5f);
+    EXPECT_EQ(form->scene.pedalY, 0.0f);
 
     // The next tick draws P with the new x.
     Settle();

@@ -11,7 +11,6 @@
 #include <functional>
 
 #include "ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/PictureBox.h"
 #include "window/RenderScene.h"
 #include "window/controls/Adapters.h"
@@ -49,11 +48,11 @@ TEST_F(RedrawTest, EachHandlerHasPaintedWhenItReturns)
         SCOPED_TRACE(a.name);
         const long before = Frames();
         const long painted = form->Picture->frameCount;
-        const auto inputs = FrameInputs(*form, true);
+        const auto inputs = FrameInputs(*form);
         a.perform(*form);
         EXPECT_EQ(Frames(), before + 1);
         // A changed state is painted at once.
-        if (FrameInputs(*form, true) != inputs) {
+        if (FrameInputs(*form) != inputs) {
             EXPECT_GT(form->Picture->frameCount, painted);
         }
     }
@@ -75,7 +74,7 @@ TEST_F(RedrawTest, TheLabelsShowTheNewStateRightAfterTheClick)
     Click(form->selectedPointCheck);
     Type(form->selectedTEdit, QStringLiteral("0,29"));
     Click(form->selectedPointSetButton);
-    EXPECT_EQ(plot.currentT, float(0.28));
+    EXPECT_EQ(form->scene.currentT, float(0.28));
     EXPECT_EQ(form->selectedTValueLabel->text(), QStringLiteral(" t = 0,280000001192093"));
 }
 

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/controls/Adapters.h"
 
 namespace {
@@ -94,8 +93,8 @@ TEST_F(TogglesTest, ThePlaneBoxesAlwaysLeaveExactlyOneChecked)
         EXPECT_TRUE(Redrawn(before));
         EXPECT_NE(form->euclideanCheck->isChecked(), form->minkowskiCheck->isChecked());
         EXPECT_EQ(form->euclideanCheck->isChecked(), s.euclidean);
-        EXPECT_EQ(plot.euclideanPlane, form->euclideanCheck->isChecked());
-        EXPECT_EQ(plot.minkowskiPlane, form->minkowskiCheck->isChecked());
+        EXPECT_EQ((form->scene.plane == Plane::Euclidean), form->euclideanCheck->isChecked());
+        EXPECT_EQ((form->scene.plane == Plane::Minkowski), form->minkowskiCheck->isChecked());
     }
 }
 
@@ -106,11 +105,11 @@ TEST_F(TogglesTest, ThePlaneChangesThePedalCurve)
     Click(form->pedalPointSetButton);
     const auto euclidean = red();
     Click(form->minkowskiCheck);
-    ASSERT_TRUE(plot.minkowskiPlane);
+    ASSERT_TRUE((form->scene.plane == Plane::Minkowski));
     const auto minkowski = red();
     EXPECT_FALSE(euclidean == minkowski);
     Click(form->minkowskiCheck);
-    ASSERT_TRUE(plot.euclideanPlane);
+    ASSERT_TRUE((form->scene.plane == Plane::Euclidean));
     EXPECT_TRUE(red() == euclidean);
 }
 
@@ -138,16 +137,16 @@ TEST_F(TogglesTest, SwitchingThePlaneChangesNothingElse)
         }
     };
     auto now = [this] {
-        return Kept{plot.tMin,
-                    plot.tMax,
-                    plot.currentT,
-                    plot.tStep,
-                    plot.pedalX,
-                    plot.pedalY,
-                    plot.xMin,
-                    plot.xMax,
-                    plot.yMin,
-                    plot.yMax,
+        return Kept{form->scene.tMin,
+                    form->scene.tMax,
+                    form->scene.currentT,
+                    form->scene.tStep,
+                    form->scene.pedalX,
+                    form->scene.pedalY,
+                    form->scene.xMin,
+                    form->scene.xMax,
+                    form->scene.yMin,
+                    form->scene.yMax,
                     form->selectedPointTrack->Min(),
                     form->selectedPointTrack->Max(),
                     form->selectedPointTrack->Position(),
@@ -159,14 +158,14 @@ TEST_F(TogglesTest, SwitchingThePlaneChangesNothingElse)
 
     long frames = Frames();
     Click(form->minkowskiCheck);
-    ASSERT_TRUE(plot.minkowskiPlane);
+    ASSERT_TRUE((form->scene.plane == Plane::Minkowski));
     EXPECT_TRUE(Redrawn(frames));
     EXPECT_TRUE(now() == before);
     EXPECT_EQ(form->pedalPointValueLabel->text(), QStringLiteral("( 0,5 , -1 )"));
     EXPECT_EQ(form->xMinValueLabel->text(), QStringLiteral("-2,5"));
     frames = Frames();
     Click(form->euclideanCheck);
-    ASSERT_TRUE(plot.euclideanPlane);
+    ASSERT_TRUE((form->scene.plane == Plane::Euclidean));
     EXPECT_TRUE(Redrawn(frames));
     EXPECT_TRUE(now() == before);
 }

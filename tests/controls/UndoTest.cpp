@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "model/PlotState.h"
 #include "model/SessionHistory.h"
 #include "window/PictureBox.h"
 
@@ -66,7 +65,7 @@ TEST_F(Undo, EachGestureIsOneStepBackAndForth)
     EXPECT_TRUE(form->CaptureSession() == minkowski) << "the drag undone at once";
     Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(form->CaptureSession() == start);
-    EXPECT_TRUE(plot.euclideanPlane && form->euclideanCheck->isChecked());
+    EXPECT_TRUE((form->scene.plane == Plane::Euclidean) && form->euclideanCheck->isChecked());
     Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(form->CaptureSession() == start) << "nothing more to undo";
 
@@ -74,7 +73,7 @@ TEST_F(Undo, EachGestureIsOneStepBackAndForth)
     EXPECT_TRUE(form->CaptureSession() == minkowski);
     Press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_TRUE(form->CaptureSession() == dragged);
-    EXPECT_EQ(plot.pedalX, dragged.pedalX);
+    EXPECT_EQ(form->scene.pedalX, dragged.pedalX);
 }
 
 TEST_F(Undo, TheAnimationsTicksAreNoSteps)

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/controls/Adapters.h"
 
 namespace {
@@ -25,8 +24,8 @@ protected:
     // The frame drawn for the current view window matches the mapping rules.
     void ExpectArea()
     {
-        const ExpectedArea want = AreaFor(plot.xMin, plot.xMax, plot.yMin, plot.yMax);
-        EXPECT_EQ(plot.unitPixels, float(want.unitPixels));
+        const ExpectedArea want = AreaFor(form->scene.xMin, form->scene.xMax, form->scene.yMin, form->scene.yMax);
+        EXPECT_EQ(form->Geometry().unitPixels, float(want.unitPixels));
         const auto frame = RecordFrame();
         const QRectF white = WhiteArea(frame);
         ASSERT_FALSE(white.isNull());
@@ -46,7 +45,7 @@ struct Edge {
     const char *name;
     TUpDown *TForm1::*spinner;
     QLabel *TForm1::*label;
-    float PlotState::*edge;
+    float Scene::*edge;
     float initial;
     const char *afterNext;
     const char *afterPrevious;
@@ -55,27 +54,27 @@ struct Edge {
 TEST_F(ViewWindowTest, EachSpinnerMovesItsEdgeByHalfAUnit)
 {
     const Edge edges[] = {
-        {"x min", &TForm1::xMinSpinner, &TForm1::xMinValueLabel, &PlotState::xMin, -3, "-2,5", "-3"},
-        {"x max", &TForm1::xMaxSpinner, &TForm1::xMaxValueLabel, &PlotState::xMax, 3, "3,5", "3"},
-        {"y min", &TForm1::yMinSpinner, &TForm1::yMinValueLabel, &PlotState::yMin, -3, "-2,5", "-3"},
-        {"y max", &TForm1::yMaxSpinner, &TForm1::yMaxValueLabel, &PlotState::yMax, 3, "3,5", "3"},
+        {"x min", &TForm1::xMinSpinner, &TForm1::xMinValueLabel, &Scene::xMin, -3, "-2,5", "-3"},
+        {"x max", &TForm1::xMaxSpinner, &TForm1::xMaxValueLabel, &Scene::xMax, 3, "3,5", "3"},
+        {"y min", &TForm1::yMinSpinner, &TForm1::yMinValueLabel, &Scene::yMin, -3, "-2,5", "-3"},
+        {"y max", &TForm1::yMaxSpinner, &TForm1::yMaxValueLabel, &Scene::yMax, 3, "3,5", "3"},
     };
     for (const Edge &e : edges) {
         SCOPED_TRACE(e.name);
-        const PlotState before = plot;
+        const Scene before = form->scene;
         Spin(form.get()->*e.spinner, true);
-        EXPECT_EQ(plot.*e.edge, e.initial + 0.5f);
+        EXPECT_EQ(form->scene.*e.edge, e.initial + 0.5f);
         EXPECT_EQ((form.get()->*e.label)->text(), QString::fromLatin1(e.afterNext));
         // The other three edges stay.
-        for (float PlotState::*other : {&PlotState::xMin, &PlotState::xMax, &PlotState::yMin, &PlotState::yMax}) {
+        for (float Scene::*other : {&Scene::xMin, &Scene::xMax, &Scene::yMin, &Scene::yMax}) {
             if (other != e.edge) {
-                EXPECT_EQ(plot.*other, before.*other);
+                EXPECT_EQ(form->scene.*other, before.*other);
             }
         }
         ExpectArea();
 
         Spin(form.get()->*e.spinner, false);
-        EXPECT_EQ(plot.*e.edge, e.initial);
+        EXPECT_EQ(form->scene.*e.edge, e.initial);
         EXPECT_EQ((form.get()->*e.label)->text(), QString::fromLatin1(e.afterPrevious));
     }
 }
@@ -83,16 +82,16 @@ TEST_F(ViewWindowTest, EachSpinnerMovesItsEdgeByHalfAUnit)
 TEST_F(ViewWindowTest, AnEmptyWindowIsAcceptedAndDrawnWithThePreviousScale)
 {
     Spin(form->xMinSpinner, true, 11);
-    ASSERT_EQ(plot.xMin, 2.5f);
-    const float unit = plot.unitPixels;
-    const int width = plot.plotWidthPixels;
+    ASSERT_EQ(form->scene.xMin, 2.5f);
+    const float unit = form->Geometry().unitPixels;
+    const int width = form->Geometry().plotWidthPixels;
     Spin(form->xMinSpinner, true);
-    EXPECT_EQ(plot.xMin, 3.0f);
-    EXPECT_EQ(plot.xMax, 3.0f);
+    EXPECT_EQ(form->scene.xMin, 3.0f);
+    EXPECT_EQ(form->scene.xMax, 3.0f);
     EXPECT_EQ(form->xMinValueLabel->text(), QStringLiteral("3"));
-    EXPECT_EQ(plot.unitPixels, InitialUnit);
-    EXPECT_EQ(plot.unitPixels, unit);
-    EXPECT_EQ(plot.plotWidthPixels, width);
+    EXPECT_EQ(form->Geometry().unitPixels, InitialUnit);
+    EXPECT_EQ(form->Geometry().unitPixels, unit);
+    EXPECT_EQ(form->Geometry().plotWidthPixels, width);
 
     // The frame is complete but for the white area.
     const auto frame = RecordFrame();
@@ -111,19 +110,19 @@ TEST_F(ViewWindowTest, AWiderWindowZoomsOut)
     // Wider in x: the height still limits the scale, the area grows sideways.
     Spin(form->xMaxSpinner, true, 2);
     Spin(form->xMinSpinner, false, 2);
-    EXPECT_EQ(plot.xMin, -4.0f);
-    EXPECT_EQ(plot.xMax, 4.0f);
+    EXPECT_EQ(form->scene.xMin, -4.0f);
+    EXPECT_EQ(form->scene.xMax, 4.0f);
     EXPECT_EQ(form->xMinValueLabel->text(), QStringLiteral("-4"));
     EXPECT_EQ(form->xMaxValueLabel->text(), QStringLiteral("4"));
     ExpectArea();
-    EXPECT_EQ(plot.plotWidthPixels, 8 * InitialUnit);
+    EXPECT_EQ(form->Geometry().plotWidthPixels, 8 * InitialUnit);
 
     // Taller as well: fewer pixels per unit.
     Spin(form->yMaxSpinner, true);
     Spin(form->yMinSpinner, false);
     EXPECT_EQ(form->yMinValueLabel->text(), QStringLiteral("-3,5"));
     EXPECT_EQ(form->yMaxValueLabel->text(), QStringLiteral("3,5"));
-    EXPECT_LT(plot.unitPixels, InitialUnit);
+    EXPECT_LT(form->Geometry().unitPixels, InitialUnit);
     ExpectArea();
 }
 
@@ -131,9 +130,9 @@ TEST_F(ViewWindowTest, AWindowBesideTheOriginPutsTheOriginOutsideTheArea)
 {
     // x from 1 to 3: the origin is one unit left of the drawing area.
     Spin(form->xMinSpinner, true, 8);
-    EXPECT_EQ(plot.xMin, 1.0f);
+    EXPECT_EQ(form->scene.xMin, 1.0f);
     ExpectArea();
-    EXPECT_NEAR(plot.originX, AreaFor(1, 3, -3, 3).left - plot.unitPixels, 0.01);
+    EXPECT_NEAR(form->Geometry().originX, AreaFor(1, 3, -3, 3).left - form->Geometry().unitPixels, 0.01);
 }
 
 }  // namespace

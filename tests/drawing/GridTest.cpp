@@ -3,7 +3,6 @@
 
 #include "WindowFixture.h"
 #include "drawing/PlotArea.h"
-#include "model/PlotState.h"
 
 namespace {
 
@@ -115,11 +114,11 @@ TEST_F(Grid, LabelsStartAtTheirBaselines)
 
 TEST_F(Grid, NoAxisWhenZeroIsOutsideTheGrid)
 {
-    plot.xMin = 1;
-    plot.xMax = 3;
+    form->scene.xMin = 1;
+    form->scene.xMax = 3;
     const auto frame = RecordFrame();
     for (const FeedbackPrimitive &p : frame) {
-        if (p.kind == FeedbackPrimitive::Line && IsVertical(p) && Near(Length(p), plot.plotHeightPixels)) {
+        if (p.kind == FeedbackPrimitive::Line && IsVertical(p) && Near(Length(p), form->Geometry().plotHeightPixels)) {
             EXPECT_EQ(p.vertices[0].r, 0.8f) << "black column at " << p.vertices[0].x;
         }
     }
@@ -127,8 +126,8 @@ TEST_F(Grid, NoAxisWhenZeroIsOutsideTheGrid)
 
 TEST_F(Grid, EveryLineOfAWideWindowIsDrawnAndLabelled)
 {
-    plot.xMin = plot.yMin = -100;
-    plot.xMax = plot.yMax = 100;
+    form->scene.xMin = form->scene.yMin = -100;
+    form->scene.xMax = form->scene.yMax = 100;
     const auto frame = RecordFrame(96 * 1024 * 1024);  // 802 labels of solid glyphs
     int columns = 0, rows = 0, ticks = 0;
     for (const FeedbackPrimitive &p : frame) {
@@ -136,16 +135,16 @@ TEST_F(Grid, EveryLineOfAWideWindowIsDrawnAndLabelled)
             continue;
         if (Near(Length(p), 5))
             ++ticks;
-        else if (Near(Length(p), plot.plotHeightPixels) && IsVertical(p))
+        else if (Near(Length(p), form->Geometry().plotHeightPixels) && IsVertical(p))
             ++columns;
-        else if (Near(Length(p), plot.plotWidthPixels) && !IsVertical(p))
+        else if (Near(Length(p), form->Geometry().plotWidthPixels) && !IsVertical(p))
             ++rows;
     }
     EXPECT_EQ(columns, 401);
     EXPECT_EQ(rows, 401);
     EXPECT_EQ(ticks, 802);
     // The last column's label, "100", stands under the right edge.
-    const AreaRect area = CurrentArea({Form1->ClientWidth(), Form1->ClientHeight()});
+    const AreaRect area = CurrentArea({form->ClientWidth(), form->ClientHeight()}, form->Geometry());
     Box last = TextIn(frame, area.areaRight - 4, area.areaRight + 20, area.areaBottom + 5, area.areaBottom + 18);
     EXPECT_GT(last.vertices, 0);
 }

@@ -3,40 +3,39 @@
 
 #include "WindowFixture.h"
 #include "drawing/PlotArea.h"
-#include "model/PlotState.h"
 
 namespace {
 
 using Mapping = WindowTest;
 
-void SetViewWindow(float xMin, float xMax, float yMin, float yMax)
+void SetViewWindow(TForm1 *form, float xMin, float xMax, float yMin, float yMax)
 {
-    plot.xMin = xMin;
-    plot.xMax = xMax;
-    plot.yMin = yMin;
-    plot.yMax = yMax;
+    form->scene.xMin = xMin;
+    form->scene.xMax = xMax;
+    form->scene.yMin = yMin;
+    form->scene.yMax = yMax;
 }
 
 TEST_F(Mapping, DesignedSizeFrame)
 {
-    EXPECT_EQ(plot.gridXFrom, -6.0f);
-    EXPECT_EQ(plot.gridXTo, 6.0f);
-    EXPECT_EQ(plot.gridYFrom, -6.0f);
-    EXPECT_EQ(plot.gridYTo, 6.0f);
-    EXPECT_EQ(plot.unitPixels, InitialUnit);
-    EXPECT_EQ(plot.gridStepPixels, 34.5f);
-    EXPECT_EQ(plot.plotWidthPixels, 414);
-    EXPECT_EQ(plot.plotHeightPixels, 414);
-    const AreaRect area = CurrentArea({Form1->ClientWidth(), Form1->ClientHeight()});
+    EXPECT_EQ(form->Geometry().gridXFrom, -6.0f);
+    EXPECT_EQ(form->Geometry().gridXTo, 6.0f);
+    EXPECT_EQ(form->Geometry().gridYFrom, -6.0f);
+    EXPECT_EQ(form->Geometry().gridYTo, 6.0f);
+    EXPECT_EQ(form->Geometry().unitPixels, InitialUnit);
+    EXPECT_EQ(form->Geometry().gridStepPixels, 34.5f);
+    EXPECT_EQ(form->Geometry().plotWidthPixels, 414);
+    EXPECT_EQ(form->Geometry().plotHeightPixels, 414);
+    const AreaRect area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
     EXPECT_EQ(area.areaCenterX, InitialOriginX);
     EXPECT_EQ(area.areaLeft, 198);
     EXPECT_EQ(area.areaRight, 612);
     EXPECT_EQ(area.areaMiddleY, InitialOriginY);
     EXPECT_EQ(area.areaTop, 0);
     EXPECT_EQ(area.areaBottom, 414);
-    EXPECT_EQ(plot.originX, float(InitialOriginX));
-    EXPECT_EQ(plot.originY, float(InitialOriginY));
-    const WindowPoint p = WorldToWindow(1, 1);
+    EXPECT_EQ(form->Geometry().originX, float(InitialOriginX));
+    EXPECT_EQ(form->Geometry().originY, float(InitialOriginY));
+    const WindowPoint p = WorldToWindow(form->Geometry(), 1, 1);
     EXPECT_EQ(p.x, 474.0f);
     EXPECT_EQ(p.y, 138.0f);
 }
@@ -89,59 +88,59 @@ TEST_F(Mapping, TheSmallerWholeScaleOfTheTwoAxesWins)
         form->resize(c.clientWidth, c.clientHeight);
         QTest::qWait(20);
         form->Redraw();
-        EXPECT_EQ(plot.unitPixels, c.unitPixels) << c.clientWidth << "x" << c.clientHeight;
+        EXPECT_EQ(form->Geometry().unitPixels, c.unitPixels) << c.clientWidth << "x" << c.clientHeight;
     }
 }
 
 TEST_F(Mapping, OriginOutsideAndOnTheEdgesOfTheViewWindow)
 {
-    SetViewWindow(1, 3, -3, 3);
+    SetViewWindow(form.get(), 1, 3, -3, 3);
     form->Redraw();
-    AreaRect area = CurrentArea({Form1->ClientWidth(), Form1->ClientHeight()});
-    EXPECT_EQ(plot.originX, area.areaLeft - 2 * plot.gridStepPixels);
-    EXPECT_EQ(plot.originX, area.areaLeft - plot.unitPixels);
+    AreaRect area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    EXPECT_EQ(form->Geometry().originX, area.areaLeft - 2 * form->Geometry().gridStepPixels);
+    EXPECT_EQ(form->Geometry().originX, area.areaLeft - form->Geometry().unitPixels);
 
-    SetViewWindow(-3, -1, -3, 3);
+    SetViewWindow(form.get(), -3, -1, -3, 3);
     form->Redraw();
-    area = CurrentArea({Form1->ClientWidth(), Form1->ClientHeight()});
-    EXPECT_EQ(plot.originX, area.areaLeft + 6 * plot.gridStepPixels);
-    EXPECT_EQ(plot.originX, area.areaRight + plot.unitPixels);
+    area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    EXPECT_EQ(form->Geometry().originX, area.areaLeft + 6 * form->Geometry().gridStepPixels);
+    EXPECT_EQ(form->Geometry().originX, area.areaRight + form->Geometry().unitPixels);
 
-    SetViewWindow(-3, 3, 1, 3);
+    SetViewWindow(form.get(), -3, 3, 1, 3);
     form->Redraw();
-    area = CurrentArea({Form1->ClientWidth(), Form1->ClientHeight()});
-    EXPECT_EQ(plot.originY, area.areaBottom + 2 * plot.gridStepPixels);
+    area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    EXPECT_EQ(form->Geometry().originY, area.areaBottom + 2 * form->Geometry().gridStepPixels);
 
-    SetViewWindow(-3, 3, -3, -1);
+    SetViewWindow(form.get(), -3, 3, -3, -1);
     form->Redraw();
-    area = CurrentArea({Form1->ClientWidth(), Form1->ClientHeight()});
-    EXPECT_EQ(plot.originY, area.areaTop - plot.unitPixels);
+    area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    EXPECT_EQ(form->Geometry().originY, area.areaTop - form->Geometry().unitPixels);
 }
 
 TEST_F(Mapping, AnEmptyViewWindowKeepsThePreviousScale)
 {
-    SetViewWindow(3, 3, -3, 3);
+    SetViewWindow(form.get(), 3, 3, -3, 3);
     const auto frame = RecordFrame();
-    EXPECT_EQ(plot.gridXFrom, 6.0f);
-    EXPECT_EQ(plot.gridXTo, 6.0f);
-    EXPECT_EQ(plot.unitPixels, InitialUnit);
-    EXPECT_EQ(plot.plotWidthPixels, 414);
+    EXPECT_EQ(form->Geometry().gridXFrom, 6.0f);
+    EXPECT_EQ(form->Geometry().gridXTo, 6.0f);
+    EXPECT_EQ(form->Geometry().unitPixels, InitialUnit);
+    EXPECT_EQ(form->Geometry().plotWidthPixels, 414);
     EXPECT_TRUE(OfColour(frame, FeedbackPrimitive::Polygon, 1, 1, 1).empty());
     // The rest of the frame is still drawn, with the origin one unit of the
     // old scale left of the old area: x = 198 - 6 * 34.5.
-    EXPECT_EQ(plot.originX, -9.0f);
+    EXPECT_EQ(form->Geometry().originX, -9.0f);
     EXPECT_FALSE(OfColour(frame, FeedbackPrimitive::Point, 1, 0, 0).empty());
 }
 
 TEST_F(Mapping, AViewWindowWiderThanThePixelsGivesScaleZero)
 {
-    SetViewWindow(-500, 500, -3, 3);
+    SetViewWindow(form.get(), -500, 500, -3, 3);
     const auto frame = RecordFrame();
-    EXPECT_EQ(plot.unitPixels, 0.0f);
-    EXPECT_EQ(plot.plotWidthPixels, 0);
-    const AreaRect area = CurrentArea({Form1->ClientWidth(), Form1->ClientHeight()});
-    EXPECT_EQ(plot.originX, float(area.areaCenterX));
-    EXPECT_EQ(plot.originY, float(area.areaMiddleY));
+    EXPECT_EQ(form->Geometry().unitPixels, 0.0f);
+    EXPECT_EQ(form->Geometry().plotWidthPixels, 0);
+    const AreaRect area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    EXPECT_EQ(form->Geometry().originX, float(area.areaCenterX));
+    EXPECT_EQ(form->Geometry().originY, float(area.areaMiddleY));
     // Every mark collapses onto the centre point.
     for (const FeedbackPrimitive &p : OfColour(frame, FeedbackPrimitive::Point, 0, 0, 1))
         EXPECT_EQ(p.vertices[0].x, float(area.areaCenterX));
@@ -152,11 +151,11 @@ TEST_F(Mapping, AClientAreaSmallerThanThePanelsDrawsWithScaleZero)
     form->resize(100, 100);
     QTest::qWait(20);
     form->Redraw();
-    EXPECT_EQ(plot.unitPixels, 0.0f);
+    EXPECT_EQ(form->Geometry().unitPixels, 0.0f);
     form->resize(1091, 690);
     QTest::qWait(20);
     form->Redraw();
-    EXPECT_EQ(plot.unitPixels, InitialUnit);
+    EXPECT_EQ(form->Geometry().unitPixels, InitialUnit);
 }
 
 }  // namespace

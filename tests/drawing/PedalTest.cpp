@@ -14,7 +14,6 @@
 #include "maths/Curves.h"
 #include "maths/Foot.h"
 #include "maths/Sampling.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
@@ -45,8 +44,8 @@ TEST_F(PedalCurveTest, OneRedPointPerSample)
     };
     for (const PedalCountCase &c : cases) {
         Select(c.plane);
-        plot.tMin = c.tMin;
-        plot.tMax = c.tMax;
+        scene.tMin = c.tMin;
+        scene.tMax = c.tMax;
         SetScale(c.unit);
         const auto primitives = Record(DrawPedalCurve, c.curve);
         ASSERT_EQ(primitives.size(), c.expected) << c.what;
@@ -71,10 +70,10 @@ TEST_F(PedalCurveTest, EveryPointIsTheFootOfItsSample)
 {
     // Hyperbola from P = (0.5, -0.25): check a few samples against the foot
     // computed for the parameter of that sample.
-    plot.pedalX = 0.5f;
-    plot.pedalY = -0.25f;
-    plot.tMin = -1;
-    plot.tMax = 1;
+    scene.pedalX = 0.5f;
+    scene.pedalY = -0.25f;
+    scene.tMin = -1;
+    scene.tMax = 1;
     SetScale(20);
     const auto primitives = Record(DrawPedalCurve, 3.0f);
     ASSERT_EQ(primitives.size(), size_t(ExactSampleCount(-1, 1)));
@@ -82,10 +81,10 @@ TEST_F(PedalCurveTest, EveryPointIsTheFootOfItsSample)
     for (size_t i = 0; i < primitives.size(); ++i, t = float(double(t) + 0.0001)) {
         if (i % 997 != 0)
             continue;
-        StoreFootAt(3.0f, t);
+        const Foot foot = FootAtIndex(3.0f, t);
         const WorldPoint w = ToWorld(primitives[i].vertices[0]);
-        EXPECT_NEAR(w.x, plot.footX, 1e-4) << i;
-        EXPECT_NEAR(w.y, plot.footY, 1e-4) << i;
+        EXPECT_NEAR(w.x, foot.x, 1e-4) << i;
+        EXPECT_NEAR(w.y, foot.y, 1e-4) << i;
     }
 }
 
@@ -93,24 +92,21 @@ TEST_F(PedalCurveTest, EveryPointIsTheFootOfItsSample)
 // trace has one, it draws nothing, whatever foot was computed before.
 TEST_F(PedalCurveTest, ASampleWithoutAFootRepeatsOnlyThisTracesFoot)
 {
-    plot.footX = 1.5f;
-    plot.footY = -0.5f;
     EXPECT_TRUE(Record(DrawPedalCurve, -1.0f).empty()) << "no curve";
 
     // Parabola in the Minkowski plane: t = 1 cannot be divided.
     Select(Plane::Minkowski);
-    plot.pedalX = 0;
-    plot.pedalY = 0.5f;
-    plot.tMin = 1;
-    plot.tMax = float(1.00015);
+    scene.pedalX = 0;
+    scene.pedalY = 0.5f;
+    scene.tMin = 1;
+    scene.tMax = float(1.00015);
     const auto fromLightlike = Record(DrawPedalCurve, 2.0f);
     ASSERT_EQ(fromLightlike.size(), 1u) << "the first sample draws nothing";
-    StoreFootAt(2.0f, float(double(1.0f) + 0.0001));
-    EXPECT_NEAR(ToWorld(fromLightlike[0].vertices[0]).x, plot.footX, 1e-4);
+    EXPECT_NEAR(ToWorld(fromLightlike[0].vertices[0]).x, FootAtIndex(2.0f, float(double(1.0f) + 0.0001)).x, 1e-4);
 
-    plot.footX = 2.0f;
-    plot.footY = 1.0f;
-    plot.tMin = 0.9999f;  // then 1 exactly, then 1.0001
+    // A foot computed elsewhere, (2, 1), has no way into the trace.
+    Record(DrawPedalCurve, 0.0f);
+    scene.tMin = 0.9999f;  // then 1 exactly, then 1.0001
     const auto acrossLightlike = Record(DrawPedalCurve, 2.0f);
     ASSERT_EQ(acrossLightlike.size(), 3u);
     const WorldPoint before = ToWorld(acrossLightlike[0].vertices[0]);
@@ -125,7 +121,7 @@ TEST_F(PedalCurveTest, ASampleWithoutAFootRepeatsOnlyThisTracesFoot)
 TEST_F(PedalCurveTest, SetsItsOwnPointSizeAndRestoresTheMatrix)
 {
     glPointSize(2.5f);
-    plot.tMax = 0.5f;
+    scene.tMax = 0.5f;
     Record(DrawPedalCurve, 0.0f);
     GLfloat size, colour[4], matrix[16];
     glGetFloatv(GL_POINT_SIZE, &size);
@@ -161,17 +157,17 @@ TEST_F(PedalConstructionTest, TrackBarRangeAndSelectedParameter)
         {"one hundredth", 0.0f, 1.0f, 1, 0, 100, 1, float(0.01)},
     };
     for (const RangeCase &c : cases) {
-        plot.tMin = c.tMin;
-        plot.tMax = c.tMax;
-        Form1->selectedPointTrack->SetMin(-30000);
-        Form1->selectedPointTrack->SetMax(30000);
-        Form1->selectedPointTrack->SetPosition(c.position);
-        Form1->selectedPointCheck->setChecked(true);
-        Record(DrawPedalConstruction, 0.0f);
-        EXPECT_EQ(Form1->selectedPointTrack->Min(), c.min) << c.what;
-        EXPECT_EQ(Form1->selectedPointTrack->Max(), c.max) << c.what;
-        EXPECT_EQ(Form1->selectedPointTrack->Position(), c.finalPosition) << c.what;
-        EXPECT_EQ(plot.currentT, c.currentT) << c.what;
+        scene.tMin = c.tMin;
+        scene.tMax = c.tMax;
+        scene.track.SetMin(-30000);
+        scene.track.SetMax(30000);
+        scene.track.SetPosition(c.position);
+        scene.Show("selectedPoint", true);
+        RecordConstruction(0.0f);
+        EXPECT_EQ(scene.track.min, c.min) << c.what;
+        EXPECT_EQ(scene.track.max, c.max) << c.what;
+        EXPECT_EQ(scene.track.position, c.finalPosition) << c.what;
+        EXPECT_EQ(scene.currentT, c.currentT) << c.what;
     }
 }
 
@@ -197,18 +193,18 @@ TEST_F(PedalConstructionTest, WhatEachCheckBoxDraws)
     };
     for (const ConstructionCase &c : cases) {
         Select(c.plane);
-        plot.pedalX = c.px;
-        plot.pedalY = c.py;
-        plot.tMin = -5;
-        plot.tMax = 5;
-        Form1->selectedPointTrack->SetMin(-500);
-        Form1->selectedPointTrack->SetMax(500);
-        Form1->selectedPointTrack->SetPosition(c.position);
-        Form1->tangentNormalCheck->setChecked(c.box2);
-        Form1->selectedPointCheck->setChecked(c.box3);
-        Form1->animationCheck->setChecked(c.box7);
-        plot.currentT = 99;
-        const auto primitives = Record(DrawPedalConstruction, c.curve);
+        scene.pedalX = c.px;
+        scene.pedalY = c.py;
+        scene.tMin = -5;
+        scene.tMax = 5;
+        scene.track.SetMin(-500);
+        scene.track.SetMax(500);
+        scene.track.SetPosition(c.position);
+        scene.Show("tangentAndNormal", c.box2);
+        scene.Show("selectedPoint", c.box3);
+        scene.animation = c.box7;
+        scene.currentT = 99;
+        const auto primitives = RecordConstruction(c.curve);
         size_t points = 0, lines = 0;
         for (const FeedbackPrimitive &p : primitives) {
             points += p.kind == FeedbackPrimitive::Point;
@@ -216,21 +212,21 @@ TEST_F(PedalConstructionTest, WhatEachCheckBoxDraws)
         }
         EXPECT_EQ(points, c.points) << c.what;
         EXPECT_EQ(lines, c.lines) << c.what;
-        EXPECT_EQ(plot.currentT, 1.0f) << c.what;  // re-derived in every case
+        EXPECT_EQ(scene.currentT, 1.0f) << c.what;  // re-derived in every case
     }
 }
 
 TEST_F(PedalConstructionTest, PointFootTangentAndPerpendicular)
 {
     // y = x^3 from P = (0, 1) at t = 1: Q = (1, 1), V = (1, 3), F = (0.9, 0.7).
-    plot.pedalX = 0;
-    plot.pedalY = 1;
-    plot.tMin = -5;
-    plot.tMax = 5;
+    scene.pedalX = 0;
+    scene.pedalY = 1;
+    scene.tMin = -5;
+    scene.tMax = 5;
     SetScale(5);
-    Form1->selectedPointTrack->SetPosition(100);
-    Form1->tangentNormalCheck->setChecked(true);
-    const auto primitives = Record(DrawPedalConstruction, 4.0f);
+    scene.track.SetPosition(100);
+    scene.Show("tangentAndNormal", true);
+    const auto primitives = RecordConstruction(4.0f);
     ASSERT_EQ(primitives.size(), 5u);
     const WorldPoint expected[5][2] = {
         {{1, 1}, {1, 1}},          // Q
@@ -259,12 +255,12 @@ TEST_F(PedalConstructionTest, PointFootTangentAndPerpendicular)
 
 TEST_F(PedalConstructionTest, CircleFromItsCentreShowsTheRadius)
 {
-    plot.tMin = 0;
-    plot.tMax = float(2 * Pi);
+    scene.tMin = 0;
+    scene.tMax = float(2 * Pi);
     SetScale(10);
-    Form1->selectedPointTrack->SetPosition(50);
-    Form1->tangentNormalCheck->setChecked(true);
-    const auto primitives = Record(DrawPedalConstruction, 0.0f);
+    scene.track.SetPosition(50);
+    scene.Show("tangentAndNormal", true);
+    const auto primitives = RecordConstruction(0.0f);
     ASSERT_EQ(primitives.size(), 5u);
     const double t = double(float(0.5));
     const WorldPoint q = ToWorld(primitives[0].vertices[0]);
@@ -298,20 +294,20 @@ TEST_F(PedalConstructionTest, LightlikeTangentHasNoFoot)
         {"y=x^3-2x at t = 1", 8, -5, 5, 100, {1, -1}},
     };
     Select(Plane::Minkowski);
-    plot.pedalX = 0.5f;
-    plot.pedalY = -0.5f;
+    scene.pedalX = 0.5f;
+    scene.pedalY = -0.5f;
     SetScale(5);
-    Form1->tangentNormalCheck->setChecked(true);
-    Form1->selectedPointCheck->setChecked(true);
+    scene.Show("tangentAndNormal", true);
+    scene.Show("selectedPoint", true);
     for (const auto &c : cases) {
-        plot.tMin = c.tMin;
-        plot.tMax = c.tMax;
-        Form1->selectedPointTrack->SetMin(HundredthsOf(c.tMin));
-        Form1->selectedPointTrack->SetMax(HundredthsOf(c.tMax));
-        Form1->selectedPointTrack->SetPosition(c.position);
+        scene.tMin = c.tMin;
+        scene.tMax = c.tMax;
+        scene.track.SetMin(HundredthsOf(c.tMin));
+        scene.track.SetMax(HundredthsOf(c.tMax));
+        scene.track.SetPosition(c.position);
         ASSERT_FALSE(Record(DrawPedalCurve, c.curve).empty()) << c.what;  // leaves an earlier foot
         size_t points = 0, lines = 0;
-        for (const FeedbackPrimitive &p : Record(DrawPedalConstruction, c.curve)) {
+        for (const FeedbackPrimitive &p : RecordConstruction(c.curve)) {
             for (const FeedbackVertex &v : p.vertices)
                 EXPECT_FALSE(HasColour(v, 0, 0, 1)) << c.what << ": a perpendicular";
             if (p.kind == FeedbackPrimitive::Point) {
@@ -392,9 +388,9 @@ TEST_F(SingularTangentsTest, PointsAndTangentLines)
     };
     for (const SingularCase &c : cases) {
         Select(c.plane);
-        plot.pedalX = c.px;
-        plot.pedalY = c.py;
-        plot.currentT = c.currentT;
+        scene.pedalX = c.px;
+        scene.pedalY = c.py;
+        scene.currentT = c.currentT;
         SetScale(c.unit);
         const Drawn d = Collect(Record(DrawSingularTangents, c.curve), ToWorld);
         const std::string what = std::string(c.what) + ", " + Name(c.plane);
@@ -417,15 +413,15 @@ TEST_F(SingularTangentsTest, PointsAndTangentLines)
 // C- at -80 to -75, nothing just outside.
 TEST_F(SingularTangentsTest, ParameterWindowsOfCurveNine)
 {
-    plot.pedalX = 0.25f;
-    plot.pedalY = -0.5f;
+    scene.pedalX = 0.25f;
+    scene.pedalY = -0.5f;
     SetScale(0.5f);
     for (Plane plane : {Plane::Euclidean, Plane::Minkowski}) {
         Select(plane);
         // The point each side draws, taken well inside its window.
-        plot.currentT = float(0.78);
+        scene.currentT = float(0.78);
         const Drawn plusReference = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
-        plot.currentT = float(-0.78);
+        scene.currentT = float(-0.78);
         const Drawn minusReference = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
         ASSERT_EQ(plusReference.points.size(), 1u);
         ASSERT_EQ(minusReference.points.size(), 1u);
@@ -434,7 +430,7 @@ TEST_F(SingularTangentsTest, ParameterWindowsOfCurveNine)
         for (int position = 70; position <= 85; ++position) {
             const bool inside = position >= 75 && position <= 80;
             for (int side : {1, -1}) {
-                plot.currentT = float(side * position * 0.01);
+                scene.currentT = float(side * position * 0.01);
                 const Drawn d = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
                 const std::string what = std::string(Name(plane)) + " position " + std::to_string(side * position);
                 if (!inside) {
@@ -479,10 +475,10 @@ TEST_F(SingularTangentsTest, NothingOutsideTheCases)
     for (Plane plane : {Plane::Euclidean, Plane::Minkowski}) {
         Select(plane);
         for (float px : {0.0f, 1.0f}) {
-            plot.pedalX = px;
-            plot.pedalY = 0.5f;
+            scene.pedalX = px;
+            scene.pedalY = 0.5f;
             for (const auto &c : cases) {
-                plot.currentT = c.currentT;
+                scene.currentT = c.currentT;
                 glColor3f(0, 0, 0);
                 EXPECT_TRUE(Record(DrawSingularTangents, c.curve).empty()) << c.what << " " << Name(plane);
                 GLfloat colour[4];
@@ -497,9 +493,9 @@ TEST_F(SingularTangentsTest, NothingOutsideTheCases)
 
 TEST_F(SingularTangentsTest, CurveNineAtZeroIsCaseA)
 {
-    plot.pedalX = 0.5f;
-    plot.pedalY = 0.25f;
-    plot.currentT = 0;
+    scene.pedalX = 0.5f;
+    scene.pedalY = 0.25f;
+    scene.currentT = 0;
     SetScale(4);
     const Drawn d = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
     ASSERT_EQ(d.points.size(), 1u);
@@ -518,12 +514,12 @@ TEST_F(SingularTangentsTest, MinusCaseMirrorsPlusCase)
     for (Plane plane : {Plane::Euclidean, Plane::Minkowski}) {
         Select(plane);
         for (const auto &p : pedals) {
-            plot.pedalX = p.px;
-            plot.pedalY = p.py;
-            plot.currentT = float(-0.78);
+            scene.pedalX = p.px;
+            scene.pedalY = p.py;
+            scene.currentT = float(-0.78);
             const Drawn minus = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
-            plot.pedalX = -p.px;
-            plot.currentT = float(0.78);
+            scene.pedalX = -p.px;
+            scene.currentT = float(0.78);
             const Drawn plus = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
             ASSERT_EQ(minus.points.size(), 1u);
             ASSERT_EQ(plus.points.size(), 1u);
@@ -606,9 +602,9 @@ TEST_F(SingularTangentsTest, LinesFollowThePedalChords)
         for (const auto &c : cases) {
             for (int i = -6; i <= 6; ++i) {
                 for (int j = -6; j <= 6; ++j) {
-                    plot.pedalX = float(0.5 * i);
-                    plot.pedalY = float(0.5 * j);
-                    plot.currentT = c.currentT;
+                    scene.pedalX = float(0.5 * i);
+                    scene.pedalY = float(0.5 * j);
+                    scene.currentT = c.currentT;
                     const Drawn d = Collect(Record(DrawSingularTangents, c.curve), ToWorld);
                     const std::string what = "curve " + std::to_string(int(c.curve)) + " t0 " +
                                              std::to_string(double(c.t0)) + " " + Name(plane) + " P " +
@@ -641,16 +637,16 @@ TEST_F(SingularTangentsTest, CurveNinePointIsTheFootAtTheFlatPoint)
         Select(plane);
         for (const auto &p : pedals) {
             for (int side : {1, -1}) {
-                plot.pedalX = p.px;
-                plot.pedalY = p.py;
-                plot.currentT = float(side * 0.78);
+                scene.pedalX = p.px;
+                scene.pedalY = p.py;
+                scene.currentT = float(side * 0.78);
                 const Drawn d = Collect(Record(DrawSingularTangents, 9.0f), ToWorld);
                 ASSERT_EQ(d.points.size(), 1u);
-                StoreFootAt(9.0f, float(side * std::sqrt(0.6)));
+                const Foot foot = FootAtIndex(9.0f, float(side * std::sqrt(0.6)));
                 const double tol = 2e-3 * (1 + std::abs(p.px) + std::abs(p.py));
-                EXPECT_NEAR(d.points[0].x, plot.footX, tol)
+                EXPECT_NEAR(d.points[0].x, foot.x, tol)
                     << Name(plane) << " side " << side << " P " << p.px << "," << p.py;
-                EXPECT_NEAR(d.points[0].y, plot.footY, tol)
+                EXPECT_NEAR(d.points[0].y, foot.y, tol)
                     << Name(plane) << " side " << side << " P " << p.px << "," << p.py;
             }
         }

@@ -15,7 +15,6 @@
 #include "drawing/TracePoints.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 
 namespace {
@@ -43,8 +42,8 @@ TEST_F(TraceCurveTest, OneGreenPointPerSample)
         {9, -3.0f, 3.0f, 1, 60017},
     };
     for (const CountCase &c : cases) {
-        plot.tMin = c.tMin;
-        plot.tMax = c.tMax;
+        scene.tMin = c.tMin;
+        scene.tMax = c.tMax;
         SetScale(c.unit);
         const auto primitives = Record(TraceCurve, float(c.curve));
         ASSERT_EQ(primitives.size(), c.expected) << "curve " << c.curve;
@@ -62,14 +61,14 @@ TEST_F(TraceCurveTest, OneGreenPointPerSample)
 // far outside a picture-sized area.
 TEST_F(TraceCurveTest, PointsOutsideTheSeenAreaAreLeftOut)
 {
-    plot.tMin = -10.0f;
-    plot.tMax = 10.0f;
+    scene.tMin = -10.0f;
+    scene.tMax = 10.0f;
     TraceRoute route = Everywhere();
     route.seen = {0, 0, 791, 451};
     route.pointsPerDraw = 100;  // many draw calls: none loses or repeats a point
     const SeenArea &seen = route.seen;
     const std::vector<FeedbackPrimitive> all = Record(TraceCurve, 2.0f);
-    const std::vector<FeedbackPrimitive> kept = Record([&] { TraceCurve(CurveAt(2), route); });
+    const std::vector<FeedbackPrimitive> kept = Record([&] { TraceCurve(FrameFor(2.0f), route); });
     auto inside = [&](const FeedbackPrimitive &p) {
         const FeedbackVertex &v = p.vertices[0];
         return v.x >= seen.left && v.x <= seen.right && v.y >= seen.top && v.y <= seen.bottom;
@@ -125,15 +124,15 @@ TEST_F(TraceCurveTest, ThinningKeepsRunEndsAndPointsTheSpacingApart)
             EXPECT_GE(distance(went[k - 1], went[k]), 0.5 - 1e-3);
         // The kept points are the run's own, in order, and each dropped point
         // lies within the spacing of the last kept one.
-        std::size_t at = 0;
+        std::size_t lastKept = 0;
         for (const auto &point : run) {
-            if (at + 1 < went.size() && same(point, went[at + 1])) {
-                ++at;
-            } else if (!same(point, went[at])) {
-                EXPECT_LT(distance(point, went[at]), 0.5 + 1e-3);
+            if (lastKept + 1 < went.size() && same(point, went[lastKept + 1])) {
+                ++lastKept;
+            } else if (!same(point, went[lastKept])) {
+                EXPECT_LT(distance(point, went[lastKept]), 0.5 + 1e-3);
             }
         }
-        EXPECT_EQ(at + 1, went.size());
+        EXPECT_EQ(lastKept + 1, went.size());
         // About one point per half pixel of the run's length, not one per sample.
         EXPECT_LT(went.size(), run.size() / 50);
     }
@@ -144,8 +143,8 @@ TEST_F(TraceCurveTest, CircleClosesAroundTheOriginWithUpwardY)
 {
     const auto primitives = Record(TraceCurve, 0.0f);
     ASSERT_EQ(primitives.size(), 62820u);
-    EXPECT_EQ(plot.originX, float(InitialOriginX));
-    EXPECT_EQ(plot.originY, float(InitialOriginY));
+    EXPECT_EQ(at.originX, float(InitialOriginX));
+    EXPECT_EQ(at.originY, float(InitialOriginY));
     double highest = 1e9;
     for (const FeedbackPrimitive &p : primitives) {
         const FeedbackVertex &v = p.vertices[0];
@@ -164,8 +163,8 @@ TEST_F(TraceCurveTest, CircleClosesAroundTheOriginWithUpwardY)
 
 TEST_F(TraceCurveTest, ParabolaOpensToTheRight)
 {
-    plot.tMin = -10;
-    plot.tMax = 10;
+    scene.tMin = -10;
+    scene.tMax = 10;
     SetScale(6);
     const auto primitives = Record(TraceCurve, 2.0f);
     ASSERT_EQ(primitives.size(), 199874u);
@@ -183,8 +182,8 @@ TEST_F(TraceCurveTest, ParabolaOpensToTheRight)
 
 TEST_F(TraceCurveTest, HyperbolaRightBranchOnly)
 {
-    plot.tMin = -float(Pi);
-    plot.tMax = float(Pi);
+    scene.tMin = -float(Pi);
+    scene.tMax = float(Pi);
     SetScale(10);
     for (const FeedbackPrimitive &p : Record(TraceCurve, 3.0f))
         ASSERT_GE(ToWorld(p.vertices[0]).x, 1.0 - 1e-4);
@@ -192,8 +191,8 @@ TEST_F(TraceCurveTest, HyperbolaRightBranchOnly)
 
 TEST_F(TraceCurveTest, CurveNineAtOneUsesTheWrittenConstant)
 {
-    plot.tMin = 1.0f;
-    plot.tMax = float(1.00005);
+    scene.tMin = 1.0f;
+    scene.tMax = float(1.00005);
     const auto primitives = Record(TraceCurve, 9.0f);
     ASSERT_EQ(primitives.size(), 1u);
     const WorldPoint w = ToWorld(primitives[0].vertices[0]);
@@ -207,7 +206,7 @@ TEST_F(TraceCurveTest, ScaleFollowsTheFrameValues)
     const auto primitives = Record(TraceCurve, 0.0f);
     ASSERT_FALSE(primitives.empty());
     for (const FeedbackPrimitive &p : primitives)
-        ASSERT_NEAR(std::hypot(p.vertices[0].x - plot.originX, p.vertices[0].y - plot.originY), 30.0, 1e-3);
+        ASSERT_NEAR(std::hypot(p.vertices[0].x - at.originX, p.vertices[0].y - at.originY), 30.0, 1e-3);
 }
 
 struct NothingCase {
@@ -226,8 +225,8 @@ TEST_F(TraceCurveTest, DrawsNothingButStillSetsTheState)
         {"reversed range", 4.0f, 2.0f, -2.0f},
     };
     for (const NothingCase &c : cases) {
-        plot.tMin = c.tMin;
-        plot.tMax = c.tMax;
+        scene.tMin = c.tMin;
+        scene.tMax = c.tMax;
         glColor3f(0.2f, 0.3f, 0.4f);
         glPointSize(7);
         glDisable(GL_POINT_SMOOTH);
@@ -254,13 +253,13 @@ TEST_F(TraceCurveTest, HugeRangesDrawTheBudgetAndFinish)
         {"sixty units", 0.0f, 0.0f, 60.0f},
     };
     for (const NothingCase &c : cases) {
-        plot.tMin = c.tMin;
-        plot.tMax = c.tMax;
+        scene.tMin = c.tMin;
+        scene.tMax = c.tMax;
         const auto primitives = Record(TraceCurve, c.curve);
         ASSERT_EQ(int(primitives.size()), SampleBudget) << c.what;
         // Still points of the circle.
         const FeedbackVertex &v = primitives[SampleBudget / 3].vertices[0];
-        EXPECT_NEAR(std::hypot(v.x - plot.originX, v.y - plot.originY), InitialUnit, 1e-3) << c.what;
+        EXPECT_NEAR(std::hypot(v.x - at.originX, v.y - at.originY), InitialUnit, 1e-3) << c.what;
     }
 }
 
@@ -303,8 +302,8 @@ TEST_F(LightlikePointsTest, MarkersWithinTheRange)
         {"no curve", -1, -10.0f, 10.0f, {}},
     };
     for (const MarkerCase &c : cases) {
-        plot.tMin = c.tMin;
-        plot.tMax = c.tMax;
+        scene.tMin = c.tMin;
+        scene.tMax = c.tMax;
         glColor3f(0, 0, 1);
         const auto primitives = Record(DrawLightlikePoints, c.curve);
         ASSERT_EQ(primitives.size(), c.expected.size()) << c.what;
@@ -389,8 +388,8 @@ TEST_F(LightlikePointsTest, MarkersStandOnLightlikeTangents)
          2},
     };
     for (const TangentOf &c : cases) {
-        plot.tMin = c.tMin;
-        plot.tMax = c.tMax;
+        scene.tMin = c.tMin;
+        scene.tMax = c.tMax;
         const auto primitives = Record(DrawLightlikePoints, c.curve);
         ASSERT_EQ(primitives.size(), c.markers) << c.what;
         for (const FeedbackPrimitive &p : primitives) {

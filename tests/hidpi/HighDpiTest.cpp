@@ -6,7 +6,6 @@
 
 #include "ThinningCheck.h"
 #include "WindowFixture.h"
-#include "model/PlotState.h"
 #include "window/PictureBox.h"
 
 namespace {
@@ -23,7 +22,7 @@ TEST_F(HighDpi, ThePictureHasTwiceTheLogicalPixels)
     EXPECT_EQ(PixelAt(picture, 2 * 198 - 4, 2 * 17), (Rgb{240, 240, 240}));
     EXPECT_EQ(PixelAt(picture, 2 * 612 - 4, 2 * 17), (Rgb{255, 255, 255}));
     EXPECT_EQ(PixelAt(picture, 2 * 612 + 4, 2 * 17), (Rgb{240, 240, 240}));
-    EXPECT_EQ(plot.unitPixels, InitialUnit);
+    EXPECT_EQ(form->Geometry().unitPixels, InitialUnit);
 }
 
 // The display gets the picture at the screen's resolution, not scaled up.
@@ -59,8 +58,8 @@ TEST_F(HighDpi, DraggingStaysInLogicalPixels)
     QTest::mousePress(form->Picture, Qt::LeftButton, {}, QPoint(400, 200));
     QTest::mouseMove(form->Picture, QPoint(474, 138));
     QTest::mouseRelease(form->Picture, Qt::LeftButton, {}, QPoint(474, 138));
-    EXPECT_NEAR(plot.pedalX, 1.0f, 1.0 / InitialUnit);
-    EXPECT_NEAR(plot.pedalY, 1.0f, 1.0 / InitialUnit);
+    EXPECT_NEAR(form->scene.pedalX, 1.0f, 1.0 / InitialUnit);
+    EXPECT_NEAR(form->scene.pedalY, 1.0f, 1.0 / InitialUnit);
 }
 
 TEST_F(HighDpi, LabelsKeepTheirLogicalSize)

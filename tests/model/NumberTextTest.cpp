@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "WindowFixture.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
+#include "model/Scene.h"
 
 namespace {
 
@@ -42,18 +42,13 @@ TEST(NumberText, GeneralFormatInBothLocales)
 
 TEST(NumberText, InitialPlotValuesAsText)
 {
-    const PlotState initial;
+    const Scene initial;
     {
         LocaleScope point(PointLocale());
         EXPECT_EQ(FloatToStr(initial.tMax).toStdString(), "6.28318548202515");
     }
     LocaleScope comma(CommaLocale());
     EXPECT_EQ(FloatToStr(initial.tStep).toStdString(), "0,0500000007450581");
-    // Frame values stay 0 until the first frame derives them.
-    EXPECT_EQ(initial.unitPixels, 0.0f);
-    EXPECT_EQ(initial.originX, 0.0f);
-    EXPECT_EQ(initial.originY, 0.0f);
-    EXPECT_EQ(initial.gridXFrom, 0.0f);
 }
 
 TEST(NumberText, ConvertsWithTheLocaleSeparatorToSinglePrecision)

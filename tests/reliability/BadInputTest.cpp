@@ -14,7 +14,6 @@
 #include "ReliabilitySupport.h"
 #include "WindowFixture.h"
 #include "controls/ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/ExceptionBox.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
@@ -96,7 +95,7 @@ protected:
         Paste(form->tMinEdit, QStringLiteral("0"));
         Paste(form->tMaxEdit, QStringLiteral("1"));
         QTest::mouseClick(form->rangeSetButton, Qt::LeftButton);
-        ASSERT_EQ(plot.tMax, 1.0f);
+        ASSERT_EQ(form->scene.tMax, 1.0f);
     }
     void TearDown() override
     {
@@ -106,12 +105,12 @@ protected:
 
     State Capture() const
     {
-        return {plot.pedalX,
-                plot.pedalY,
-                plot.tMin,
-                plot.tMax,
-                plot.currentT,
-                plot.tStep,
+        return {form->scene.pedalX,
+                form->scene.pedalY,
+                form->scene.tMin,
+                form->scene.tMax,
+                form->scene.currentT,
+                form->scene.tStep,
                 form->selectedPointTrack->Min(),
                 form->selectedPointTrack->Max(),
                 form->selectedPointTrack->Position()};

@@ -17,7 +17,6 @@
 #include "controls/ControlTestSupport.h"
 #include "maths/Sampling.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 
@@ -48,7 +47,7 @@ protected:
             EXPECT_GT(form->Picture->frameCount, frames);
         }
         EXPECT_EQ(PictureGlError(*form), unsigned(GL_NO_ERROR));
-        EXPECT_GE(plot.unitPixels, 0.0f) << "the scale is never negative";
+        EXPECT_GE(form->Geometry().unitPixels, 0.0f) << "the scale is never negative";
     }
 
     void SetRange(const QString &tMin, const QString &tMax)
@@ -63,8 +62,7 @@ protected:
         // As the plane boxes leave them; their handlers are tested elsewhere.
         form->euclideanCheck->setChecked(!minkowski);
         form->minkowskiCheck->setChecked(minkowski);
-        plot.euclideanPlane = !minkowski;
-        plot.minkowskiPlane = minkowski;
+        form->scene.plane = minkowski ? Plane::Minkowski : Plane::Euclidean;
     }
 
     // Every curve in both planes with every display toggle on; `range`, when
@@ -90,8 +88,8 @@ protected:
     void ExpectNormalPictureBack()
     {
         ASSERT_TRUE(ResizeClient(*form, QSize(TForm1::DesignedClientWidth, TForm1::DesignedClientHeight)));
-        plot.xMin = plot.yMin = -3;
-        plot.xMax = plot.yMax = 3;
+        form->scene.xMin = form->scene.yMin = -3;
+        form->scene.xMax = form->scene.yMax = 3;
         for (QCheckBox *box :
              {form->tangentNormalCheck, form->selectedPointCheck, form->singularTangentsCheck, form->animationCheck})
             box->setChecked(false);
@@ -126,8 +124,8 @@ TEST_F(Extreme, PedalPointFarAway)
     form->pedalXEdit->setText(FloatToStr(1e30f));
     form->pedalYEdit->setText(FloatToStr(-1e30f));
     QTest::mouseClick(form->pedalPointSetButton, Qt::LeftButton);
-    ASSERT_EQ(plot.pedalX, 1e30f);
-    ASSERT_EQ(plot.pedalY, -1e30f);
+    ASSERT_EQ(form->scene.pedalX, 1e30f);
+    ASSERT_EQ(form->scene.pedalY, -1e30f);
     EveryCurveAndPlane([this] {
         // One unit of t keeps the frames short; P is what is extreme here.
         SetRange(QStringLiteral("0"), QStringLiteral("1"));
@@ -153,8 +151,8 @@ TEST_P(ExtremeRange, FramesFinishWithinTheSampleBudget)
     const RangeCase &c = GetParam();
     auto typeRange = [&] { SetRange(FloatToStr(c.tMin), FloatToStr(c.tMax)); };
     typeRange();
-    ASSERT_EQ(plot.tMin, c.tMin);
-    ASSERT_EQ(plot.tMax, c.tMax);
+    ASSERT_EQ(form->scene.tMin, c.tMin);
+    ASSERT_EQ(form->scene.tMax, c.tMax);
     // The exact sequence of samples would stall at |t| = 2048 or run for
     // billions of samples: the frame stops at the budget.
     const size_t points = CurvePoints();
@@ -191,12 +189,12 @@ TEST_P(ExtremeView, FramesStayCleanAndTheScaleIsNeverNegative)
 {
     const ViewCase &c = GetParam();
     ASSERT_TRUE(ResizeClient(*form, c.client));
-    plot.xMin = c.xMin;
-    plot.xMax = c.xMax;
-    plot.yMin = c.yMin;
-    plot.yMax = c.yMax;
+    form->scene.xMin = c.xMin;
+    form->scene.xMax = c.xMax;
+    form->scene.yMin = c.yMin;
+    form->scene.yMax = c.yMax;
     CleanFrame("first frame");
-    EXPECT_EQ(plot.unitPixels == 0, c.scaleZero) << plot.unitPixels;
+    EXPECT_EQ(form->Geometry().unitPixels == 0, c.scaleZero) << form->Geometry().unitPixels;
     EveryCurveAndPlane([this] { SetRange(QStringLiteral("-0.5"), QStringLiteral("0.5")); });
     ExpectNormalPictureBack();
 }
@@ -227,13 +225,13 @@ TEST_F(Extreme, AHugeStepStopsAtTheEndsOfTheRange)
     const Case cases[] = {{1e30f, true, 100}, {1e30f, false, -100}, {-1e30f, true, -100}, {-1e30f, false, 100}};
     for (const Case &c : cases) {
         SCOPED_TRACE(std::to_string(c.step) + (c.forward ? " forward" : " backward"));
-        form->selectedPointTrack->SetPosition(0);
-        plot.tStep = c.step;
-        plot.animationForward = c.forward;
+        form->scene.track.SetPosition(0);
+        form->scene.tStep = c.step;
+        form->scene.animationForward = c.forward;
         form->TimerTick();
         EXPECT_EQ(form->selectedPointTrack->Position(), c.position);
 
-        form->selectedPointTrack->SetPosition(0);
+        form->scene.track.SetPosition(0);
         form->StepSpinnerClick(c.forward);
         EXPECT_EQ(form->selectedPointTrack->Position(), c.position) << "spinner";
     }

@@ -16,7 +16,6 @@
 #include "ReliabilitySupport.h"
 #include "WindowFixture.h"
 #include "controls/ControlTestSupport.h"
-#include "model/PlotState.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 
@@ -65,8 +64,7 @@ protected:
         emit form->curveList->activated(curve);
         form->euclideanCheck->setChecked(!minkowski);
         form->minkowskiCheck->setChecked(minkowski);
-        plot.euclideanPlane = !minkowski;
-        plot.minkowskiPlane = minkowski;
+        form->scene.plane = minkowski ? Plane::Minkowski : Plane::Euclidean;
         const bool graph = curve >= 4;
         form->tMinEdit->setText(graph ? QStringLiteral("-0.5") : QStringLiteral("0.5"));
         form->tMaxEdit->setText(graph ? QStringLiteral("0.5") : QStringLiteral("1.5"));

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "WindowFixture.h"
-#include "model/PlotState.h"
 #include "window/PictureBox.h"
 
 namespace {
@@ -143,8 +142,7 @@ TEST_F(Frame, LightlikeMarkersOnlyInTheMinkowskiPlane)
     const auto euclidean = markersAfterTheCurve();
     ASSERT_EQ(euclidean.size(), 62820u);  // only the pedal curve, from t = 0
     EXPECT_NEAR(euclidean[0].x, 474, 1e-3);
-    plot.euclideanPlane = false;
-    plot.minkowskiPlane = true;
+    form->scene.plane = Plane::Minkowski;
     // Then four markers come first (far pedal points are clipped away).
     const auto minkowski = markersAfterTheCurve();
     ASSERT_GT(minkowski.size(), 4u);

@@ -20,7 +20,6 @@
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/ExceptionBox.h"
 #include "window/PictureExport.h"
 #include "window/SessionFile.h"
@@ -35,7 +34,6 @@ protected:
     void Restart()
     {
         form.reset();
-        ResetPlotState();
         form = std::make_unique<TForm1>();
         form->tickTimer->stop();
         form->show();
@@ -58,6 +56,11 @@ protected:
     QTemporaryDir folder;
 };
 
+std::vector<std::string> Toggles()
+{
+    return ToggleIds(StandardLayers());
+}
+
 void Check(QCheckBox *box, bool on, void (TForm1::*handler)(), TForm1 &form)
 {
     box->setChecked(on);
@@ -73,9 +76,9 @@ void ParabolaWithConstruction(TForm1 &form)
     form.tangentNormalCheck->setChecked(true);
     form.singularTangentsCheck->setChecked(true);
     form.SetViewWindow(ViewWindow{-2.5f, 4, -3, 2.5f});
-    plot.pedalX = 0.75f;
-    plot.pedalY = -1.25f;
-    form.selectedPointTrack->SetPosition(137);
+    form.scene.pedalX = 0.75f;
+    form.scene.pedalY = -1.25f;
+    form.scene.track.SetPosition(137);
     form.Redraw();
 }
 
@@ -86,12 +89,12 @@ void TypedAstroidAnimated(TForm1 &form)
     form.FillCurveList();
     form.curveList->setCurrentIndex(CurveCount());
     form.CurveListChange();
-    Check(form.gridCheck, false, &TForm1::GridClick, form);
+    form.gridCheck->click();
     form.animationCheck->setChecked(true);
     for (int tick = 0; tick < 3; ++tick)
         form.TimerTick();
-    plot.animationForward = false;
-    plot.pedalX = 0.5f;
+    form.scene.animationForward = false;
+    form.scene.pedalX = 0.5f;
     form.Redraw();
 }
 
@@ -101,7 +104,7 @@ void SmallerWindowEllipse(TForm1 &form)
     form.curveList->setCurrentIndex(1);
     form.CurveListChange();
     form.selectedPointCheck->setChecked(true);
-    plot.tStep = 0.25f;
+    form.scene.tStep = 0.25f;
     form.StepSpinnerClick(true);
 }
 
@@ -142,27 +145,28 @@ TEST_F(SessionWindow, FormatTwoAndFormatOneFilesOpen)
     Session largest;
     largest.selectedT = FLT_MAX;
     largest.pedalX = -FLT_MAX;
-    const SessionReading back = ReadSessionJson(SessionJson(largest));
+    const SessionReading back = ReadSessionJson(SessionJson(largest), Toggles());
     EXPECT_TRUE(back.problem.isEmpty() && back.session == largest) << back.problem.toStdString();
 
-    const SessionReading bare = ReadSessionJson("{\"format\": \"Lumetra session\", \"version\": 2}");
+    const SessionReading bare = ReadSessionJson("{\"format\": \"Lumetra session\", \"version\": 2}", Toggles());
     EXPECT_TRUE(bare.problem.isEmpty()) << bare.problem.toStdString();
     EXPECT_TRUE(bare.session == start);
     const SessionReading some = ReadSessionJson("{\"format\": \"Lumetra session\", \"version\": 2, \"pedalPoint\": "
-                                                "{\"y\": 0.3}, \"show\": [\"singularTangents\"]}");
+                                                "{\"y\": 0.3}, \"show\": [\"singularTangents\"]}",
+                                                Toggles());
     ASSERT_TRUE(some.problem.isEmpty()) << some.problem.toStdString();
     EXPECT_EQ(some.session.pedalY, 0.3f);
     EXPECT_EQ(some.session.pedalX, 0.0f);
-    EXPECT_FALSE(some.session.grid);
-    EXPECT_TRUE(some.session.singularTangents);
+    EXPECT_EQ(some.session.shown, std::set<std::string>{"singularTangents"});
 
     // The example session shipped with the guide is format 1.
     form->OpenSessionFile(QStringLiteral(LUMETRA_SOURCE_DIR "/docs/examples/cubic-minkowski.lumetra"));
     const Session opened = form->CaptureSession();
-    EXPECT_TRUE(opened.minkowski && opened.singularTangents && opened.tangentAndNormal && opened.grid);
+    EXPECT_TRUE(opened.minkowski && opened.shown.count("singularTangents") && opened.shown.count("tangentAndNormal") &&
+                opened.shown.count("grid"));
     EXPECT_EQ(opened.pedalY, 1.0f);
     EXPECT_EQ(opened.curve.name, QStringLiteral("Graph of y=x^3"));
-    const SessionReading again = ReadSessionJson(SessionJson(opened));
+    const SessionReading again = ReadSessionJson(SessionJson(opened), Toggles());
     EXPECT_TRUE(again.problem.isEmpty() && again.session == opened);
 }
 
@@ -178,8 +182,8 @@ TEST_F(SessionWindow, ExtremeRangesAndViewsComeBack)
         form->tMinEdit->setText(QString::fromLatin1(ranges[k][0]));
         form->tMaxEdit->setText(QString::fromLatin1(ranges[k][1]));
         form->RangeSetClick();
-        plot.xMin = plot.yMin = -halfViews[k];
-        plot.xMax = plot.yMax = halfViews[k];
+        form->scene.xMin = form->scene.yMin = -halfViews[k];
+        form->scene.xMax = form->scene.yMax = halfViews[k];
         const Session session = form->CaptureSession();
         WriteSessionFile(session, PathOf("a.lumetra"));
         Restart();
@@ -224,7 +228,7 @@ TEST_F(SessionWindow, ABadFileIsNamedWithItsProblemAndChangesNothing)
 
     auto expectRefused = [&](const QString &problem) {
         try {
-            ReadSessionFile(path);
+            ReadSessionFile(path, Toggles());
             ADD_FAILURE() << "accepted: " << problem.toStdString();
         } catch (const std::runtime_error &failure) {
             const QString message = QString::fromLocal8Bit(failure.what());

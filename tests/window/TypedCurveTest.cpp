@@ -17,7 +17,6 @@
 #include "controls/ControlTestSupport.h"
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
-#include "model/PlotState.h"
 #include "window/OwnCurveDialog.h"
 #include "window/TypedCurveSettings.h"
 #include "window/controls/Adapters.h"
@@ -93,14 +92,14 @@ int Pieces(const QImage &image, Rgb colour)
 TEST_F(TypedCurveWindow, FarNeighboursAreJoinedAndGapsStay)
 {
     ShowTyped(*form, {TypedKind::Graph, "sin(20*x)", "", -3, 3});
-    plot.pedalX = 0.5f;
-    plot.pedalY = 1;
+    form->scene.pedalX = 0.5f;
+    form->scene.pedalY = 1;
     for (bool minkowski : {false, true}) {
         if (minkowski)
             ShowMinkowski(*form);
         // In the Minkowski plane the pedal curve runs off to infinity at each
         // lightlike point: two more pieces each.
-        const size_t lightlike = form->typedCurves[0]->SamplesFor(plot.tMin, plot.tMax)->lightlike.size();
+        const size_t lightlike = form->typedCurves[0]->SamplesFor(form->scene.tMin, form->scene.tMax)->lightlike.size();
         EXPECT_GT(lightlike, 50u);
         EXPECT_LT(Pieces(Grab(), Red), 40 + 2 * int(minkowski ? lightlike : 0)) << (minkowski ? "Minkowski" : "");
     }
@@ -129,9 +128,8 @@ TEST_F(TypedCurveWindow, TypedCircleDrawsTheBuiltInCirclesPictureInBothPlanes)
         form = std::make_unique<TForm1>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        ResetPlotState();
-        plot.pedalX = 0.5f;
-        plot.pedalY = 0.25f;
+        form->scene.pedalX = 0.5f;
+        form->scene.pedalY = 0.25f;
         if (minkowski)
             ShowMinkowski(*form);
         form->curveList->setCurrentIndex(0);
@@ -156,14 +154,14 @@ TEST_F(TypedCurveWindow, UndefinedStretchesAreGapsAndTheConstructionSkipsThem)
     // sqrt(t) has no value for t < 0: half the range draws nothing.
     ShowTyped(*form, {TypedKind::Parametric, "t", "sqrt(t)", -2, 2});
     form->tangentNormalCheck->setChecked(true);
-    form->selectedPointTrack->SetPosition(-100);  // t = -1: no point, no tangent
+    form->scene.track.SetPosition(-100);  // t = -1: no point, no tangent
     auto frame = RecordFrame(4 << 20);
     const auto green = OfColour(frame, FeedbackPrimitive::Point, 0, 0.45f, 0);
     EXPECT_NEAR(double(green.size()), 20000, 2);
     for (const FeedbackPrimitive &p : green)
         ASSERT_GE(p.vertices[0].x, InitialOriginX - 1e-3);
     EXPECT_TRUE(OfColour(frame, FeedbackPrimitive::Point, 0.5f, 0.08f, 0.5f).empty());
-    form->selectedPointTrack->SetPosition(100);  // t = 1: Q = (1, 1)
+    form->scene.track.SetPosition(100);  // t = 1: Q = (1, 1)
     frame = RecordFrame(4 << 20);
     const auto purple = OfColour(frame, FeedbackPrimitive::Point, 0.5f, 0.08f, 0.5f);
     ASSERT_FALSE(purple.empty());
@@ -211,8 +209,8 @@ TEST_F(TypedCurveWindow, AcceptedCurveIsShownWithItsRangeAndRememberedAcrossRuns
     ChooseFromList(form->curveList, CurveCount());
     EXPECT_EQ(form->curveList->currentIndex(), CurveCount());
     EXPECT_EQ(form->curveList->currentText(), QStringLiteral("x = 2*cos(t), y = sin(t)"));
-    EXPECT_EQ(plot.tMin, -1.0f);
-    EXPECT_EQ(plot.tMax, 2.5f);
+    EXPECT_EQ(form->scene.tMin, -1.0f);
+    EXPECT_EQ(form->scene.tMax, 2.5f);
     EXPECT_EQ(form->tMaxEdit->text(), QStringLiteral("2.5"));
 
     // A new window lists it after the ten built-in curves, which keep their places.
@@ -223,7 +221,7 @@ TEST_F(TypedCurveWindow, AcceptedCurveIsShownWithItsRangeAndRememberedAcrossRuns
     EXPECT_EQ(form->curveList->itemText(CurveCount()), QStringLiteral("x = 2*cos(t), y = sin(t)"));
     form->curveList->setCurrentIndex(CurveCount());
     form->CurveListChange();
-    EXPECT_EQ(plot.tMax, 2.5f);
+    EXPECT_EQ(form->scene.tMax, 2.5f);
     SaveTypedCurves({});
 }
 

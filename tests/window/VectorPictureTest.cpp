@@ -15,7 +15,6 @@
 #include "WindowFixture.h"
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
-#include "model/PlotState.h"
 #include "window/PictureBox.h"
 #include "window/PictureExport.h"
 #include "window/controls/Adapters.h"
@@ -130,8 +129,8 @@ TEST_F(VectorPictureWindow, FilesShowTheScreensFrameAndStaySmall)
     EXPECT_EQ(form->Picture->grabFramebuffer(), initial);
 
     // P off the centre, so that the circle's own trace shows beside its pedal curve.
-    plot.pedalX = 0.5f;
-    plot.pedalY = 0.25f;
+    form->scene.pedalX = 0.5f;
+    form->scene.pedalY = 0.25f;
     for (const bool minkowski : {false, true}) {
         SCOPED_TRACE(minkowski ? "circle, Minkowski" : "circle, Euclidean");
         ShowMinkowski(*form, minkowski);
@@ -157,10 +156,10 @@ TEST_F(VectorPictureWindow, LoneDotsStayUnderFiveMegabytes)
 {
     QTemporaryDir dir;
     const QSize size = Grab().size();
-    plot.pedalX = 0.5f;
-    plot.pedalY = 0.25f;
-    plot.tMin = -5e8f;
-    plot.tMax = 5e8f;
+    form->scene.pedalX = 0.5f;
+    form->scene.pedalY = 0.25f;
+    form->scene.tMin = -5e8f;
+    form->scene.tMax = 5e8f;
     const Files circle = WrittenAndRead(*form, dir, size);
     ExpectSamePicture(Grab(), circle);
     EXPECT_LT(circle.svgBytes, 1024 * 1024);
@@ -188,7 +187,7 @@ TEST_F(VectorPictureWindow, TracesBreakWhereATypedCurveHasNoPoint)
     form->FillCurveList();
     form->curveList->setCurrentIndex(CurveCount());
     form->CurveListChange();
-    plot.pedalY = 1;
+    form->scene.pedalY = 1;
     const QImage screen = Grab();
     const VectorPicture picture = CurrentVectorPicture(*form);
     int traces = 0;

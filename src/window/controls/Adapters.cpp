@@ -55,12 +55,6 @@ TTrackBar::TTrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TTrackBar::SetPositionTruncated(double position)
-{
-    const double inRange = std::clamp(std::trunc(position), double(Min()), double(Max()));
-    SetPosition(std::isnan(inRange) ? Position() : int(inRange));
-}
-
 TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);

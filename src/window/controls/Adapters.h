@@ -29,10 +29,8 @@ private:
     QToolButton *nextArrow;
 };
 
-// The store of the selected point in hundredths of t. Disabled for the user;
-// it clamps every position into [Min, Max], and a Min set above Max carries
-// Max along (and the reverse), so setting the two ends in either order ends
-// in the intended range.
+// Shows the selected point in hundredths of t, as the scene keeps it;
+// disabled for the user.
 class TTrackBar : public QSlider {
     Q_OBJECT
 public:
@@ -43,9 +41,6 @@ public:
     void SetMin(int min) { setMinimum(min); }
     void SetMax(int max) { setMaximum(max); }
     void SetPosition(int position) { setValue(position); }
-    // A position reached by a step of any size: truncated toward zero and
-    // clamped into the range before it becomes an integer.
-    void SetPositionTruncated(double position);
 };
 
 // The curve list: reports its opening before the list shows.

@@ -2,26 +2,26 @@
 // and a redraw on every tick.
 #include <QCheckBox>
 
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
 void TForm1::TimerTick()
 {
-    const double s = float(double(plot.tStep) * 100);
-    if (animationCheck->isChecked()) {
-        const int position = selectedPointTrack->Position();
-        if (plot.animationForward) {
+    const double s = float(double(scene.tStep) * 100);
+    if (scene.animation) {
+        HundredthsTrack &track = scene.track;
+        const int position = track.position;
+        if (scene.animationForward) {
             // Each end is shown on two ticks: the turn itself does not move.
-            if (position == selectedPointTrack->Max())
-                plot.animationForward = false;
+            if (position == track.max)
+                scene.animationForward = false;
             else
-                selectedPointTrack->SetPositionTruncated(position + s);
+                track.SetPositionTruncated(position + s);
         } else {
-            if (position == selectedPointTrack->Min())
-                plot.animationForward = true;
+            if (position == track.min)
+                scene.animationForward = true;
             else
-                selectedPointTrack->SetPositionTruncated(position - s);
+                track.SetPositionTruncated(position - s);
         }
     }
     Redraw();

@@ -4,7 +4,6 @@
 
 #include "maths/Curves.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
@@ -12,19 +11,21 @@ namespace {
 
 void ShowRange(TForm1 &form)
 {
-    ShowInField(form.tMinEdit, FloatToStr(plot.tMin));
-    ShowInField(form.tMaxEdit, FloatToStr(plot.tMax));
-    // Min first, then Max; the track bar carries the other end along, so the
+    Scene &scene = form.scene;
+    ShowInField(form.tMinEdit, FloatToStr(scene.tMin));
+    ShowInField(form.tMaxEdit, FloatToStr(scene.tMax));
+    // Min first, then Max; the track carries the other end along, so the
     // range ends as [trunc(100 tMin), trunc(100 tMax)] in either order.
-    form.selectedPointTrack->SetMin(HundredthsOf(plot.tMin));
-    form.selectedPointTrack->SetMax(HundredthsOf(plot.tMax));
+    scene.track.SetMin(HundredthsOf(scene.tMin));
+    scene.track.SetMax(HundredthsOf(scene.tMax));
+    form.ShowTrack();
 }
 
 }  // namespace
 
 void TForm1::CurveListChange()
 {
-    const CurveRow *curve = SelectedCurve();
+    const std::shared_ptr<const CurveRow> curve = SelectedCurve();
     if (!curve) {
         if (curveList->currentIndex() == curveList->count() - 1)
             OwnCurveClick();  // the last item, "Own curve..."
@@ -32,14 +33,15 @@ void TForm1::CurveListChange()
         return;
     }
     shownCurve = curveList->currentIndex();
-    plot.tMin = curve->tMin;
-    plot.tMax = curve->tMax;
+    scene.curve = curve;
+    scene.tMin = curve->tMin;
+    scene.tMax = curve->tMax;
     ShowRange(*this);
 }
 
 void TForm1::CurveListDropDown()
 {
-    plot.tMin = -5;
-    plot.tMax = 5;
+    scene.tMin = -5;
+    scene.tMax = 5;
     ShowRange(*this);
 }

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 
 #include "maths/TypedCurve.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/OwnCurveDialog.h"
 #include "window/TypedCurveSettings.h"
@@ -26,15 +25,18 @@ void WidenPopup(TComboBox *list)
 
 }  // namespace
 
-const CurveRow *TForm1::CurveOfItem(int index) const
+std::shared_ptr<const CurveRow> TForm1::CurveOfItem(int index) const
 {
+    // A built-in row lives as long as the program: shared without an owner.
     if (index < CurveCount())
-        return CurveAt(index);
+        return std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(index));
     const size_t typed = size_t(index - CurveCount());
-    return typed < typedCurves.size() ? &typedCurves[typed]->Row() : nullptr;
+    if (typed >= typedCurves.size())
+        return nullptr;
+    return std::shared_ptr<const CurveRow>(typedCurves[typed], &typedCurves[typed]->Row());
 }
 
-const CurveRow *TForm1::SelectedCurve() const
+std::shared_ptr<const CurveRow> TForm1::SelectedCurve() const
 {
     return CurveOfItem(curveList->currentIndex());
 }
@@ -60,12 +62,12 @@ void TForm1::OwnCurveClick()
     curveList->setCurrentIndex(shownCurve);
     // A typed curve shown is the one to edit, in the range it is shown in;
     // otherwise the dialog starts from an example.
-    const CurveRow *shown = SelectedCurve();
+    const CurveRow *shown = scene.curve.get();
     TypedCurveText start;
     if (shown && shown->typed) {
         start = shown->typed->Text();
-        start.tMin = plot.tMin;
-        start.tMax = plot.tMax;
+        start.tMin = scene.tMin;
+        start.tMax = scene.tMax;
     }
     TOwnCurveDialog dialog(this, start);
     if (dialog.exec() != QDialog::Accepted || !dialog.Curve())

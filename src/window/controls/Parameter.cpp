@@ -1,50 +1,49 @@
-// Parameter range, selected point and step. The track bar is the store of the
-// selected point in hundredths of t.
+// Parameter range, selected point and step. The scene keeps the selected
+// point in hundredths of t too, as its track bar shows it.
 #include <QLineEdit>
 
 #include "maths/Curves.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
 void TForm1::RangeSetClick()
 {
-    plot.tMin = StrToFloat(tMinEdit->text());
-    plot.tMax = StrToFloat(tMaxEdit->text());
-    plot.currentT = plot.tMin;
-    selectedPointTrack->SetMin(HundredthsOf(plot.tMin));
-    selectedPointTrack->SetMax(HundredthsOf(plot.tMax));
-    selectedPointTrack->SetPosition(HundredthsOf(plot.currentT));
+    scene.tMin = StrToFloat(tMinEdit->text());
+    scene.tMax = StrToFloat(tMaxEdit->text());
+    scene.currentT = scene.tMin;
+    scene.track.SetMin(HundredthsOf(scene.tMin));
+    scene.track.SetMax(HundredthsOf(scene.tMax));
+    scene.track.SetPosition(HundredthsOf(scene.currentT));
     Redraw();
 }
 
 void TForm1::SelectedPointSetClick()
 {
-    plot.currentT = StrToFloat(selectedTEdit->text());
-    selectedPointTrack->SetPosition(HundredthsOf(plot.currentT));
+    scene.currentT = StrToFloat(selectedTEdit->text());
+    scene.track.SetPosition(HundredthsOf(scene.currentT));
     Redraw();
 }
 
 namespace {
 
-// Moves the position by s hundredths, truncated toward zero; the track bar clamps.
-void StepPosition(TTrackBar *trackBar, double s)
+// Moves the position by s hundredths, truncated toward zero and clamped.
+void StepPosition(Scene &scene, double s)
 {
-    trackBar->SetPositionTruncated(trackBar->Position() + s);
-    plot.currentT = float(trackBar->Position() * 0.01);
+    scene.track.SetPositionTruncated(scene.track.position + s);
+    scene.currentT = float(scene.track.position * 0.01);
 }
 
 }  // namespace
 
 void TForm1::StepSpinnerClick(bool next)
 {
-    const float s = float(double(plot.tStep) * 100);
+    const float s = float(double(scene.tStep) * 100);
     // A next click at Max steps back, like a previous click.
-    if (next && selectedPointTrack->Position() != selectedPointTrack->Max())
-        StepPosition(selectedPointTrack, s);
-    else if (selectedPointTrack->Position() != selectedPointTrack->Min())
-        StepPosition(selectedPointTrack, -double(s));
+    if (next && scene.track.position != scene.track.max)
+        StepPosition(scene, s);
+    else if (scene.track.position != scene.track.min)
+        StepPosition(scene, -double(s));
     Redraw();
 }
 
@@ -54,12 +53,19 @@ void TForm1::StepSpinnerClick(bool next)
 void TForm1::StepEditChange()
 {
     if (!IsStartOfNumber(stepEdit->text()))
-        plot.tStep = StrToFloat(stepEdit->text());
+        scene.tStep = StrToFloat(stepEdit->text());
 }
 
 // Leaving the field ends the typing: a step left unfinished is reported now.
 void TForm1::StepEditExit()
 {
     if (IsStartOfNumber(stepEdit->text()))
-        plot.tStep = StrToFloat(stepEdit->text());  // fails, and says so
+        scene.tStep = StrToFloat(stepEdit->text());  // fails, and says so
+}
+
+void TForm1::ShowTrack()
+{
+    const HundredthsTrack &track = scene.track;
+    selectedPointTrack->setRange(track.min, track.max);
+    selectedPointTrack->SetPosition(track.position);
 }

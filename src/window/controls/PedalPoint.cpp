@@ -4,51 +4,51 @@
 
 #include "drawing/PlotArea.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 
 void TForm1::PedalPointSetClick()
 {
-    plot.pedalX = StrToFloat(pedalXEdit->text());
-    plot.pedalY = StrToFloat(pedalYEdit->text());
+    scene.pedalX = StrToFloat(pedalXEdit->text());
+    scene.pedalY = StrToFloat(pedalYEdit->text());
     Redraw();
 }
 
 void TForm1::FormMouseDown(int x, int y)
 {
-    plot.mouseX = x;
-    plot.mouseY = y;
+    mouseX = x;
+    mouseY = y;
 }
 
 void TForm1::FormMouseMove(int x, int y, bool leftButtonHeld)
 {
-    UpdateOrigin({ClientWidth(), ClientHeight()});
     if (!leftButtonHeld)
         return;
     // With no scale there is no world point under the cursor: P stays.
-    if (plot.unitPixels == 0)
+    const FrameGeometry at = Geometry();
+    if (at.unitPixels == 0)
         return;
-    const DoublePoint world = WindowToWorld(x, y);
-    plot.pedalX = float(world.x);
-    plot.pedalY = float(world.y);
+    const DoublePoint world = WindowToWorld(at, x, y);
+    scene.pedalX = float(world.x);
+    scene.pedalY = float(world.y);
     Redraw();
 }
 
 void TForm1::MovePedalPointBy(int dx, int dy)
 {
-    if (plot.unitPixels == 0)
+    const float unit = Geometry().unitPixels;
+    if (unit == 0)
         return;  // no scale: no world distance for a pixel
-    plot.pedalX = float(double(plot.pedalX) + dx / double(plot.unitPixels));
-    plot.pedalY = float(double(plot.pedalY) - dy / double(plot.unitPixels));
+    scene.pedalX = float(double(scene.pedalX) + dx / double(unit));
+    scene.pedalY = float(double(scene.pedalY) - dy / double(unit));
     Redraw();
 }
 
 void TForm1::PointerMoved(int x, int y)
 {
-    UpdateOrigin({ClientWidth(), ClientHeight()});
-    pointerOverPicture = plot.unitPixels != 0;
+    const FrameGeometry at = Geometry();
+    pointerOverPicture = at.unitPixels != 0;
     if (pointerOverPicture) {
-        const DoublePoint world = WindowToWorld(x, y);
+        const DoublePoint world = WindowToWorld(at, x, y);
         pointerX = world.x;
         pointerY = world.y;
     }

@@ -18,7 +18,7 @@ void TForm1::ConnectPicture()
     calls.resized = [window] { window->FormResize(); };
     calls.clientSize = [window] { return ClientSize{window->ClientWidth(), window->ClientHeight()}; };
     calls.renderScene = [window] { RenderScene(*window); };
-    calls.frameInputs = [window](bool lineSmoothing) { return FrameInputs(*window, lineSmoothing); };
+    calls.frameInputs = [window] { return FrameInputs(*window); };
     calls.mouseDown = [window](int x, int y) { RunHandler([&] { window->FormMouseDown(x, y); }); };
     calls.mouseMove = [window](int x, int y, bool leftButtonHeld) {
         RunHandler([&] { window->FormMouseMove(x, y, leftButtonHeld); });

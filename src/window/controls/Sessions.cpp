@@ -10,7 +10,6 @@
 #include "maths/SessionCurve.h"
 #include "maths/TypedCurve.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/PictureBox.h"
 #include "window/SessionFile.h"
@@ -20,56 +19,6 @@
 namespace {
 
 const QString SessionFilter = QStringLiteral("Lumetra sessions (*.lumetra)");
-
-void CaptureToggles(const TForm1 &form, Session &s)
-{
-    s.grid = form.gridCheck->isChecked();
-    s.tangentAndNormal = form.tangentNormalCheck->isChecked();
-    s.selectedPoint = form.selectedPointCheck->isChecked();
-    s.singularTangents = form.singularTangentsCheck->isChecked();
-    s.animation = form.animationCheck->isChecked();
-}
-
-// The values a session shares with the plot state, each under its name in both.
-struct PlotValue {
-    float Session::*saved;
-    float PlotState::*shown;
-};
-constexpr PlotValue PlotValues[] = {
-    {&Session::xMin, &PlotState::xMin},          {&Session::xMax, &PlotState::xMax},
-    {&Session::yMin, &PlotState::yMin},          {&Session::yMax, &PlotState::yMax},
-    {&Session::tMin, &PlotState::tMin},          {&Session::tMax, &PlotState::tMax},
-    {&Session::selectedT, &PlotState::currentT}, {&Session::step, &PlotState::tStep},
-    {&Session::pedalX, &PlotState::pedalX},      {&Session::pedalY, &PlotState::pedalY},
-};
-
-void CapturePlot(Session &s)
-{
-    for (const PlotValue &value : PlotValues)
-        s.*value.saved = plot.*value.shown;
-    s.minkowski = plot.minkowskiPlane;
-    s.animationForward = plot.animationForward;
-}
-
-void ShowToggles(TForm1 &form, const Session &s)
-{
-    form.gridCheck->setChecked(s.grid);
-    form.tangentNormalCheck->setChecked(s.tangentAndNormal);
-    form.selectedPointCheck->setChecked(s.selectedPoint);
-    form.singularTangentsCheck->setChecked(s.singularTangents);
-    form.euclideanCheck->setChecked(!s.minkowski);
-    form.minkowskiCheck->setChecked(s.minkowski);
-    form.animationCheck->setChecked(s.animation);
-}
-
-void ShowPlot(const Session &s)
-{
-    for (const PlotValue &value : PlotValues)
-        plot.*value.shown = s.*value.saved;
-    plot.euclideanPlane = !s.minkowski;
-    plot.minkowskiPlane = s.minkowski;
-    plot.animationForward = s.animationForward;
-}
 
 // The fields show the session's values; the step field's own handler reads
 // its new text back to the same step.
@@ -93,14 +42,8 @@ Session TForm1::CaptureSession() const
     s.clientHeight = std::min(ClientHeight(), MaxSessionWindowSide);
     int &shorter = s.clientWidth < s.clientHeight ? s.clientWidth : s.clientHeight;
     shorter = std::min(shorter, MaxSessionWindowShortSide);
-    // While "Own curve..." is open the list shows it; the curve shown is the one before.
-    const CurveRow *curve = SelectedCurve() ? SelectedCurve() : CurveOfItem(shownCurve);
-    s.curve = SessionCurveOf(*curve);
-    s.trackMin = selectedPointTrack->Min();
-    s.trackMax = selectedPointTrack->Max();
-    s.trackPosition = selectedPointTrack->Position();
-    CaptureToggles(*this, s);
-    CapturePlot(s);
+    s.curve = SessionCurveOf(*scene.curve);
+    StoreScene(scene, s);
     return s;
 }
 
@@ -116,12 +59,11 @@ void TForm1::ShowSession(const OpenedSession &opened)
     curveList->setCurrentIndex(index);
     shownCurve = index;
     resize(s.clientWidth, s.clientHeight);
-    ShowPlot(s);
+    scene = SceneOfSession(s);
+    scene.curve = CurveOfItem(index);
     ShowViewEdges();
-    selectedPointTrack->SetMin(s.trackMin);
-    selectedPointTrack->SetMax(s.trackMax);
-    selectedPointTrack->SetPosition(s.trackPosition);
-    ShowToggles(*this, s);
+    ShowTrack();
+    ShowToggles();
     ShowFields(*this, s);
     Picture->Invalidate();
     Redraw();
@@ -131,7 +73,7 @@ void TForm1::ShowSession(const OpenedSession &opened)
 // export from the command line leaves them alone.
 void TForm1::OpenSessionFile(const QString &path)
 {
-    const OpenedSession opened = ReadSessionFile(path);
+    const OpenedSession opened = ReadSessionFile(path, ToggleIds(layers));
     ShowSession(opened);
     if (opened.curve.typed)
         SaveTypedCurves(typedCurves);

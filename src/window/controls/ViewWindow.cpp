@@ -7,7 +7,6 @@
 
 #include "drawing/ViewZoom.h"
 #include "model/NumberText.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/controls/Adapters.h"
 
@@ -39,33 +38,33 @@ void MoveEdge(float &edge, QLabel *label, bool next)
 
 void TForm1::XMinSpinnerClick(bool next)
 {
-    MoveEdge(plot.xMin, xMinValueLabel, next);
+    MoveEdge(scene.xMin, xMinValueLabel, next);
     Redraw();
 }
 
 void TForm1::XMaxSpinnerClick(bool next)
 {
-    MoveEdge(plot.xMax, xMaxValueLabel, next);
+    MoveEdge(scene.xMax, xMaxValueLabel, next);
     Redraw();
 }
 
 void TForm1::YMinSpinnerClick(bool next)
 {
-    MoveEdge(plot.yMin, yMinValueLabel, next);
+    MoveEdge(scene.yMin, yMinValueLabel, next);
     Redraw();
 }
 
 void TForm1::YMaxSpinnerClick(bool next)
 {
-    MoveEdge(plot.yMax, yMaxValueLabel, next);
+    MoveEdge(scene.yMax, yMaxValueLabel, next);
     Redraw();
 }
 
 namespace {
 
-ViewWindow CurrentView()
+ViewWindow ViewOf(const Scene &scene)
 {
-    return {plot.xMin, plot.xMax, plot.yMin, plot.yMax};
+    return {scene.xMin, scene.xMax, scene.yMin, scene.yMax};
 }
 
 }  // namespace
@@ -73,20 +72,20 @@ ViewWindow CurrentView()
 // A new view window: stored, shown in the edge labels, drawn.
 void TForm1::SetViewWindow(const ViewWindow &view)
 {
-    plot.xMin = view.xMin;
-    plot.xMax = view.xMax;
-    plot.yMin = view.yMin;
-    plot.yMax = view.yMax;
+    scene.xMin = view.xMin;
+    scene.xMax = view.xMax;
+    scene.yMin = view.yMin;
+    scene.yMax = view.yMax;
     ShowViewEdges();
     Redraw();
 }
 
 void TForm1::ShowViewEdges()
 {
-    ShowEdge(xMinValueLabel, plot.xMin);
-    ShowEdge(xMaxValueLabel, plot.xMax);
-    ShowEdge(yMinValueLabel, plot.yMin);
-    ShowEdge(yMaxValueLabel, plot.yMax);
+    ShowEdge(xMinValueLabel, scene.xMin);
+    ShowEdge(xMaxValueLabel, scene.xMax);
+    ShowEdge(yMinValueLabel, scene.yMin);
+    ShowEdge(yMaxValueLabel, scene.yMax);
 }
 
 // One notch away from the user zooms out by 1.25, towards the user in by as
@@ -95,14 +94,14 @@ void TForm1::PictureWheel(int x, int y, double notches)
 {
     ViewWindow zoomed;
     if (notches != 0 &&
-        ZoomedView({ClientWidth(), ClientHeight()}, CurrentView(), x, y, std::pow(1.25, -notches), zoomed))
+        ZoomedView({ClientWidth(), ClientHeight()}, ViewOf(scene), x, y, std::pow(1.25, -notches), zoomed))
         SetViewWindow(zoomed);
 }
 
 void TForm1::PicturePan(int dx, int dy)
 {
     ViewWindow panned;
-    if ((dx != 0 || dy != 0) && PannedView(CurrentView(), dx, dy, plot.unitPixels, panned))
+    if ((dx != 0 || dy != 0) && PannedView(ViewOf(scene), dx, dy, Geometry().unitPixels, panned))
         SetViewWindow(panned);
 }
 

@@ -1,0 +1,64 @@
+#include "drawing/Layer.h"
+
+#include "drawing/Frame.h"
+#include "maths/Curves.h"
+
+bool Layer::DrawnIn(const Frame &frame) const
+{
+    if (drawn)
+        return drawn(frame);
+    return !HasToggle() || frame.scene.Shows(id);
+}
+
+void TakeSelectedPoint(Scene &scene)
+{
+    if (scene.Shows("tangentAndNormal") || scene.Shows("selectedPoint") || scene.animation)
+        FitSelectedPoint(scene);
+}
+
+void FitSelectedPoint(Scene &scene)
+{
+    scene.track.SetMax(HundredthsOf(scene.tMax));
+    scene.track.SetMin(HundredthsOf(scene.tMin));
+    scene.currentT = float(double(scene.track.position) * 0.01);
+}
+
+bool SmoothsLines(const Frame &frame)
+{
+    if (!frame.layers)
+        return false;
+    for (const Layer &layer : *frame.layers) {
+        if (layer.smoothLines && layer.DrawnIn(frame))
+            return true;
+    }
+    return false;
+}
+
+std::vector<std::string> ToggleIds(const LayerList &layers)
+{
+    std::vector<std::string> ids;
+    for (const Layer &layer : layers) {
+        if (layer.HasToggle())
+            ids.push_back(layer.id);
+    }
+    return ids;
+}
+
+const Layer *LayerOf(const LayerList &layers, const std::string &id)
+{
+    for (const Layer &layer : layers) {
+        if (layer.id == id)
+            return &layer;
+    }
+    return nullptr;
+}
+
+QStringList ReadoutLines(const LayerList &layers, const Scene &scene)
+{
+    QStringList lines;
+    for (const Layer &layer : layers) {
+        if (layer.readout)
+            lines << layer.readout(scene);
+    }
+    return lines;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+struct Frame;
+struct Scene;
+
+// What the layer cache compares to tell whether a saved picture still holds.
+using LayerInputs = std::vector<double>;
+
+// Which saved picture of the layer cache holds a layer: the layers that
+// change seldom are restored instead of rasterised again. Layers are listed
+// in this order: first those kept with the curve, then those kept while P
+// stays, then those drawn every frame.
+enum class LayerReuse { WithCurve, WhileBelowStays, EveryFrame };
+
+struct LayerColour {
+    float r, g, b;
+};
+
+// One drawn thing of the picture, in drawing order: later layers lie on top.
+// The frame, the layer cache, the session, the controls and the readout loop
+// over the list, so adding a layer is adding an entry and its routine.
+struct Layer {
+    std::string id;   // the scene's and the session's name for it
+    QString caption;  // its toggle ("Draw grid"); empty: no toggle, always drawn
+    LayerColour colour;
+    LayerReuse reuse;
+    // What the layer reads beyond the picture's size and mapping, as numbers
+    // (its saved picture is reused only while they stay); null: nothing.
+    LayerInputs (*cacheKey)(const Frame &frame) = nullptr;
+    // Whether the frame draws it; null: while its toggle is on (always,
+    // without a toggle).
+    bool (*drawn)(const Frame &frame) = nullptr;
+    void (*draw)(const Frame &frame) = nullptr;
+    // Its lines of the readout at the selected point; null: none.
+    QStringList (*readout)(const Scene &scene) = nullptr;
+    // It draws smoothed lines. The grid's lines are smoothed too while such
+    // a layer is drawn, so that every line of a picture is drawn alike.
+    bool smoothLines = false;
+
+    bool HasToggle() const { return !caption.isEmpty(); }
+    bool DrawnIn(const Frame &frame) const;
+};
+
+using LayerList = std::vector<Layer>;
+
+// A frame that shows the selected point takes its parameter from the
+// hundredths the scene keeps it in, after fitting their range to the
+// parameter range (Max first, then Min).
+void TakeSelectedPoint(Scene &scene);
+// The same, whatever the scene shows.
+void FitSelectedPoint(Scene &scene);
+
+// Whether a layer drawn in this frame draws smoothed lines.
+bool SmoothsLines(const Frame &frame);
+
+// The ids of the layers that have a toggle, in list order.
+std::vector<std::string> ToggleIds(const LayerList &layers);
+// The layer of an id, or null.
+const Layer *LayerOf(const LayerList &layers, const std::string &id);
+// The readout's lines at the selected point, layer by layer.
+QStringList ReadoutLines(const LayerList &layers, const Scene &scene);

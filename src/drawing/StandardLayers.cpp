@@ -1,0 +1,135 @@
+#include "drawing/StandardLayers.h"
+
+#include <cmath>
+
+#include "drawing/Frame.h"
+#include "drawing/Grid.h"
+#include "drawing/Pedal.h"
+#include "drawing/Primitives.h"
+#include "drawing/Trace.h"
+#include "maths/Curves.h"
+#include "maths/SceneFoot.h"
+#include "maths/TypedCurve.h"
+#include "model/NumberText.h"
+
+namespace {
+
+// Tells every curve from every other: the built-in ones by their kind, a
+// typed one by its serial number (an address may be reused by a later curve).
+double CurveIdentity(const CurveRow *curve)
+{
+    if (!curve)
+        return -1;
+    return curve->typed ? 1000.0 + double(curve->typed->Serial()) : double(int(curve->kind));
+}
+
+LayerInputs GridInputs(const Frame &frame)
+{
+    return {double(frame.scene.Shows("grid")), double(SmoothsLines(frame)), double(frame.fontListBase),
+            double(frame.decimalPoint)};
+}
+
+LayerInputs CurveInputs(const Frame &frame)
+{
+    return {CurveIdentity(frame.Curve()), frame.scene.tMin, frame.scene.tMax};
+}
+
+LayerInputs PlaneAndCurveInputs(const Frame &frame)
+{
+    LayerInputs inputs = CurveInputs(frame);
+    inputs.push_back(double(frame.scene.plane == Plane::Minkowski));
+    return inputs;
+}
+
+LayerInputs PedalInputs(const Frame &frame)
+{
+    LayerInputs inputs = PlaneAndCurveInputs(frame);
+    inputs.insert(inputs.end(), {frame.scene.pedalX, frame.scene.pedalY});
+    return inputs;
+}
+
+bool Always(const Frame &)
+{
+    return true;
+}
+
+bool InMinkowskiPlane(const Frame &frame)
+{
+    return frame.scene.plane == Plane::Minkowski;
+}
+
+// The animation moves the selected point, so it shows it.
+bool SelectedPointShown(const Frame &frame)
+{
+    return frame.scene.Shows("selectedPoint") || frame.scene.animation;
+}
+
+QString PointText(const char *name, double x, double y)
+{
+    return QString::fromLatin1(name) + QStringLiteral(" ( ") + FloatToStr(float(x)) + QStringLiteral(" , ") +
+           FloatToStr(float(y)) + QStringLiteral(" )");
+}
+
+CurveJet SelectedJet(const Scene &scene)
+{
+    return scene.curve ? JetOfRow(*scene.curve, scene.currentT) : CurveJet();
+}
+
+QStringList CurveReadout(const Scene &scene)
+{
+    const CurveJet jet = SelectedJet(scene);
+    if (!jet.defined)
+        return scene.curve ? QStringList{QStringLiteral("No value at this t")} : QStringList();
+    return {PointText("Q", jet.x, jet.y), PointText("V", jet.dx, jet.dy)};
+}
+
+QStringList FootReadout(const Scene &scene)
+{
+    if (!SelectedJet(scene).defined)
+        return {};
+    const Foot foot = FootAt(*scene.curve, scene, scene.currentT);
+    return {foot.hasPoint ? PointText("F", foot.x, foot.y) : QStringLiteral("F: no foot")};
+}
+
+// Minkowski: the sign of <V, V> = x'^2 - y'^2 from the tangent as drawn, so a
+// lightlike tangent here is one without a foot. Euclidean: the signed
+// curvature (x'y'' - y'x'') / (x'^2 + y'^2)^(3/2).
+QStringList TangentReadout(const Scene &scene)
+{
+    const CurveJet jet = SelectedJet(scene);
+    if (!jet.defined)
+        return {};
+    if (scene.plane == Plane::Minkowski) {
+        const double square = jet.dx * jet.dx - jet.dy * jet.dy;
+        if (square > 0)
+            return {QStringLiteral("Spacelike tangent")};
+        return {square < 0 ? QStringLiteral("Timelike tangent") : QStringLiteral("Lightlike tangent")};
+    }
+    const double speedSquared = jet.dx * jet.dx + jet.dy * jet.dy;
+    if (speedSquared == 0)
+        return {QString()};  // no direction, no curvature
+    const double k = (jet.dx * jet.ddy - jet.dy * jet.ddx) / (speedSquared * std::sqrt(speedSquared));
+    return {QStringLiteral("Curvature ") + FloatToStr(float(k))};
+}
+
+}  // namespace
+
+LayerList StandardLayers()
+{
+    const LayerColour grey{0.8f, 0.8f, 0.8f}, green{0, 0.45f, 0}, red{1, 0, 0}, purple{0.5f, 0.08f, 0.5f},
+        orange{1, 0.8f, 0}, blue{0, 0, 1};
+    using R = LayerReuse;
+    return {
+        {"grid", QStringLiteral("Draw grid"), grey, R::WithCurve, GridInputs, Always, DrawGridOrAxes},
+        {"curve", QString(), green, R::WithCurve, CurveInputs, nullptr, TraceCurve, CurveReadout},
+        {"lightlike", QString(), red, R::WithCurve, PlaneAndCurveInputs, InMinkowskiPlane, DrawLightlikePoints},
+        {"pedal", QString(), red, R::WhileBelowStays, PedalInputs, nullptr, DrawPedalCurve, FootReadout},
+        {"selectedPoint", QStringLiteral("Draw selected point"), purple, R::EveryFrame, nullptr, SelectedPointShown,
+         DrawSelectedPoint},
+        {"tangentAndNormal", QStringLiteral("Draw tangent and normal line of the curve"), purple, R::EveryFrame,
+         nullptr, nullptr, DrawTangentAndNormal, TangentReadout, true},
+        {"singularTangents", QStringLiteral("Draw tangent line at singular point of pedal curve"), orange,
+         R::EveryFrame, nullptr, nullptr, DrawSingularTangents, nullptr, true},
+        {"pedalPoint", QString(), blue, R::EveryFrame, nullptr, nullptr, DrawPedalPoint},
+    };
+}

@@ -1,8 +1,0 @@
-#include "model/PlotState.h"
-
-PlotState plot;
-
-void ResetPlotState()
-{
-    plot = PlotState();
-}
