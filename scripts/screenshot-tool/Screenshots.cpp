@@ -15,14 +15,13 @@
 
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
-#include "model/PlotState.h"
 #include "window/Form1.h"
 #include "window/PictureExport.h"
 #include "window/controls/Adapters.h"
 
 namespace {
 
-struct Scene {
+struct Shot {
     const char *file;
     std::function<void(TForm1 &)> set;
     bool wholeWindow = false;  // the picture and the panels, not the picture alone
@@ -73,7 +72,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const Scene scenes[] = {
+    const Shot shots[] = {
         {"circle-pedal.png", [](TForm1 &f) { SetPedalPoint(f, "0.6", "0.2"); }},
         {"minkowski-markers.png",
          [](TForm1 &f) {
@@ -121,17 +120,16 @@ int main(int argc, char **argv)
              f.minkowskiCheck->click();
          }},
     };
-    for (const Scene &scene : scenes) {
-        ResetPlotState();  // every scene starts as the program does
+    for (const Shot &shot : shots) {
         TForm1 form;
         form.tickTimer->stop();
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return 1;
-        scene.set(form);
+        shot.set(form);
         form.Redraw();
-        const QString path = folder.filePath(QString::fromLatin1(scene.file));
-        SavePicture(scene.wholeWindow ? form.grab().toImage() : CurrentPicture(form), path);
+        const QString path = folder.filePath(QString::fromLatin1(shot.file));
+        SavePicture(shot.wholeWindow ? form.grab().toImage() : CurrentPicture(form), path);
         std::printf("%s\n", qPrintable(path));
     }
     return 0;
