@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 #include <vector>
 
+#include "maths/CurveFormulas.h"
 #include "model/Scene.h"
 
 // The built-in curves: one row of facts per curve, and the formulas of its
@@ -22,7 +24,6 @@ enum class CurveKind {
     FlatSextic,      // y = 0.16667 t^6 - 0.25 t^4
     Typed,           // a curve the user typed: its row carries its formulas
 };
-
 
 // A point of the curve whose tangent is lightlike, drawn while its parameter
 // (the gate) lies in the range.
@@ -50,7 +51,14 @@ struct CurveRow {
     std::vector<LightlikeMarker> lightlike;  // in drawing order
     std::vector<SingularCase> singular;      // in drawing order
     const TypedCurve *typed = nullptr;       // the formulas of a typed curve
+    // Its formulas in the formula language, for constructions that need
+    // derivatives of any order. A built-in curve's trace, feet, markers and
+    // singular marks keep their own single-precision formulas below.
+    std::shared_ptr<const CurveFormulas> formulas = nullptr;
 };
+
+// Q(t) and its derivatives up to `order`, in double, from the curve's formulas.
+PlaneJet JetAt(const CurveRow &row, double t, int order);
 
 // The rows in the curve list's order; the list index is the row's index.
 const std::vector<CurveRow> &CurveTable();

@@ -138,9 +138,11 @@ int NextSerial()
 
 }  // namespace
 
-TypedCurve::TypedCurve(const TypedCurveText &curveText, std::shared_ptr<const TypedPrograms> curvePrograms)
+TypedCurve::TypedCurve(const TypedCurveText &curveText, std::shared_ptr<const TypedPrograms> curvePrograms,
+                       std::shared_ptr<const CurveFormulas> formulas)
     : text(curveText), programs(std::move(curvePrograms)), name(TypedCurveName(curveText)), serial(NextSerial())
 {
+    row.formulas = std::move(formulas);
     row.kind = CurveKind::Typed;
     row.name = name.c_str();
     row.tMin = text.tMin;
@@ -214,7 +216,8 @@ TypedCurveBuild BuildTypedCurve(const TypedCurveText &text)
             build.error = "too large to evaluate";
             return build;
         }
-        build.curve = std::make_shared<TypedCurve>(text, programs);
+        build.curve = std::make_shared<TypedCurve>(
+            text, programs, std::make_shared<CurveFormulas>(parse.coordinates.x, parse.coordinates.y, t));
     } catch (const std::exception &) {
         // Exact arithmetic on the formula's constants can overflow.
         build.error = "too large to differentiate";

@@ -26,7 +26,8 @@ struct TypedCurveText {
 
 class TypedCurve : public JetSource {
 public:
-    TypedCurve(const TypedCurveText &text, std::shared_ptr<const TypedPrograms> programs);
+    TypedCurve(const TypedCurveText &text, std::shared_ptr<const TypedPrograms> programs,
+               std::shared_ptr<const CurveFormulas> formulas);
 
     const TypedCurveText &Text() const { return text; }
     // The list entry: the curve's row, with this curve attached.
