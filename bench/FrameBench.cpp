@@ -17,14 +17,14 @@
 #include "maths/Sampling.h"
 #include "maths/SceneFoot.h"
 #include "maths/TypedCurve.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/RenderScene.h"
 #include "window/controls/Adapters.h"
 
 namespace {
 
-TForm1 *window = nullptr;
+MainWindow *window = nullptr;
 
 // The construction with it: tangent, normal and foot, and the singular tangents.
 void ShowScene(int curve, float tMin, float tMax, bool construction)
@@ -305,7 +305,7 @@ BENCHMARK_CAPTURE(BM_AnimationStep, typed_circle_reuse, typedCircle, 0.0f, twoPi
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    TForm1 form;
+    MainWindow form;
     window = &form;
     form.typedCurves = {BuildTypedCurve({TypedKind::Parametric, "cos(t)", "sin(t)", 0, twoPi}).curve,
                         BuildTypedCurve({TypedKind::Parametric, "t^2/2", "t", -10, 10}).curve};

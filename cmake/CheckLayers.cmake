@@ -1,7 +1,7 @@
 # Fails when a file of a layer includes a layer above it, or a library that
 # layer may not use. Run by the build (target check_layers) with -DSOURCE_DIR
 # and -DSTAMP.
-#   model    plot state, number text: Qt Core only
+#   model    scene, sessions, number text: Qt Core only
 #   maths    curves, sampling, foot, singular and lightlike data: no GL, no widgets
 #   drawing  OpenGL drawing of the frame: no widgets
 #   window   the window, its controls and dialogs

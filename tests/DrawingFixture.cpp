@@ -7,10 +7,10 @@
 #include "drawing/Layer.h"
 #include "drawing/PlotArea.h"
 #include "maths/SceneFoot.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 ScratchContext *DrawingTest::context = nullptr;
-TForm1 *DrawingTest::form = nullptr;
+MainWindow *DrawingTest::form = nullptr;
 Scene DrawingTest::scene;
 FrameGeometry DrawingTest::at;
 LayerList DrawingTest::layers;
@@ -18,7 +18,7 @@ LayerList DrawingTest::layers;
 void DrawingTest::SetUpTestSuite()
 {
     if (!form) {
-        form = new TForm1;  // the designed 1091 x 690 client area, never shown
+        form = new MainWindow;  // the designed 1091 x 690 client area, never shown
         form->tickTimer->stop();
     }
     layers = StandardLayers();
@@ -60,7 +60,7 @@ std::shared_ptr<const CurveRow> CurveFor(float curveIndex)
 
 ClientSize DesignedClient()
 {
-    return {TForm1::DesignedClientWidth, TForm1::DesignedClientHeight};
+    return {MainWindow::DesignedClientWidth, MainWindow::DesignedClientHeight};
 }
 
 }  // namespace
@@ -117,7 +117,7 @@ std::vector<FeedbackPrimitive> DrawingTest::Record(const std::function<void()> &
     draw();
     const int used = glRenderMode(GL_RENDER);
     EXPECT_GE(used, 0) << "feedback buffer overflow";
-    return used < 0 ? std::vector<FeedbackPrimitive>{} : ParseFeedback(buffer, used, TForm1::DesignedClientHeight);
+    return used < 0 ? std::vector<FeedbackPrimitive>{} : ParseFeedback(buffer, used, MainWindow::DesignedClientHeight);
 }
 
 WorldPoint DrawingTest::ToWorld(const FeedbackVertex &v)

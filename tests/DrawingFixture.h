@@ -11,7 +11,7 @@
 #include "maths/Curves.h"
 #include "maths/Foot.h"
 
-class TForm1;
+class MainWindow;
 
 // Drawing routines tested on their own, fed as a frame feeds them: a scene, a
 // geometry, the client area of the designed window (through a window built
@@ -31,7 +31,7 @@ protected:
     // scene and a -3..3 view window at the initial scale.
     static Scene scene;
     static FrameGeometry at;
-    static TForm1 *form;
+    static MainWindow *form;
 
     static void Select(Plane plane) { scene.plane = plane; }
     // The mapping of a -3..3 view window drawn at `unit` pixels per unit.

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "maths/TypedCurve.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 
@@ -55,7 +55,7 @@ TraceDifference CompareTraces(const QImage &thinned, const QImage &everyPoint)
 
 namespace {
 
-QImage FrameWith(TForm1 &form, double thinningPixels)
+QImage FrameWith(MainWindow &form, double thinningPixels)
 {
     form.Picture->traceHandling.thinningPixels = thinningPixels;
     form.Picture->layers.enabled = false;
@@ -73,7 +73,7 @@ struct View {
 
 }  // namespace
 
-ThinningScan ScanThinning(TForm1 &form, double thinningPixels, bool builtInOnly)
+ThinningScan ScanThinning(MainWindow &form, double thinningPixels, bool builtInOnly)
 {
     if (!builtInOnly) {
         form.typedCurves = {

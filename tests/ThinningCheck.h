@@ -3,7 +3,7 @@
 #include <QImage>
 #include <string>
 
-class TForm1;
+class MainWindow;
 
 // How a picture with thinned traces differs from the one with every trace
 // point, for the curve's green and the pedal curve's red.
@@ -27,4 +27,4 @@ struct ThinningScan {
     std::string whereStray;  // the last scene with a stray pixel
     int scenes = 0;
 };
-ThinningScan ScanThinning(TForm1 &form, double thinningPixels, bool builtInOnly = false);
+ThinningScan ScanThinning(MainWindow &form, double thinningPixels, bool builtInOnly = false);

@@ -14,7 +14,7 @@
 
 void WindowTest::SetUp()
 {
-    form = std::make_unique<TForm1>();
+    form = std::make_unique<MainWindow>();
     form->tickTimer->stop();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
-// A fresh Lumetra window at the designed size with the plot state at its
+// A fresh Lumetra window at the designed size with its scene at its
 // initial values. The timer is stopped so that frames come only from the
 // test; tests of the timer start it again.
 class WindowTest : public ::testing::Test {
@@ -27,7 +27,7 @@ protected:
     static std::vector<FeedbackPrimitive> OfColour(const std::vector<FeedbackPrimitive> &frame,
                                                    FeedbackPrimitive::Kind kind, float r, float g, float b);
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 // Pixel colour as (r, g, b).

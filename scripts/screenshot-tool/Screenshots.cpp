@@ -15,7 +15,7 @@
 
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureExport.h"
 #include "window/controls/Adapters.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 struct Shot {
     const char *file;
-    std::function<void(TForm1 &)> set;
+    std::function<void(MainWindow &)> set;
     bool wholeWindow = false;  // the picture and the panels, not the picture alone
 };
 
@@ -34,21 +34,21 @@ void Enter(QLineEdit *field, const char *text, QPushButton *button)
     button->click();
 }
 
-void SetPedalPoint(TForm1 &form, const char *x, const char *y)
+void SetPedalPoint(MainWindow &form, const char *x, const char *y)
 {
     form.pedalXEdit->setText(QString::fromLatin1(x));
     Enter(form.pedalYEdit, y, form.pedalPointSetButton);
 }
 
 // Chooses a curve from the list as a user would, which gives it its range.
-void ChooseCurve(TForm1 &form, int index)
+void ChooseCurve(MainWindow &form, int index)
 {
     form.curveList->setCurrentIndex(index);
     emit form.curveList->activated(index);
 }
 
 // Shows a typed curve as if the user had just entered it in the dialog.
-void ShowTypedCurve(TForm1 &form, const TypedCurveText &text)
+void ShowTypedCurve(MainWindow &form, const TypedCurveText &text)
 {
     form.typedCurves = {BuildTypedCurve(text).curve};
     form.FillCurveList();
@@ -73,21 +73,21 @@ int main(int argc, char **argv)
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const Shot shots[] = {
-        {"circle-pedal.png", [](TForm1 &f) { SetPedalPoint(f, "0.6", "0.2"); }},
+        {"circle-pedal.png", [](MainWindow &f) { SetPedalPoint(f, "0.6", "0.2"); }},
         {"minkowski-markers.png",
-         [](TForm1 &f) {
+         [](MainWindow &f) {
              SetPedalPoint(f, "0.3", "0");
              f.minkowskiCheck->click();
          }},
         {"construction.png",
-         [](TForm1 &f) {
+         [](MainWindow &f) {
              ChooseCurve(f, 1);
              SetPedalPoint(f, "0.5", "0.5");
              f.tangentNormalCheck->click();
              Enter(f.selectedTEdit, "1", f.selectedPointSetButton);
          }},
         {"singular-tangent.png",
-         [](TForm1 &f) {
+         [](MainWindow &f) {
              ChooseCurve(f, 4);
              SetPedalPoint(f, "0.5", "1");
              f.selectedPointCheck->click();
@@ -95,7 +95,7 @@ int main(int argc, char **argv)
              Enter(f.selectedTEdit, "0", f.selectedPointSetButton);
          }},
         {"explore.png",
-         [](TForm1 &f) {
+         [](MainWindow &f) {
              ChooseCurve(f, 1);
              SetPedalPoint(f, "0.5", "0.5");
              f.minkowskiCheck->click();
@@ -107,21 +107,21 @@ int main(int argc, char **argv)
          },
          true},
         {"typed-euclidean.png",
-         [](TForm1 &f) {
+         [](MainWindow &f) {
              ShowTypedCurve(f, {TypedKind::Parametric, "1.5*cos(t)-0.5*cos(3*t)", "1.5*sin(t)-0.5*sin(3*t)", 0, TwoPi});
              SetPedalPoint(f, "1", "0.5");
              f.tangentNormalCheck->click();
              Enter(f.selectedTEdit, "1.2", f.selectedPointSetButton);
          }},
         {"typed-minkowski.png",
-         [](TForm1 &f) {
+         [](MainWindow &f) {
              ShowTypedCurve(f, {TypedKind::Parametric, "cos(t)^3", "sin(t)^3", 0, TwoPi});
              SetPedalPoint(f, "0.2", "0.1");
              f.minkowskiCheck->click();
          }},
     };
     for (const Shot &shot : shots) {
-        TForm1 form;
+        MainWindow form;
         form.tickTimer->stop();
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))

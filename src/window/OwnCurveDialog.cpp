@@ -51,7 +51,7 @@ Control *Named(Control *control, const char *name)
 
 }  // namespace
 
-TOwnCurveDialog::TOwnCurveDialog(QWidget *parent, const TypedCurveText &start) : QDialog(parent)
+OwnCurveDialog::OwnCurveDialog(QWidget *parent, const TypedCurveText &start) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Own curve"));
     CreateControls();
@@ -62,7 +62,7 @@ TOwnCurveDialog::TOwnCurveDialog(QWidget *parent, const TypedCurveText &start) :
     Fill(start.first.empty() ? ExampleText(Examples[0]) : start);
 }
 
-void TOwnCurveDialog::CreateControls()
+void OwnCurveDialog::CreateControls()
 {
     KindLabel = Named(new QLabel(QStringLiteral("Kind"), this), "KindLabel");
     KindBox = Named(new QComboBox(this), "KindBox");
@@ -95,7 +95,7 @@ void TOwnCurveDialog::CreateControls()
     }
 }
 
-void TOwnCurveDialog::LayOutControls()
+void OwnCurveDialog::LayOutControls()
 {
     auto *grid = new QGridLayout(this);
     const std::pair<QWidget *, QWidget *> rows[] = {
@@ -112,7 +112,7 @@ void TOwnCurveDialog::LayOutControls()
     grid->setColumnMinimumWidth(1, 320);
 }
 
-void TOwnCurveDialog::DescribeControls()
+void OwnCurveDialog::DescribeControls()
 {
     KindBox->setToolTip(QStringLiteral("The kind of curve: a pair of formulas in t, a graph over x, or a radius in t"));
     FirstEdit->setToolTip(QStringLiteral("The first formula; \".\" is the decimal point, pi and e are known"));
@@ -124,20 +124,20 @@ void TOwnCurveDialog::DescribeControls()
     Buttons->button(QDialogButtonBox::Cancel)->setToolTip(QStringLiteral("Close without adding a curve"));
 }
 
-void TOwnCurveDialog::Connect()
+void OwnCurveDialog::Connect()
 {
     connect(KindBox, &QComboBox::currentIndexChanged, this, [this] {
         ShowKind();
         CheckFormulas();
     });
-    connect(FirstEdit, &QLineEdit::textChanged, this, &TOwnCurveDialog::CheckFormulas);
-    connect(SecondEdit, &QLineEdit::textChanged, this, &TOwnCurveDialog::CheckFormulas);
-    connect(ExampleBox, &QComboBox::activated, this, &TOwnCurveDialog::FillExample);
-    connect(Buttons, &QDialogButtonBox::accepted, this, &TOwnCurveDialog::OnOk);
+    connect(FirstEdit, &QLineEdit::textChanged, this, &OwnCurveDialog::CheckFormulas);
+    connect(SecondEdit, &QLineEdit::textChanged, this, &OwnCurveDialog::CheckFormulas);
+    connect(ExampleBox, &QComboBox::activated, this, &OwnCurveDialog::FillExample);
+    connect(Buttons, &QDialogButtonBox::accepted, this, &OwnCurveDialog::OnOk);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void TOwnCurveDialog::Fill(const TypedCurveText &text)
+void OwnCurveDialog::Fill(const TypedCurveText &text)
 {
     rangeMin = text.tMin;
     rangeMax = text.tMax;
@@ -151,7 +151,7 @@ void TOwnCurveDialog::Fill(const TypedCurveText &text)
     CheckFormulas();
 }
 
-void TOwnCurveDialog::FillExample(int index)
+void OwnCurveDialog::FillExample(int index)
 {
     if (index < FirstExampleItem)
         return;
@@ -160,12 +160,12 @@ void TOwnCurveDialog::FillExample(int index)
     ExampleBox->setCurrentIndex(0);
 }
 
-TypedKind TOwnCurveDialog::Kind() const
+TypedKind OwnCurveDialog::Kind() const
 {
     return TypedKind(KindBox->currentIndex());
 }
 
-void TOwnCurveDialog::ShowKind()
+void OwnCurveDialog::ShowKind()
 {
     switch (Kind()) {
     case TypedKind::Parametric:
@@ -183,7 +183,7 @@ void TOwnCurveDialog::ShowKind()
         control->setVisible(parametric);
 }
 
-void TOwnCurveDialog::CheckFormulas()
+void OwnCurveDialog::CheckFormulas()
 {
     const TypedCurveBuild build = BuildTypedCurve(Text());
     ShowMessage(FirstMessage, build.field == 0 ? build.error : std::string());
@@ -198,12 +198,12 @@ void TOwnCurveDialog::CheckFormulas()
     Buttons->button(QDialogButtonBox::Ok)->setEnabled(build.curve != nullptr);
 }
 
-void TOwnCurveDialog::ShowMessage(QLabel *message, const std::string &error)
+void OwnCurveDialog::ShowMessage(QLabel *message, const std::string &error)
 {
     message->setText(QString::fromStdString(error));
 }
 
-TypedCurveText TOwnCurveDialog::Text() const
+TypedCurveText OwnCurveDialog::Text() const
 {
     TypedCurveText text;
     text.kind = Kind();
@@ -217,7 +217,7 @@ TypedCurveText TOwnCurveDialog::Text() const
     return text;
 }
 
-void TOwnCurveDialog::OnOk()
+void OwnCurveDialog::OnOk()
 {
     try {
         const float tMin = StrToFloat(TMinEdit->text());

@@ -14,10 +14,10 @@ class QLineEdit;
 // parameter range. The formulas are checked on every keystroke; OK reads the
 // range and builds the curve. Every control is a member named as the control,
 // with the same objectName.
-class TOwnCurveDialog : public QDialog {
+class OwnCurveDialog : public QDialog {
     Q_OBJECT
 public:
-    TOwnCurveDialog(QWidget *parent, const TypedCurveText &start);
+    OwnCurveDialog(QWidget *parent, const TypedCurveText &start);
 
     // What the fields say; the range is the one read by the last successful
     // OK (the starting range before that).

@@ -9,7 +9,7 @@
 
 #include "drawing/GlSetup.h"
 
-TPictureBox::TPictureBox(QWidget *parent) : QWidget(parent)
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture"));
     // Every paint covers the whole widget with the frame.
@@ -20,7 +20,7 @@ TPictureBox::TPictureBox(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
-TPictureBox::~TPictureBox()
+PictureBox::~PictureBox()
 {
     if (!isValid())
         return;
@@ -30,31 +30,31 @@ TPictureBox::~TPictureBox()
     surface.DoneCurrent();
 }
 
-bool TPictureBox::isValid() const
+bool PictureBox::isValid() const
 {
     return surface.IsCreated();
 }
 
-void TPictureBox::makeCurrent()
+void PictureBox::makeCurrent()
 {
     if (isValid())
         surface.MakeCurrent();
 }
 
-void TPictureBox::doneCurrent()
+void PictureBox::doneCurrent()
 {
     if (isValid())
         surface.DoneCurrent();
 }
 
-unsigned TPictureBox::defaultFramebufferObject() const
+unsigned PictureBox::defaultFramebufferObject() const
 {
     return surface.Framebuffer();
 }
 
 // The context is made when the picture first has a size to show, and lives as
 // long as the picture.
-bool TPictureBox::Initialize()
+bool PictureBox::Initialize()
 {
     if (isValid())
         return true;
@@ -76,7 +76,7 @@ bool TPictureBox::Initialize()
     return true;
 }
 
-void TPictureBox::FitFramebuffer()
+void PictureBox::FitFramebuffer()
 {
     const QSize devicePixels = size() * devicePixelRatioF();
     // A picture squeezed to nothing keeps its last framebuffer.
@@ -87,12 +87,12 @@ void TPictureBox::FitFramebuffer()
     calls.resized();
 }
 
-void TPictureBox::showEvent(QShowEvent *)
+void PictureBox::showEvent(QShowEvent *)
 {
     Initialize();
 }
 
-void TPictureBox::resizeEvent(QResizeEvent *)
+void PictureBox::resizeEvent(QResizeEvent *)
 {
     if (!isVisible() || size().isEmpty() || !Initialize())
         return;
@@ -100,7 +100,7 @@ void TPictureBox::resizeEvent(QResizeEvent *)
     PaintFrameNow();
 }
 
-void TPictureBox::paintEvent(QPaintEvent *)
+void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!Initialize()) {
@@ -112,14 +112,14 @@ void TPictureBox::paintEvent(QPaintEvent *)
     painter.drawImage(0, 0, ShownPixels());
 }
 
-QImage TPictureBox::grabFramebuffer()
+QImage PictureBox::grabFramebuffer()
 {
     if (!Initialize())
         return QImage();
     return ShownPixels();
 }
 
-QImage TPictureBox::ShownPixels()
+QImage PictureBox::ShownPixels()
 {
     surface.MakeCurrent();
     // The screen's pixel ratio may have changed since the last frame.
@@ -132,7 +132,7 @@ QImage TPictureBox::ShownPixels()
     return pixels;
 }
 
-void TPictureBox::RenderNow()
+void PictureBox::RenderNow()
 {
     ++redrawCount;
     if (!isValid())
@@ -145,7 +145,7 @@ void TPictureBox::RenderNow()
     update();
 }
 
-void TPictureBox::PaintFrameNow()
+void PictureBox::PaintFrameNow()
 {
     surface.MakeCurrent();
     FitFramebuffer();
@@ -153,12 +153,12 @@ void TPictureBox::PaintFrameNow()
     surface.DoneCurrent();
 }
 
-void TPictureBox::Invalidate()
+void PictureBox::Invalidate()
 {
     frameIsCurrent = false;
 }
 
-void TPictureBox::PaintFrame()
+void PictureBox::PaintFrame()
 {
     // The picture keeps the client-sized viewport, whatever drew last.
     const ClientSize client = calls.clientSize();
@@ -169,7 +169,7 @@ void TPictureBox::PaintFrame()
     ++frameCount;
 }
 
-void TPictureBox::mousePressEvent(QMouseEvent *event)
+void PictureBox::mousePressEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     lastPointer = p;
@@ -188,7 +188,7 @@ bool Pans(const QMouseEvent *event)
 
 }  // namespace
 
-void TPictureBox::mouseMoveEvent(QMouseEvent *event)
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     const QPoint moved = p - lastPointer;
@@ -200,7 +200,7 @@ void TPictureBox::mouseMoveEvent(QMouseEvent *event)
         calls.mouseMove(p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton));
 }
 
-void TPictureBox::wheelEvent(QWheelEvent *event)
+void PictureBox::wheelEvent(QWheelEvent *event)
 {
     // 120 eighths of a degree make one notch; a touchpad sends parts of one.
     const double notches = event->angleDelta().y() / 120.0;
@@ -209,7 +209,7 @@ void TPictureBox::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
-void TPictureBox::keyPressEvent(QKeyEvent *event)
+void PictureBox::keyPressEvent(QKeyEvent *event)
 {
     const int pixels = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
     switch (event->key()) {
@@ -228,7 +228,7 @@ void TPictureBox::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void TPictureBox::leaveEvent(QEvent *event)
+void PictureBox::leaveEvent(QEvent *event)
 {
     calls.pointerLeft();
     QWidget::leaveEvent(event);

@@ -31,11 +31,11 @@ struct PictureCalls {
 // pixel (x, y) is client pixel (x, y); its mouse events are the window's own
 // (the panels take theirs). Frames are drawn with OpenGL into a framebuffer
 // of its own and shown as an image among the other widgets.
-class TPictureBox : public QWidget {
+class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    explicit TPictureBox(QWidget *parent);
-    ~TPictureBox() override;
+    explicit PictureBox(QWidget *parent);
+    ~PictureBox() override;
 
     // The picture's OpenGL context exists (from its first showing on).
     bool isValid() const;

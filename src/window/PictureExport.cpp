@@ -6,12 +6,12 @@
 #include <stdexcept>
 
 #include "drawing/GlSetup.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/RenderScene.h"
 #include "window/VectorPdf.h"
 
-QImage CurrentPicture(const TForm1 &form)
+QImage CurrentPicture(const MainWindow &form)
 {
     return form.Picture->grabFramebuffer();
 }
@@ -90,9 +90,9 @@ void SaveVectorPicture(const VectorPicture &picture, const QString &path, Pictur
         FailToSave(path, file.errorString());
 }
 
-VectorPicture CurrentVectorPicture(TForm1 &form)
+VectorPicture CurrentVectorPicture(MainWindow &form)
 {
-    TPictureBox &box = *form.Picture;
+    PictureBox &box = *form.Picture;
     if (!box.isValid())
         throw std::runtime_error("The picture is not shown yet, so there is nothing to save.");
     box.makeCurrent();

@@ -6,10 +6,10 @@
 
 #include "drawing/VectorFrame.h"
 
-class TForm1;
+class MainWindow;
 
 // The picture as shown, at the screen's device pixel ratio.
-QImage CurrentPicture(const TForm1 &form);
+QImage CurrentPicture(const MainWindow &form);
 
 // Writes the picture as a PNG file; throws std::runtime_error with a message
 // for the user when the file cannot be written. Nothing else changes.
@@ -33,4 +33,4 @@ QByteArray SvgDocument(const VectorPicture &picture);
 // failure throws std::runtime_error naming the file and leaves the old file.
 void SaveVectorPicture(const VectorPicture &picture, const QString &path, PictureFormat format);
 // The window's frame, captured through its picture's context.
-VectorPicture CurrentVectorPicture(TForm1 &form);
+VectorPicture CurrentVectorPicture(MainWindow &form);

@@ -6,13 +6,13 @@
 #include "drawing/DrawFrame.h"
 #include "drawing/PlotArea.h"
 #include "model/NumberText.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 
-Frame ReadFrame(const TForm1 &form)
+Frame ReadFrame(const MainWindow &form)
 {
-    const TPictureBox &picture = *form.Picture;
+    const PictureBox &picture = *form.Picture;
     Frame frame;
     frame.scene = form.scene;
     frame.layers = &form.Layers();
@@ -28,32 +28,31 @@ Frame ReadFrame(const TForm1 &form)
     return frame;
 }
 
-Frame PrepareFrame(TForm1 &form)
+Frame PrepareFrame(MainWindow &form)
 {
     TakeSelectedPoint(form.scene);
     return ReadFrame(form);
 }
 
-void RenderScene(TForm1 &form)
+void RenderScene(MainWindow &form)
 {
     const Frame frame = PrepareFrame(form);
     form.drawnGeometry = frame.at;
     DrawFrame(frame, form.Picture->layers);
     form.ShowTrack();
-    SetCaption(form.pedalPointValueLabel, QStringLiteral("( ") + FloatToStr(form.scene.pedalX) +
-                                              QStringLiteral(" , ") + FloatToStr(form.scene.pedalY) +
-                                              QStringLiteral(" )"));
+    SetCaption(form.pedalPointValueLabel, QStringLiteral("( ") + FloatToStr(form.scene.pedalX) + QStringLiteral(" , ") +
+                                              FloatToStr(form.scene.pedalY) + QStringLiteral(" )"));
     SetCaption(form.selectedTValueLabel, QStringLiteral(" t = ") + FloatToStr(form.scene.currentT));
     form.ShowReadout();
 }
 
-LayerInputs FrameInputs(const TForm1 &form)
+LayerInputs FrameInputs(const MainWindow &form)
 {
     const Frame frame = ReadFrame(form);
     LayerInputs inputs = LevelInputs(frame, LayerReuse::EveryFrame);
     const Scene &scene = frame.scene;
-    inputs.insert(inputs.end(), {scene.currentT, double(scene.track.min), double(scene.track.max),
-                                 double(scene.track.position), scene.pedalX, scene.pedalY,
-                                 double(scene.plane == Plane::Minkowski), double(frame.framebuffer)});
+    inputs.insert(inputs.end(),
+                  {scene.currentT, double(scene.track.min), double(scene.track.max), double(scene.track.position),
+                   scene.pedalX, scene.pedalY, double(scene.plane == Plane::Minkowski), double(frame.framebuffer)});
     return inputs;
 }

@@ -5,14 +5,14 @@
 #include "drawing/StandardLayers.h"
 #include "window/CommandLine.h"
 #include "window/ExceptionBox.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/SessionExport.h"
 #include "window/SessionFile.h"
 
 namespace {
 
 // Failures that escape an event handler are shown and the program goes on.
-class TApplication : public QApplication {
+class Application : public QApplication {
 public:
     using QApplication::QApplication;
     bool notify(QObject *receiver, QEvent *event) override
@@ -57,12 +57,12 @@ int Export(const CommandLine &line)
 int ShowWindow(const CommandLine &line)
 {
     return ExitStatusOf([&line] {
-        TForm1 form;
+        MainWindow form;
         form.show();
         // A session that cannot be read is reported; the window keeps its start values.
         if (!line.session.isEmpty())
             RunHandler([&] { form.OpenSessionFile(line.session); });
-        return TApplication::exec();
+        return Application::exec();
     });
 }
 
@@ -76,12 +76,12 @@ int main(int argc, char **argv)
         qInstallMessageHandler(Quiet);
     }
     try {
-        TApplication application(argc, argv);
-        TApplication::setApplicationName(QStringLiteral("Lumetra"));
-        TApplication::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));
+        Application application(argc, argv);
+        Application::setApplicationName(QStringLiteral("Lumetra"));
+        Application::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));
         // Ties the window to its menu entry and icon where the desktop asks (Wayland).
-        TApplication::setDesktopFileName(QStringLiteral("lumetra"));
-        const CommandLine line = ReadCommandLine(TApplication::arguments());
+        Application::setDesktopFileName(QStringLiteral("lumetra"));
+        const CommandLine line = ReadCommandLine(Application::arguments());
         if (!line.problem.isEmpty())
             return Refused(line.problem);
         return line.exportPath.isEmpty() ? ShowWindow(line) : Export(line);

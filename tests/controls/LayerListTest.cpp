@@ -38,7 +38,7 @@ LayerList WithMark(LayerList layers)
     return layers;
 }
 
-QAction *EntryOf(const TForm1 &form, const QString &text)
+QAction *EntryOf(const MainWindow &form, const QString &text)
 {
     for (QAction *action : form.Picture->actions()) {
         if (action->text() == text)
@@ -75,7 +75,7 @@ TEST_F(AddedLayer, AnAddedLayerIsDrawnKeptSavedAndToggled)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("mark.lumetra"));
     WriteSessionFile(saved, path);
-    form = std::make_unique<TForm1>();
+    form = std::make_unique<MainWindow>();
     form->tickTimer->stop();
     form->show();
     EXPECT_THROW(ReadSessionFile(path, ToggleIds(form->Layers())), std::runtime_error);

@@ -172,7 +172,7 @@ TEST_F(Layout, TrackBarCannotBeMovedByTheUser)
 
 TEST(TrackBarRange, EndsSetInEitherOrderGiveTheIntendedRange)
 {
-    TTrackBar bar(nullptr);
+    TrackBar bar(nullptr);
     bar.SetMin(0);
     bar.SetMax(628);
     bar.SetPosition(600);

@@ -21,7 +21,7 @@ class RedrawTest : public CommaWindowTest {};
 
 struct Action {
     const char *name;
-    std::function<void(TForm1 &)> perform;
+    std::function<void(MainWindow &)> perform;
 };
 
 TEST_F(RedrawTest, EachHandlerHasPaintedWhenItReturns)
@@ -29,19 +29,19 @@ TEST_F(RedrawTest, EachHandlerHasPaintedWhenItReturns)
     Type(form->pedalXEdit, QStringLiteral("1"));
     Type(form->pedalYEdit, QStringLiteral("1"));
     const Action actions[] = {
-        {"set pedal point", [](TForm1 &f) { Click(f.pedalPointSetButton); }},
-        {"x min up", [](TForm1 &f) { QTest::mouseClick(f.xMinSpinner->NextArrow(), Qt::LeftButton); }},
-        {"x min down", [](TForm1 &f) { QTest::mouseClick(f.xMinSpinner->PreviousArrow(), Qt::LeftButton); }},
-        {"step up", [](TForm1 &f) { QTest::mouseClick(f.stepSpinner->NextArrow(), Qt::LeftButton); }},
-        {"grid off", [](TForm1 &f) { Click(f.gridCheck); }},
-        {"grid on", [](TForm1 &f) { Click(f.gridCheck); }},
-        {"selected point on", [](TForm1 &f) { Click(f.selectedPointCheck); }},
-        {"set range", [](TForm1 &f) { Click(f.rangeSetButton); }},
-        {"set point", [](TForm1 &f) { Click(f.selectedPointSetButton); }},
-        {"Minkowski plane", [](TForm1 &f) { Click(f.minkowskiCheck); }},
-        {"Euclidean plane", [](TForm1 &f) { Click(f.euclideanCheck); }},
-        {"timer tick", [](TForm1 &f) { f.TimerTick(); }},
-        {"timer tick again", [](TForm1 &f) { f.TimerTick(); }},
+        {"set pedal point", [](MainWindow &f) { Click(f.pedalPointSetButton); }},
+        {"x min up", [](MainWindow &f) { QTest::mouseClick(f.xMinSpinner->NextArrow(), Qt::LeftButton); }},
+        {"x min down", [](MainWindow &f) { QTest::mouseClick(f.xMinSpinner->PreviousArrow(), Qt::LeftButton); }},
+        {"step up", [](MainWindow &f) { QTest::mouseClick(f.stepSpinner->NextArrow(), Qt::LeftButton); }},
+        {"grid off", [](MainWindow &f) { Click(f.gridCheck); }},
+        {"grid on", [](MainWindow &f) { Click(f.gridCheck); }},
+        {"selected point on", [](MainWindow &f) { Click(f.selectedPointCheck); }},
+        {"set range", [](MainWindow &f) { Click(f.rangeSetButton); }},
+        {"set point", [](MainWindow &f) { Click(f.selectedPointSetButton); }},
+        {"Minkowski plane", [](MainWindow &f) { Click(f.minkowskiCheck); }},
+        {"Euclidean plane", [](MainWindow &f) { Click(f.euclideanCheck); }},
+        {"timer tick", [](MainWindow &f) { f.TimerTick(); }},
+        {"timer tick again", [](MainWindow &f) { f.TimerTick(); }},
     };
     Settle();
     for (const Action &a : actions) {

@@ -32,7 +32,7 @@ protected:
 
 struct Toggle {
     const char *name;
-    QCheckBox *TForm1::*box;
+    QCheckBox *MainWindow::*box;
     // The frame with the box in its initial state, then toggled.
     std::function<void(size_t grey, size_t purplePoints, size_t purpleLines, size_t blueLines)> initial, toggled;
 };
@@ -46,15 +46,15 @@ TEST_F(TogglesTest, DisplayBoxesRedrawAtOnceAndChangeThePicture)
         EXPECT_EQ(blueLines, 0u);
     };
     const Toggle toggles[] = {
-        {"grid", &TForm1::gridCheck, initialPicture,
+        {"grid", &MainWindow::gridCheck, initialPicture,
          [](size_t grey, size_t, size_t, size_t) { EXPECT_EQ(grey, 0u) << "bare axes only"; }},
-        {"tangent and normal", &TForm1::tangentNormalCheck, initialPicture,
+        {"tangent and normal", &MainWindow::tangentNormalCheck, initialPicture,
          [](size_t, size_t purplePoints, size_t purpleLines, size_t blueLines) {
              EXPECT_EQ(purplePoints, 2u);
              EXPECT_EQ(purpleLines, 2u) << "the tangent, one half each way";
              EXPECT_EQ(blueLines, 1u) << "the perpendicular from P";
          }},
-        {"selected point", &TForm1::selectedPointCheck, initialPicture,
+        {"selected point", &MainWindow::selectedPointCheck, initialPicture,
          [](size_t, size_t purplePoints, size_t purpleLines, size_t blueLines) {
              EXPECT_EQ(purplePoints, 2u);
              EXPECT_EQ(purpleLines, 0u);
@@ -172,7 +172,7 @@ TEST_F(TogglesTest, SwitchingThePlaneChangesNothingElse)
 
 struct Unhandled {
     const char *name;
-    QCheckBox *TForm1::*box;
+    QCheckBox *MainWindow::*box;
     const float (*rgb)[3];  // the colour its effect is drawn in
 };
 
@@ -181,8 +181,8 @@ TEST_F(TogglesTest, BoxesWithoutAHandlerShowWithinOneTick)
     // The singular tangents appear on a graph curve at t = 0.
     ChooseFromList(form->curveList, 4);
     const Unhandled boxes[] = {
-        {"singular tangents", &TForm1::singularTangentsCheck, &colour::Orange},
-        {"animation", &TForm1::animationCheck, &colour::Purple},
+        {"singular tangents", &MainWindow::singularTangentsCheck, &colour::Orange},
+        {"animation", &MainWindow::animationCheck, &colour::Purple},
     };
     for (const Unhandled &u : boxes) {
         SCOPED_TRACE(u.name);

@@ -31,7 +31,7 @@ void Rest()
     QTest::qWait(600);
 }
 
-void Wheel(TForm1 &form, QPoint at, int angle)
+void Wheel(MainWindow &form, QPoint at, int angle)
 {
     QWheelEvent wheel(QPointF(at), QPointF(form.Picture->mapToGlobal(at)), QPoint(), QPoint(0, angle), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);

@@ -13,7 +13,7 @@ namespace {
 class ViewWindowTest : public CommaWindowTest {
 protected:
     // Clicks on one arrow; each click is to be drawn before the next.
-    void Spin(TUpDown *spinner, bool next, int times = 1)
+    void Spin(Spinner *spinner, bool next, int times = 1)
     {
         for (int i = 0; i < times; ++i) {
             const long before = Frames();
@@ -43,8 +43,8 @@ protected:
 
 struct Edge {
     const char *name;
-    TUpDown *TForm1::*spinner;
-    QLabel *TForm1::*label;
+    Spinner *MainWindow::*spinner;
+    QLabel *MainWindow::*label;
     float Scene::*edge;
     float initial;
     const char *afterNext;
@@ -54,10 +54,10 @@ struct Edge {
 TEST_F(ViewWindowTest, EachSpinnerMovesItsEdgeByHalfAUnit)
 {
     const Edge edges[] = {
-        {"x min", &TForm1::xMinSpinner, &TForm1::xMinValueLabel, &Scene::xMin, -3, "-2,5", "-3"},
-        {"x max", &TForm1::xMaxSpinner, &TForm1::xMaxValueLabel, &Scene::xMax, 3, "3,5", "3"},
-        {"y min", &TForm1::yMinSpinner, &TForm1::yMinValueLabel, &Scene::yMin, -3, "-2,5", "-3"},
-        {"y max", &TForm1::yMaxSpinner, &TForm1::yMaxValueLabel, &Scene::yMax, 3, "3,5", "3"},
+        {"x min", &MainWindow::xMinSpinner, &MainWindow::xMinValueLabel, &Scene::xMin, -3, "-2,5", "-3"},
+        {"x max", &MainWindow::xMaxSpinner, &MainWindow::xMaxValueLabel, &Scene::xMax, 3, "3,5", "3"},
+        {"y min", &MainWindow::yMinSpinner, &MainWindow::yMinValueLabel, &Scene::yMin, -3, "-2,5", "-3"},
+        {"y max", &MainWindow::yMaxSpinner, &MainWindow::yMaxValueLabel, &Scene::yMax, 3, "3,5", "3"},
     };
     for (const Edge &e : edges) {
         SCOPED_TRACE(e.name);

@@ -8,7 +8,7 @@ namespace {
 
 using Mapping = WindowTest;
 
-void SetViewWindow(TForm1 *form, float xMin, float xMax, float yMin, float yMax)
+void SetViewWindow(MainWindow *form, float xMin, float xMax, float yMin, float yMax)
 {
     form->scene.xMin = xMin;
     form->scene.xMax = xMax;
@@ -26,7 +26,8 @@ TEST_F(Mapping, DesignedSizeFrame)
     EXPECT_EQ(form->Geometry().gridStepPixels, 34.5f);
     EXPECT_EQ(form->Geometry().plotWidthPixels, 414);
     EXPECT_EQ(form->Geometry().plotHeightPixels, 414);
-    const AreaRect area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    const AreaRect area =
+        CurrentArea({MainWindow::DesignedClientWidth, MainWindow::DesignedClientHeight}, form->Geometry());
     EXPECT_EQ(area.areaCenterX, InitialOriginX);
     EXPECT_EQ(area.areaLeft, 198);
     EXPECT_EQ(area.areaRight, 612);
@@ -96,24 +97,24 @@ TEST_F(Mapping, OriginOutsideAndOnTheEdgesOfTheViewWindow)
 {
     SetViewWindow(form.get(), 1, 3, -3, 3);
     form->Redraw();
-    AreaRect area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    AreaRect area = CurrentArea({MainWindow::DesignedClientWidth, MainWindow::DesignedClientHeight}, form->Geometry());
     EXPECT_EQ(form->Geometry().originX, area.areaLeft - 2 * form->Geometry().gridStepPixels);
     EXPECT_EQ(form->Geometry().originX, area.areaLeft - form->Geometry().unitPixels);
 
     SetViewWindow(form.get(), -3, -1, -3, 3);
     form->Redraw();
-    area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    area = CurrentArea({MainWindow::DesignedClientWidth, MainWindow::DesignedClientHeight}, form->Geometry());
     EXPECT_EQ(form->Geometry().originX, area.areaLeft + 6 * form->Geometry().gridStepPixels);
     EXPECT_EQ(form->Geometry().originX, area.areaRight + form->Geometry().unitPixels);
 
     SetViewWindow(form.get(), -3, 3, 1, 3);
     form->Redraw();
-    area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    area = CurrentArea({MainWindow::DesignedClientWidth, MainWindow::DesignedClientHeight}, form->Geometry());
     EXPECT_EQ(form->Geometry().originY, area.areaBottom + 2 * form->Geometry().gridStepPixels);
 
     SetViewWindow(form.get(), -3, 3, -3, -1);
     form->Redraw();
-    area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    area = CurrentArea({MainWindow::DesignedClientWidth, MainWindow::DesignedClientHeight}, form->Geometry());
     EXPECT_EQ(form->Geometry().originY, area.areaTop - form->Geometry().unitPixels);
 }
 
@@ -138,7 +139,8 @@ TEST_F(Mapping, AViewWindowWiderThanThePixelsGivesScaleZero)
     const auto frame = RecordFrame();
     EXPECT_EQ(form->Geometry().unitPixels, 0.0f);
     EXPECT_EQ(form->Geometry().plotWidthPixels, 0);
-    const AreaRect area = CurrentArea({TForm1::DesignedClientWidth, TForm1::DesignedClientHeight}, form->Geometry());
+    const AreaRect area =
+        CurrentArea({MainWindow::DesignedClientWidth, MainWindow::DesignedClientHeight}, form->Geometry());
     EXPECT_EQ(form->Geometry().originX, float(area.areaCenterX));
     EXPECT_EQ(form->Geometry().originY, float(area.areaMiddleY));
     // Every mark collapses onto the centre point.

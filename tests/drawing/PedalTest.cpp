@@ -14,7 +14,7 @@
 #include "maths/Curves.h"
 #include "maths/Foot.h"
 #include "maths/Sampling.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/controls/Adapters.h"
 
 namespace {

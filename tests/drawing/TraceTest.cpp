@@ -15,7 +15,7 @@
 #include "drawing/TracePoints.h"
 #include "maths/Curves.h"
 #include "maths/Sampling.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 
 #include "drawing/PlotArea.h"
 #include "maths/SessionCurve.h"
-#include "model/PlotState.h"
 #include "model/Session.h"
 
 namespace {
@@ -25,29 +24,27 @@ void Require(bool promise)
 void FeedToTheFrame(const Session &s)
 {
     const ClientSize client{s.clientWidth, s.clientHeight};
-    plot.xMin = s.xMin;
-    plot.xMax = s.xMax;
-    plot.yMin = s.yMin;
-    plot.yMax = s.yMax;
-    ComputePlotArea(client);
-    UpdateOrigin(client);
+    const FrameGeometry at = GeometryOf(client, SceneOfSession(s), FrameGeometry(), 1);
     const long most = 2L * (client.width + client.height);
     for (const HalfUnits units :
-         {GridHalfUnits(plot.gridXFrom, plot.gridXTo, client), GridHalfUnits(plot.gridYFrom, plot.gridYTo, client)})
+         {GridHalfUnits(at.gridXFrom, at.gridXTo, client), GridHalfUnits(at.gridYFrom, at.gridYTo, client)})
         Require(long(units.last) - long(units.first) < most);
 }
+
+// The layers of the window that have a toggle.
+const std::vector<std::string> Toggles = {"grid", "tangentAndNormal", "selectedPoint", "singularTangents"};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const SessionReading reading = ReadSessionJson(bytes);
+    const SessionReading reading = ReadSessionJson(bytes, Toggles);
     if (!reading.problem.isEmpty())
         return 0;
     const SessionCurveChoice choice = ChooseSessionCurve(reading.session.curve);
     Require(choice.problem.empty() == (choice.builtInIndex >= 0 || choice.typed != nullptr));
-    const SessionReading again = ReadSessionJson(SessionJson(reading.session));
+    const SessionReading again = ReadSessionJson(SessionJson(reading.session), Toggles);
     Require(again.problem.isEmpty() && again.session == reading.session);
     FeedToTheFrame(reading.session);
     return 0;

@@ -87,7 +87,7 @@ protected:
     // initial one, pixel for pixel.
     void ExpectNormalPictureBack()
     {
-        ASSERT_TRUE(ResizeClient(*form, QSize(TForm1::DesignedClientWidth, TForm1::DesignedClientHeight)));
+        ASSERT_TRUE(ResizeClient(*form, QSize(MainWindow::DesignedClientWidth, MainWindow::DesignedClientHeight)));
         form->scene.xMin = form->scene.yMin = -3;
         form->scene.xMax = form->scene.yMax = 3;
         for (QCheckBox *box :

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 
-unsigned PictureGlError(TForm1 &form)
+unsigned PictureGlError(MainWindow &form)
 {
     form.Picture->makeCurrent();
     const GLenum first = glGetError();
@@ -44,7 +44,7 @@ void Paste(QLineEdit *edit, const QString &text)
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 
-bool ResizeClient(TForm1 &form, QSize size)
+bool ResizeClient(MainWindow &form, QSize size)
 {
     form.resize(size);
     return form.size() == size || QTest::qWaitFor([&] { return form.size() == size; }, 2000);

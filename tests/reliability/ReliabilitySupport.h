@@ -4,11 +4,11 @@
 #include <QString>
 
 class QLineEdit;
-class TForm1;
+class MainWindow;
 
 // The first error the picture's GL context has recorded since the last call
 // (GL_NO_ERROR when none); the errors are cleared.
-unsigned PictureGlError(TForm1 &form);
+unsigned PictureGlError(MainWindow &form);
 
 // Resident memory of the process, in KiB.
 long ResidentKiB();
@@ -18,4 +18,4 @@ long ResidentKiB();
 void Paste(QLineEdit *edit, const QString &text);
 
 // Resizes the client area and waits until the window has the new size.
-bool ResizeClient(TForm1 &form, QSize size);
+bool ResizeClient(MainWindow &form, QSize size);

@@ -22,7 +22,7 @@ class OwnCurve : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dialog = std::make_unique<TOwnCurveDialog>(nullptr, TypedCurveText{TypedKind::Polar, "", "", 0.25f, 6.5f});
+        dialog = std::make_unique<OwnCurveDialog>(nullptr, TypedCurveText{TypedKind::Polar, "", "", 0.25f, 6.5f});
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
@@ -37,7 +37,7 @@ protected:
 
     // A decimal-comma locale, so the range fields must use the locale's text.
     LocaleScope comma{CommaLocale()};
-    std::unique_ptr<TOwnCurveDialog> dialog;
+    std::unique_ptr<OwnCurveDialog> dialog;
 };
 
 TEST_F(OwnCurve, StartsWithTheFirstExampleInItsOwnRange)

@@ -34,7 +34,7 @@ protected:
     void Restart()
     {
         form.reset();
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->tickTimer->stop();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -61,18 +61,18 @@ std::vector<std::string> Toggles()
     return ToggleIds(StandardLayers());
 }
 
-void Check(QCheckBox *box, bool on, void (TForm1::*handler)(), TForm1 &form)
+void Check(QCheckBox *box, bool on, void (MainWindow::*handler)(), MainWindow &form)
 {
     box->setChecked(on);
     (form.*handler)();
 }
 
 // Three windows unlike the start and each other: every control of a session moved.
-void ParabolaWithConstruction(TForm1 &form)
+void ParabolaWithConstruction(MainWindow &form)
 {
     form.curveList->setCurrentIndex(2);
     form.CurveListChange();
-    Check(form.minkowskiCheck, true, &TForm1::MinkowskiClick, form);
+    Check(form.minkowskiCheck, true, &MainWindow::MinkowskiClick, form);
     form.tangentNormalCheck->setChecked(true);
     form.singularTangentsCheck->setChecked(true);
     form.SetViewWindow(ViewWindow{-2.5f, 4, -3, 2.5f});
@@ -82,7 +82,7 @@ void ParabolaWithConstruction(TForm1 &form)
     form.Redraw();
 }
 
-void TypedAstroidAnimated(TForm1 &form)
+void TypedAstroidAnimated(MainWindow &form)
 {
     TypedCurveText astroid{TypedKind::Parametric, "cos(t)^3", "sin(t)^3", 0, 6.2831854820251465f};
     form.typedCurves = {BuildTypedCurve(astroid).curve};
@@ -98,7 +98,7 @@ void TypedAstroidAnimated(TForm1 &form)
     form.Redraw();
 }
 
-void SmallerWindowEllipse(TForm1 &form)
+void SmallerWindowEllipse(MainWindow &form)
 {
     form.resize(900, 640);
     form.curveList->setCurrentIndex(1);
@@ -110,7 +110,7 @@ void SmallerWindowEllipse(TForm1 &form)
 
 TEST_F(SessionWindow, OpeningASavedSessionShowsTheSamePictureAndControls)
 {
-    for (void (*prepare)(TForm1 &) : {&ParabolaWithConstruction, &TypedAstroidAnimated, &SmallerWindowEllipse}) {
+    for (void (*prepare)(MainWindow &) : {&ParabolaWithConstruction, &TypedAstroidAnimated, &SmallerWindowEllipse}) {
         Restart();
         prepare(*form);
         const QImage saved = Grab();

@@ -29,7 +29,7 @@ constexpr float TwoPi = 6.2831854820251465f;
 const Rgb Green{0, 115, 0};
 const Rgb Red{255, 0, 0};
 
-void ShowTyped(TForm1 &form, const TypedCurveText &text)
+void ShowTyped(MainWindow &form, const TypedCurveText &text)
 {
     form.typedCurves = {BuildTypedCurve(text).curve};
     form.FillCurveList();
@@ -37,7 +37,7 @@ void ShowTyped(TForm1 &form, const TypedCurveText &text)
     form.CurveListChange();
 }
 
-void ShowMinkowski(TForm1 &form)
+void ShowMinkowski(MainWindow &form)
 {
     form.minkowskiCheck->setChecked(true);
     form.MinkowskiClick();
@@ -125,7 +125,7 @@ TEST_F(TypedCurveWindow, FarNeighboursAreJoinedAndGapsStay)
 TEST_F(TypedCurveWindow, TypedCircleDrawsTheBuiltInCirclesPictureInBothPlanes)
 {
     for (bool minkowski : {false, true}) {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->scene.pedalX = 0.5f;
@@ -170,11 +170,11 @@ TEST_F(TypedCurveWindow, UndefinedStretchesAreGapsAndTheConstructionSkipsThem)
 }
 
 // Answers the dialog the list opens, once it is up.
-void AnswerOwnCurveDialog(const std::function<void(TOwnCurveDialog &)> &answer)
+void AnswerOwnCurveDialog(const std::function<void(OwnCurveDialog &)> &answer)
 {
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto *dialog = qobject_cast<TOwnCurveDialog *>(QApplication::activeModalWidget())) {
+        if (auto *dialog = qobject_cast<OwnCurveDialog *>(QApplication::activeModalWidget())) {
             poll->stop();
             poll->deleteLater();
             answer(*dialog);
@@ -190,7 +190,7 @@ TEST_F(TypedCurveWindow, OwnCurveIsLastAndCancelChangesNothing)
     EXPECT_EQ(form->curveList->itemText(ownItem), QStringLiteral("Own curve..."));
     form->curveList->setCurrentIndex(3);
     form->CurveListChange();
-    AnswerOwnCurveDialog([](TOwnCurveDialog &dialog) { dialog.reject(); });
+    AnswerOwnCurveDialog([](OwnCurveDialog &dialog) { dialog.reject(); });
     ChooseFromList(form->curveList, ownItem);
     EXPECT_EQ(form->curveList->currentIndex(), 3);
     EXPECT_EQ(form->curveList->count(), ownItem + 1);
@@ -199,7 +199,7 @@ TEST_F(TypedCurveWindow, OwnCurveIsLastAndCancelChangesNothing)
 
 TEST_F(TypedCurveWindow, AcceptedCurveIsShownWithItsRangeAndRememberedAcrossRuns)
 {
-    AnswerOwnCurveDialog([](TOwnCurveDialog &dialog) {
+    AnswerOwnCurveDialog([](OwnCurveDialog &dialog) {
         dialog.FirstEdit->setText(QStringLiteral("2*cos(t)"));
         dialog.SecondEdit->setText(QStringLiteral("sin(t)"));
         dialog.TMinEdit->setText(QStringLiteral("-1"));
@@ -214,7 +214,7 @@ TEST_F(TypedCurveWindow, AcceptedCurveIsShownWithItsRangeAndRememberedAcrossRuns
     EXPECT_EQ(form->tMaxEdit->text(), QStringLiteral("2.5"));
 
     // A new window lists it after the ten built-in curves, which keep their places.
-    form = std::make_unique<TForm1>();
+    form = std::make_unique<MainWindow>();
     ASSERT_EQ(form->curveList->count(), CurveCount() + 2);
     EXPECT_EQ(form->curveList->itemText(0), QStringLiteral("Circle"));
     EXPECT_EQ(form->curveList->currentIndex(), 0);

@@ -67,7 +67,7 @@ struct Files {
 
 // The window's frame written as SVG and PDF, and both read back as pixels:
 // the SVG by Qt's renderer, the PDF by Poppler at one pixel per point.
-Files WrittenAndRead(TForm1 &form, const QTemporaryDir &dir, QSize size)
+Files WrittenAndRead(MainWindow &form, const QTemporaryDir &dir, QSize size)
 {
     const VectorPicture picture = CurrentVectorPicture(form);
     const QString svgPath = dir.filePath(QStringLiteral("picture.svg")), pdfPath = dir.filePath("picture.pdf");
@@ -109,7 +109,7 @@ struct OrdinaryUser {
     }
 };
 
-void ShowMinkowski(TForm1 &form, bool minkowski)
+void ShowMinkowski(MainWindow &form, bool minkowski)
 {
     form.minkowskiCheck->setChecked(minkowski);
     form.euclideanCheck->setChecked(!minkowski);

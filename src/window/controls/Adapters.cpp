@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
+Spinner::Spinner(QWidget *parent) : QWidget(parent)
 {
     previousArrow = new QToolButton(this);
     nextArrow = new QToolButton(this);
@@ -25,7 +25,7 @@ TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void TUpDown::keyPressEvent(QKeyEvent *event)
+void Spinner::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
@@ -41,26 +41,26 @@ void TUpDown::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void TUpDown::resizeEvent(QResizeEvent *)
+void Spinner::resizeEvent(QResizeEvent *)
 {
     const int half = width() / 2;
     previousArrow->setGeometry(0, 0, half, height());
     nextArrow->setGeometry(half, 0, width() - half, height());
 }
 
-TTrackBar::TTrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent)
+TrackBar::TrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent)
 {
     setEnabled(false);
     setTickPosition(QSlider::NoTicks);
     setFocusPolicy(Qt::NoFocus);
 }
 
-TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
+CurveListBox::CurveListBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
 }
 
-void TComboBox::showPopup()
+void CurveListBox::showPopup()
 {
     if (onDropDown)
         onDropDown();

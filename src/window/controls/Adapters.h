@@ -11,10 +11,10 @@ class QToolButton;
 
 // Horizontal spinner: two auto-repeating arrows side by side; every click
 // is reported with its direction (right arrow = next).
-class TUpDown : public QWidget {
+class Spinner : public QWidget {
     Q_OBJECT
 public:
-    explicit TUpDown(QWidget *parent);
+    explicit Spinner(QWidget *parent);
     QToolButton *PreviousArrow() const { return previousArrow; }
     QToolButton *NextArrow() const { return nextArrow; }
 signals:
@@ -31,10 +31,10 @@ private:
 
 // Shows the selected point in hundredths of t, as the scene keeps it;
 // disabled for the user.
-class TTrackBar : public QSlider {
+class TrackBar : public QSlider {
     Q_OBJECT
 public:
-    explicit TTrackBar(QWidget *parent);
+    explicit TrackBar(QWidget *parent);
     int Min() const { return minimum(); }
     int Max() const { return maximum(); }
     int Position() const { return value(); }
@@ -44,10 +44,10 @@ public:
 };
 
 // The curve list: reports its opening before the list shows.
-class TComboBox : public QComboBox {
+class CurveListBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit TComboBox(QWidget *parent);
+    explicit CurveListBox(QWidget *parent);
     std::function<void()> onDropDown;
     void showPopup() override;
 };

@@ -2,10 +2,10 @@
 // and a redraw on every tick.
 #include <QCheckBox>
 
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/controls/Adapters.h"
 
-void TForm1::TimerTick()
+void MainWindow::TimerTick()
 {
     const double s = float(double(scene.tStep) * 100);
     if (scene.animation) {

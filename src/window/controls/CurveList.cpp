@@ -4,12 +4,12 @@
 
 #include "maths/Curves.h"
 #include "model/NumberText.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/controls/Adapters.h"
 
 namespace {
 
-void ShowRange(TForm1 &form)
+void ShowRange(MainWindow &form)
 {
     Scene &scene = form.scene;
     ShowInField(form.tMinEdit, FloatToStr(scene.tMin));
@@ -23,7 +23,7 @@ void ShowRange(TForm1 &form)
 
 }  // namespace
 
-void TForm1::CurveListChange()
+void MainWindow::CurveListChange()
 {
     const std::shared_ptr<const CurveRow> curve = SelectedCurve();
     if (!curve) {
@@ -39,7 +39,7 @@ void TForm1::CurveListChange()
     ShowRange(*this);
 }
 
-void TForm1::CurveListDropDown()
+void MainWindow::CurveListDropDown()
 {
     scene.tMin = -5;
     scene.tMax = 5;

@@ -10,7 +10,7 @@
 
 #include "drawing/WindowLayout.h"
 #include "maths/Curves.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/TypedCurveSettings.h"
 #include "window/controls/Adapters.h"
@@ -76,9 +76,9 @@ QLineEdit *MakeEdit(QWidget *panel, const char *name, int left, int top, int wid
     return edit;
 }
 
-TUpDown *MakeUpDown(QWidget *panel, const char *name, int left, int top)
+Spinner *MakeUpDown(QWidget *panel, const char *name, int left, int top)
 {
-    return Place(new TUpDown(panel), name, left, top, 35, 20);
+    return Place(new Spinner(panel), name, left, top, 35, 20);
 }
 
 QFrame *MakeDivider(QWidget *panel, const char *name, int left, int top, int height)
@@ -107,7 +107,7 @@ QString DecimalText(const char *integerPart, const char *fraction)
 
 // One line on what each control does; the edit fields say it in MakeEdit,
 // with their text. A spinner's arrows show their spinner's tooltip.
-void DescribeControls(TForm1 &form)
+void DescribeControls(MainWindow &form)
 {
     const std::pair<QWidget *, const char *> tips[] = {
         {form.gridCheck, "Draw the half-unit grid with numbered lines, or only the axes"},
@@ -137,7 +137,7 @@ void DescribeControls(TForm1 &form)
 
 }  // namespace
 
-void TForm1::BuildPanels()
+void MainWindow::BuildPanels()
 {
     // The panels of the designed client area; PlacePanels keeps them there on a resize.
     const int freeHeight = DesignedClientHeight - PedalPanelHeight - ParameterPanelHeight;
@@ -162,7 +162,7 @@ void TForm1::BuildPanels()
     tMinLabel = MakeLabel(p, "tMinLabel", 20, 165, 34, 20, "t min", 15);
     tMaxLabel = MakeLabel(p, "tMaxLabel", 20, 200, 38, 20, "t max", 15);
     gridCheck = MakeCheckBox(p, "gridCheck", 20, 130, 106, 20, "Draw grid", true);
-    curveList = Place(new TComboBox(p), "curveList", 130, 240, 150, 23);
+    curveList = Place(new CurveListBox(p), "curveList", 130, 240, 150, 23);
     typedCurves = LoadTypedCurves();
     FillCurveList();
     curveList->setCurrentIndex(0);
@@ -195,7 +195,7 @@ void TForm1::BuildPanels()
     selectedTValueLabel = MakeLabel(p, "selectedTValueLabel", 114, 85, 21, 18, "t =0", 13, false);
     selectedTLabel = MakeLabel(p, "selectedTLabel", 114, 115, 5, 18, "t", 13);
     stepLabel = MakeLabel(p, "stepLabel", 510, 37, 25, 18, "Step", 13);
-    selectedPointTrack = Place(new TTrackBar(p), "selectedPointTrack", 8, 37, 457, 33);
+    selectedPointTrack = Place(new TrackBar(p), "selectedPointTrack", 8, 37, 457, 33);
     selectedPointTrack->SetMin(0);
     selectedPointTrack->SetMax(628);
     selectedPointTrack->SetPosition(0);
@@ -231,7 +231,7 @@ void TForm1::BuildPanels()
     tickTimer->setInterval(100);
 }
 
-void TForm1::ConnectKeyboard()
+void MainWindow::ConnectKeyboard()
 {
     // Return in a field does what its "Set" button does.
     const std::pair<QLineEdit *, QPushButton *> returns[] = {{pedalXEdit, pedalPointSetButton},
@@ -271,7 +271,7 @@ void TForm1::ConnectKeyboard()
     rangeSetButton->setAccessibleDescription(QStringLiteral("Set the parameter range"));
 }
 
-void TForm1::PlacePanels()
+void MainWindow::PlacePanels()
 {
     const int w = ClientWidth();
     const int h = ClientHeight();

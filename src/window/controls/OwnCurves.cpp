@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 
 #include "maths/TypedCurve.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/OwnCurveDialog.h"
 #include "window/TypedCurveSettings.h"
 #include "window/controls/Adapters.h"
@@ -14,7 +14,7 @@ namespace {
 const QString OwnCurveItem = QStringLiteral("Own curve...");
 
 // The list opens wide enough for a formula, however narrow the box.
-void WidenPopup(TComboBox *list)
+void WidenPopup(CurveListBox *list)
 {
     int widest = 0;
     const QFontMetrics metrics(list->view()->font());
@@ -25,7 +25,7 @@ void WidenPopup(TComboBox *list)
 
 }  // namespace
 
-std::shared_ptr<const CurveRow> TForm1::CurveOfItem(int index) const
+std::shared_ptr<const CurveRow> MainWindow::CurveOfItem(int index) const
 {
     // A built-in row lives as long as the program: shared without an owner.
     if (index < CurveCount())
@@ -36,12 +36,12 @@ std::shared_ptr<const CurveRow> TForm1::CurveOfItem(int index) const
     return std::shared_ptr<const CurveRow>(typedCurves[typed], &typedCurves[typed]->Row());
 }
 
-std::shared_ptr<const CurveRow> TForm1::SelectedCurve() const
+std::shared_ptr<const CurveRow> MainWindow::SelectedCurve() const
 {
     return CurveOfItem(curveList->currentIndex());
 }
 
-void TForm1::FillCurveList()
+void MainWindow::FillCurveList()
 {
     const int shown = curveList->currentIndex();
     curveList->clear();
@@ -56,7 +56,7 @@ void TForm1::FillCurveList()
     curveList->setCurrentIndex(std::max(shown, 0));
 }
 
-void TForm1::OwnCurveClick()
+void MainWindow::OwnCurveClick()
 {
     // Back to the curve shown while the dialog is open: Cancel changes nothing.
     curveList->setCurrentIndex(shownCurve);
@@ -69,7 +69,7 @@ void TForm1::OwnCurveClick()
         start.tMin = scene.tMin;
         start.tMax = scene.tMax;
     }
-    TOwnCurveDialog dialog(this, start);
+    OwnCurveDialog dialog(this, start);
     if (dialog.exec() != QDialog::Accepted || !dialog.Curve())
         return;
     Remember(typedCurves, dialog.Curve());

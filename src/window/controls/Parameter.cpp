@@ -4,10 +4,10 @@
 
 #include "maths/Curves.h"
 #include "model/NumberText.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/controls/Adapters.h"
 
-void TForm1::RangeSetClick()
+void MainWindow::RangeSetClick()
 {
     scene.tMin = StrToFloat(tMinEdit->text());
     scene.tMax = StrToFloat(tMaxEdit->text());
@@ -18,7 +18,7 @@ void TForm1::RangeSetClick()
     Redraw();
 }
 
-void TForm1::SelectedPointSetClick()
+void MainWindow::SelectedPointSetClick()
 {
     scene.currentT = StrToFloat(selectedTEdit->text());
     scene.track.SetPosition(HundredthsOf(scene.currentT));
@@ -36,7 +36,7 @@ void StepPosition(Scene &scene, double s)
 
 }  // namespace
 
-void TForm1::StepSpinnerClick(bool next)
+void MainWindow::StepSpinnerClick(bool next)
 {
     const float s = float(double(scene.tStep) * 100);
     // A next click at Max steps back, like a previous click.
@@ -50,20 +50,20 @@ void TForm1::StepSpinnerClick(bool next)
 // The step is read on every keystroke. A step on its way ("", "-", "0,",
 // "1e-") keeps the previous one without a word; a text no key can finish
 // is reported at once.
-void TForm1::StepEditChange()
+void MainWindow::StepEditChange()
 {
     if (!IsStartOfNumber(stepEdit->text()))
         scene.tStep = StrToFloat(stepEdit->text());
 }
 
 // Leaving the field ends the typing: a step left unfinished is reported now.
-void TForm1::StepEditExit()
+void MainWindow::StepEditExit()
 {
     if (IsStartOfNumber(stepEdit->text()))
         scene.tStep = StrToFloat(stepEdit->text());  // fails, and says so
 }
 
-void TForm1::ShowTrack()
+void MainWindow::ShowTrack()
 {
     const HundredthsTrack &track = scene.track;
     selectedPointTrack->setRange(track.min, track.max);

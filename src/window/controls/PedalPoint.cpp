@@ -4,22 +4,22 @@
 
 #include "drawing/PlotArea.h"
 #include "model/NumberText.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
-void TForm1::PedalPointSetClick()
+void MainWindow::PedalPointSetClick()
 {
     scene.pedalX = StrToFloat(pedalXEdit->text());
     scene.pedalY = StrToFloat(pedalYEdit->text());
     Redraw();
 }
 
-void TForm1::FormMouseDown(int x, int y)
+void MainWindow::FormMouseDown(int x, int y)
 {
     mouseX = x;
     mouseY = y;
 }
 
-void TForm1::FormMouseMove(int x, int y, bool leftButtonHeld)
+void MainWindow::FormMouseMove(int x, int y, bool leftButtonHeld)
 {
     if (!leftButtonHeld)
         return;
@@ -33,7 +33,7 @@ void TForm1::FormMouseMove(int x, int y, bool leftButtonHeld)
     Redraw();
 }
 
-void TForm1::MovePedalPointBy(int dx, int dy)
+void MainWindow::MovePedalPointBy(int dx, int dy)
 {
     const float unit = Geometry().unitPixels;
     if (unit == 0)
@@ -43,7 +43,7 @@ void TForm1::MovePedalPointBy(int dx, int dy)
     Redraw();
 }
 
-void TForm1::PointerMoved(int x, int y)
+void MainWindow::PointerMoved(int x, int y)
 {
     const FrameGeometry at = Geometry();
     pointerOverPicture = at.unitPixels != 0;
@@ -55,7 +55,7 @@ void TForm1::PointerMoved(int x, int y)
     ShowReadout();
 }
 
-void TForm1::PointerLeft()
+void MainWindow::PointerLeft()
 {
     pointerOverPicture = false;
     ShowReadout();

@@ -5,15 +5,15 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/PictureExport.h"
 #include "window/RenderScene.h"
 
-void TForm1::ConnectPicture()
+void MainWindow::ConnectPicture()
 {
     PictureCalls &calls = Picture->calls;
-    TForm1 *window = this;
+    MainWindow *window = this;
     calls.created = [window] { window->FormCreate(); };
     calls.resized = [window] { window->FormResize(); };
     calls.clientSize = [window] { return ClientSize{window->ClientWidth(), window->ClientHeight()}; };
@@ -31,7 +31,7 @@ void TForm1::ConnectPicture()
     calls.resetView = [window] { RunHandler([&] { window->ResetViewClick(); }); };
 }
 
-QAction *TForm1::AddPictureAction(const QString &text, const QKeySequence &keys, void (TForm1::*handler)())
+QAction *MainWindow::AddPictureAction(const QString &text, const QKeySequence &keys, void (MainWindow::*handler)())
 {
     auto *action = new QAction(text, Picture);
     action->setShortcut(keys);
@@ -41,17 +41,17 @@ QAction *TForm1::AddPictureAction(const QString &text, const QKeySequence &keys,
     return action;
 }
 
-void TForm1::AddPictureMenu()
+void MainWindow::AddPictureMenu()
 {
-    AddPictureAction(QStringLiteral("Save picture\u2026"), QKeySequence::Save, &TForm1::SavePictureClick);
-    AddPictureAction(QStringLiteral("Copy picture"), QKeySequence::Copy, &TForm1::CopyPictureClick);
+    AddPictureAction(QStringLiteral("Save picture\u2026"), QKeySequence::Save, &MainWindow::SavePictureClick);
+    AddPictureAction(QStringLiteral("Copy picture"), QKeySequence::Copy, &MainWindow::CopyPictureClick);
     // Home belongs to the picture only: in a field it still moves the cursor.
-    AddPictureAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &TForm1::ResetViewClick)
+    AddPictureAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &MainWindow::ResetViewClick)
         ->setShortcutContext(Qt::WidgetShortcut);
     Picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void TForm1::SavePictureClick()
+void MainWindow::SavePictureClick()
 {
     // The pixels are taken before the dialog covers anything; shapes are
     // drawn afresh from the same inputs, which the dialog does not touch.
@@ -69,7 +69,7 @@ void TForm1::SavePictureClick()
         SaveVectorPicture(CurrentVectorPicture(*this), path, format);
 }
 
-void TForm1::CopyPictureClick()
+void MainWindow::CopyPictureClick()
 {
     QGuiApplication::clipboard()->setImage(CurrentPicture(*this));
 }

@@ -4,15 +4,15 @@
 #include <QStringList>
 
 #include "model/NumberText.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
-void TForm1::ShowReadout()
+void MainWindow::ShowReadout()
 {
     // The pointer's line stays, blank, while the pointer is away, so the
     // lines below it keep their places.
     QStringList lines;
-    lines << (pointerOverPicture ? QStringLiteral("Pointer ( ") + FloatToStr(float(pointerX)) +
-                                       QStringLiteral(" , ") + FloatToStr(float(pointerY)) + QStringLiteral(" )")
+    lines << (pointerOverPicture ? QStringLiteral("Pointer ( ") + FloatToStr(float(pointerX)) + QStringLiteral(" , ") +
+                                       FloatToStr(float(pointerY)) + QStringLiteral(" )")
                                  : QString());
     lines << ReadoutLines(layers, scene);
     const QString text = lines.join(QLatin1Char('\n'));

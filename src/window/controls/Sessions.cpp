@@ -10,7 +10,7 @@
 #include "maths/SessionCurve.h"
 #include "maths/TypedCurve.h"
 #include "model/NumberText.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/SessionFile.h"
 #include "window/TypedCurveSettings.h"
@@ -22,7 +22,7 @@ const QString SessionFilter = QStringLiteral("Lumetra sessions (*.lumetra)");
 
 // The fields show the session's values; the step field's own handler reads
 // its new text back to the same step.
-void ShowFields(TForm1 &form, const Session &s)
+void ShowFields(MainWindow &form, const Session &s)
 {
     ShowInField(form.pedalXEdit, FloatToStr(s.pedalX));
     ShowInField(form.pedalYEdit, FloatToStr(s.pedalY));
@@ -34,7 +34,7 @@ void ShowFields(TForm1 &form, const Session &s)
 
 }  // namespace
 
-Session TForm1::CaptureSession() const
+Session MainWindow::CaptureSession() const
 {
     Session s;
     // A window beyond a screen's size (several screens) is kept at the largest a session holds.
@@ -47,7 +47,7 @@ Session TForm1::CaptureSession() const
     return s;
 }
 
-void TForm1::ShowSession(const OpenedSession &opened)
+void MainWindow::ShowSession(const OpenedSession &opened)
 {
     const Session &s = opened.session;
     int index = opened.curve.builtInIndex;
@@ -71,7 +71,7 @@ void TForm1::ShowSession(const OpenedSession &opened)
 
 // A typed curve opened joins the remembered ones, as one typed in would; an
 // export from the command line leaves them alone.
-void TForm1::OpenSessionFile(const QString &path)
+void MainWindow::OpenSessionFile(const QString &path)
 {
     const OpenedSession opened = ReadSessionFile(path, ToggleIds(layers));
     ShowSession(opened);
@@ -79,7 +79,7 @@ void TForm1::OpenSessionFile(const QString &path)
         SaveTypedCurves(typedCurves);
 }
 
-void TForm1::SaveSessionClick()
+void MainWindow::SaveSessionClick()
 {
     const Session session = CaptureSession();
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save session"), QStringLiteral("session.lumetra"),
@@ -91,7 +91,7 @@ void TForm1::SaveSessionClick()
     WriteSessionFile(session, path);
 }
 
-void TForm1::OpenSessionClick()
+void MainWindow::OpenSessionClick()
 {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open session"), QString(),
                                                       SessionFilter + QStringLiteral(";;All files (*)"));
@@ -99,10 +99,10 @@ void TForm1::OpenSessionClick()
         OpenSessionFile(path);
 }
 
-void TForm1::AddSessionMenu()
+void MainWindow::AddSessionMenu()
 {
     AddPictureAction(QStringLiteral("Save session\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                     &TForm1::SaveSessionClick);
+                     &MainWindow::SaveSessionClick);
     AddPictureAction(QStringLiteral("Open session\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                     &TForm1::OpenSessionClick);
+                     &MainWindow::OpenSessionClick);
 }

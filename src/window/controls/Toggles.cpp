@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 
 namespace {
@@ -17,7 +17,7 @@ struct DesignedBox {
     bool redraws;
 };
 
-DesignedBox DesignedBoxOf(const TForm1 &form, const std::string &id)
+DesignedBox DesignedBoxOf(const MainWindow &form, const std::string &id)
 {
     const DesignedBox boxes[] = {{"grid", form.gridCheck, true},
                                  {"tangentAndNormal", form.tangentNormalCheck, true},
@@ -32,14 +32,14 @@ DesignedBox DesignedBoxOf(const TForm1 &form, const std::string &id)
 
 }  // namespace
 
-void TForm1::SetLayers(LayerList list)
+void MainWindow::SetLayers(LayerList list)
 {
     layers = std::move(list);
     ConnectToggles();
     Redraw();
 }
 
-void TForm1::ConnectToggles()
+void MainWindow::ConnectToggles()
 {
     for (const LayerToggle &toggle : toggles) {
         if (toggle.box)
@@ -58,15 +58,13 @@ void TForm1::ConnectToggles()
             // box has a handler, otherwise the next frame shows the change.
             connect(toggle.box, &QCheckBox::toggled, this, [this, id](bool on) { scene.Show(id, on); });
             if (designed.redraws)
-                connect(toggle.box, &QCheckBox::clicked, this, [this, id](bool on) {
-                    RunHandler([&] { LayerToggled(id, on); });
-                });
+                connect(toggle.box, &QCheckBox::clicked, this,
+                        [this, id](bool on) { RunHandler([&] { LayerToggled(id, on); }); });
         } else {
             toggle.entry = new QAction(layer.caption, Picture);
             toggle.entry->setCheckable(true);
-            connect(toggle.entry, &QAction::triggered, this, [this, id](bool on) {
-                RunHandler([&] { LayerToggled(id, on); });
-            });
+            connect(toggle.entry, &QAction::triggered, this,
+                    [this, id](bool on) { RunHandler([&] { LayerToggled(id, on); }); });
             Picture->addAction(toggle.entry);
         }
         toggles.push_back(toggle);
@@ -74,14 +72,14 @@ void TForm1::ConnectToggles()
     ShowToggles();
 }
 
-void TForm1::LayerToggled(const std::string &id, bool on)
+void MainWindow::LayerToggled(const std::string &id, bool on)
 {
     scene.Show(id, on);
     ShowToggles();
     Redraw();
 }
 
-void TForm1::ShowToggles()
+void MainWindow::ShowToggles()
 {
     for (const LayerToggle &toggle : toggles) {
         const bool on = scene.Shows(toggle.id);
@@ -112,14 +110,14 @@ void SelectPlane(Scene &scene, bool euclidean, QCheckBox *otherBox, bool otherCh
 
 }  // namespace
 
-void TForm1::EuclideanClick()
+void MainWindow::EuclideanClick()
 {
     const bool checked = euclideanCheck->isChecked();
     SelectPlane(scene, checked, minkowskiCheck, !checked);
     Redraw();
 }
 
-void TForm1::MinkowskiClick()
+void MainWindow::MinkowskiClick()
 {
     const bool checked = minkowskiCheck->isChecked();
     SelectPlane(scene, !checked, euclideanCheck, !checked);

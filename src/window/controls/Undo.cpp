@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "maths/SessionCurve.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/SessionFile.h"
 
@@ -43,7 +43,7 @@ private:
     QTimer *restTimer;
 };
 
-void TForm1::AddHistory()
+void MainWindow::AddHistory()
 {
     historyRest = new QTimer(this);
     historyRest->setSingleShot(true);
@@ -51,12 +51,12 @@ void TForm1::AddHistory()
     connect(historyRest, &QTimer::timeout, this, [this] { RecordStep(); });
     qApp->installEventFilter(new GestureWatcher(this, historyRest));
     history.Reset(CaptureSession());
-    AddPictureAction(QStringLiteral("Undo"), QKeySequence::Undo, &TForm1::UndoClick);
-    QAction *redo = AddPictureAction(QStringLiteral("Redo"), QKeySequence::Redo, &TForm1::RedoClick);
+    AddPictureAction(QStringLiteral("Undo"), QKeySequence::Undo, &MainWindow::UndoClick);
+    QAction *redo = AddPictureAction(QStringLiteral("Redo"), QKeySequence::Redo, &MainWindow::RedoClick);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
-void TForm1::RecordStep()
+void MainWindow::RecordStep()
 {
     historyRest->stop();
     history.Record(CaptureSession());
@@ -65,7 +65,7 @@ void TForm1::RecordStep()
 namespace {
 
 // The window keeps its size: resizing it is no change of what it shows.
-void ShowStep(TForm1 &form, Session step)
+void ShowStep(MainWindow &form, Session step)
 {
     step.clientWidth = form.ClientWidth();
     step.clientHeight = form.ClientHeight();
@@ -74,14 +74,14 @@ void ShowStep(TForm1 &form, Session step)
 
 }  // namespace
 
-void TForm1::UndoClick()
+void MainWindow::UndoClick()
 {
     // A gesture still resting is a step of its own first.
     RecordStep();
     ShowStep(*this, history.Undo());
 }
 
-void TForm1::RedoClick()
+void MainWindow::RedoClick()
 {
     RecordStep();
     ShowStep(*this, history.Redo());

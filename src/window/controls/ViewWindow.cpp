@@ -7,7 +7,7 @@
 
 #include "drawing/ViewZoom.h"
 #include "model/NumberText.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/controls/Adapters.h"
 
 namespace {
@@ -36,25 +36,25 @@ void MoveEdge(float &edge, QLabel *label, bool next)
 
 }  // namespace
 
-void TForm1::XMinSpinnerClick(bool next)
+void MainWindow::XMinSpinnerClick(bool next)
 {
     MoveEdge(scene.xMin, xMinValueLabel, next);
     Redraw();
 }
 
-void TForm1::XMaxSpinnerClick(bool next)
+void MainWindow::XMaxSpinnerClick(bool next)
 {
     MoveEdge(scene.xMax, xMaxValueLabel, next);
     Redraw();
 }
 
-void TForm1::YMinSpinnerClick(bool next)
+void MainWindow::YMinSpinnerClick(bool next)
 {
     MoveEdge(scene.yMin, yMinValueLabel, next);
     Redraw();
 }
 
-void TForm1::YMaxSpinnerClick(bool next)
+void MainWindow::YMaxSpinnerClick(bool next)
 {
     MoveEdge(scene.yMax, yMaxValueLabel, next);
     Redraw();
@@ -70,7 +70,7 @@ ViewWindow ViewOf(const Scene &scene)
 }  // namespace
 
 // A new view window: stored, shown in the edge labels, drawn.
-void TForm1::SetViewWindow(const ViewWindow &view)
+void MainWindow::SetViewWindow(const ViewWindow &view)
 {
     scene.xMin = view.xMin;
     scene.xMax = view.xMax;
@@ -80,7 +80,7 @@ void TForm1::SetViewWindow(const ViewWindow &view)
     Redraw();
 }
 
-void TForm1::ShowViewEdges()
+void MainWindow::ShowViewEdges()
 {
     ShowEdge(xMinValueLabel, scene.xMin);
     ShowEdge(xMaxValueLabel, scene.xMax);
@@ -90,7 +90,7 @@ void TForm1::ShowViewEdges()
 
 // One notch away from the user zooms out by 1.25, towards the user in by as
 // much; a touchpad's part of a notch zooms in proportion.
-void TForm1::PictureWheel(int x, int y, double notches)
+void MainWindow::PictureWheel(int x, int y, double notches)
 {
     ViewWindow zoomed;
     if (notches != 0 &&
@@ -98,14 +98,14 @@ void TForm1::PictureWheel(int x, int y, double notches)
         SetViewWindow(zoomed);
 }
 
-void TForm1::PicturePan(int dx, int dy)
+void MainWindow::PicturePan(int dx, int dy)
 {
     ViewWindow panned;
     if ((dx != 0 || dy != 0) && PannedView(ViewOf(scene), dx, dy, Geometry().unitPixels, panned))
         SetViewWindow(panned);
 }
 
-void TForm1::ResetViewClick()
+void MainWindow::ResetViewClick()
 {
     SetViewWindow({-3, 3, -3, 3});
 }

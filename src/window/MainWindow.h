@@ -13,10 +13,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class TComboBox;
-class TPictureBox;
-class TTrackBar;
-class TUpDown;
+class CurveListBox;
+class PictureBox;
+class TrackBar;
+class Spinner;
 struct CurveRow;
 class TypedCurve;
 struct OpenedSession;
@@ -34,7 +34,7 @@ struct ViewWindow;
 // control, with the same objectName. Handlers live in window/controls, one
 // file per group of controls; the frame is drawn by RenderScene
 // (window/RenderScene.cpp).
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // Designed client area: 1107 x 728 outer.
@@ -44,8 +44,8 @@ public:
     static constexpr int DesignedLeft = 241;
     static constexpr int DesignedTop = 0;
 
-    explicit TForm1(QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Scene scene;  // what the picture and the controls show
     // What the picture draws, in order; each layer with a toggle has a check
@@ -93,13 +93,13 @@ public:
     QCheckBox *minkowskiCheck;         // "Minkowski plane"
     QCheckBox *animationCheck;         // "Start animation"
 
-    TComboBox *curveList;  // the curve list
+    CurveListBox *curveList;  // the curve list
 
-    TUpDown *stepSpinner;  // steps the selected point by the step
-    TUpDown *xMinSpinner;  // x min by half a unit
-    TUpDown *xMaxSpinner;  // x max
-    TUpDown *yMinSpinner;  // y min
-    TUpDown *yMaxSpinner;  // y max
+    Spinner *stepSpinner;  // steps the selected point by the step
+    Spinner *xMinSpinner;  // x min by half a unit
+    Spinner *xMaxSpinner;  // x max
+    Spinner *yMinSpinner;  // y min
+    Spinner *yMaxSpinner;  // y max
 
     QLineEdit *pedalXEdit;     // pedal point x
     QLineEdit *pedalYEdit;     // pedal point y
@@ -112,7 +112,7 @@ public:
     QPushButton *selectedPointSetButton;  // "Set" the selected point
     QPushButton *rangeSetButton;          // "Set" the parameter range
 
-    TTrackBar *selectedPointTrack;  // the selected point in hundredths of t (not user-draggable)
+    TrackBar *selectedPointTrack;  // the selected point in hundredths of t (not user-draggable)
 
     // The readout between the curve list and the plane boxes: the pointer's
     // world position, and Q, V, F and the tangent's type or curvature at the
@@ -136,7 +136,7 @@ public:
     std::shared_ptr<const CurveRow> SelectedCurve() const;
 
     // The picture: a GL surface over the free top-left area.
-    TPictureBox *Picture;
+    PictureBox *Picture;
     unsigned fontListBase = 0;
 
     int ClientWidth() const { return width(); }
@@ -228,7 +228,7 @@ private:
     void ConnectKeyboard();
     void ConnectPicture();
     // An entry of the picture's menu whose shortcut works anywhere in the window.
-    QAction *AddPictureAction(const QString &text, const QKeySequence &keys, void (TForm1::*handler)());
+    QAction *AddPictureAction(const QString &text, const QKeySequence &keys, void (MainWindow::*handler)());
     void AddPictureMenu();
     void AddSessionMenu();
     void AddHistory();

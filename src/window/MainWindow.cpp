@@ -1,4 +1,4 @@
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -25,9 +25,9 @@ void RunHandler(const std::function<void()> &handler)
     }
 }
 
-TForm1::TForm1(QWidget *parent) : QWidget(parent)
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Lumetra"));
     QFont font(QStringLiteral("Palatino Linotype"));
     font.setPixelSize(11);
@@ -39,7 +39,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     setPalette(buttonFace);
     setAutoFillBackground(true);
 
-    Picture = new TPictureBox(this);
+    Picture = new PictureBox(this);
     ConnectPicture();
     BuildPanels();
     ConnectKeyboard();
@@ -54,35 +54,35 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     tickTimer->start();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::WireHandlers()
+void MainWindow::WireHandlers()
 {
-    auto onClick = [this](QPushButton *button, void (TForm1::*handler)()) {
+    auto onClick = [this](QPushButton *button, void (MainWindow::*handler)()) {
         connect(button, &QPushButton::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
     };
-    onClick(pedalPointSetButton, &TForm1::PedalPointSetClick);
-    onClick(selectedPointSetButton, &TForm1::SelectedPointSetClick);
-    onClick(rangeSetButton, &TForm1::RangeSetClick);
+    onClick(pedalPointSetButton, &MainWindow::PedalPointSetClick);
+    onClick(selectedPointSetButton, &MainWindow::SelectedPointSetClick);
+    onClick(rangeSetButton, &MainWindow::RangeSetClick);
 
-    auto onCheck = [this](QCheckBox *box, void (TForm1::*handler)()) {
+    auto onCheck = [this](QCheckBox *box, void (MainWindow::*handler)()) {
         connect(box, &QCheckBox::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
     };
-    onCheck(euclideanCheck, &TForm1::EuclideanClick);
-    onCheck(minkowskiCheck, &TForm1::MinkowskiClick);
+    onCheck(euclideanCheck, &MainWindow::EuclideanClick);
+    onCheck(minkowskiCheck, &MainWindow::MinkowskiClick);
     // The animation box has no handler: the next tick starts or stops it.
     connect(animationCheck, &QCheckBox::toggled, this, [this](bool on) { scene.animation = on; });
     ConnectToggles();
 
-    auto onSpin = [this](TUpDown *spinner, void (TForm1::*handler)(bool)) {
-        connect(spinner, &TUpDown::Click, this,
+    auto onSpin = [this](Spinner *spinner, void (MainWindow::*handler)(bool)) {
+        connect(spinner, &Spinner::Click, this,
                 [this, handler](bool next) { RunHandler([&] { (this->*handler)(next); }); });
     };
-    onSpin(stepSpinner, &TForm1::StepSpinnerClick);
-    onSpin(xMinSpinner, &TForm1::XMinSpinnerClick);
-    onSpin(xMaxSpinner, &TForm1::XMaxSpinnerClick);
-    onSpin(yMinSpinner, &TForm1::YMinSpinnerClick);
-    onSpin(yMaxSpinner, &TForm1::YMaxSpinnerClick);
+    onSpin(stepSpinner, &MainWindow::StepSpinnerClick);
+    onSpin(xMinSpinner, &MainWindow::XMinSpinnerClick);
+    onSpin(xMaxSpinner, &MainWindow::XMaxSpinnerClick);
+    onSpin(yMinSpinner, &MainWindow::YMinSpinnerClick);
+    onSpin(yMaxSpinner, &MainWindow::YMaxSpinnerClick);
 
     // Every choice from the list counts, the curve already shown included:
     // opening the list has replaced its range by -5..5.
@@ -98,24 +98,24 @@ void TForm1::WireHandlers()
     connect(tickTimer, &QTimer::timeout, this, [this] { RunHandler([this] { TimerTick(); }); });
 }
 
-FrameGeometry TForm1::Geometry() const
+FrameGeometry MainWindow::Geometry() const
 {
     return GeometryOf({ClientWidth(), ClientHeight()}, scene, drawnGeometry, Picture->devicePixelRatioF());
 }
 
-void TForm1::Redraw()
+void MainWindow::Redraw()
 {
     Picture->RenderNow();
 }
 
-void TForm1::FormCreate()
+void MainWindow::FormCreate()
 {
     ClearWindow();
     SetupProjection(ClientWidth(), ClientHeight());
     fontListBase = BuildOutlineFont(QString());
 }
 
-void TForm1::FormResize()
+void MainWindow::FormResize()
 {
     // One context for the life of the picture: only projection and font lists
     // are renewed, and the old lists are released first.
@@ -124,7 +124,7 @@ void TForm1::FormResize()
     fontListBase = BuildOutlineFont(QString(), fontListBase);
 }
 
-void TForm1::resizeEvent(QResizeEvent *)
+void MainWindow::resizeEvent(QResizeEvent *)
 {
     PlacePanels();
 }
@@ -143,7 +143,7 @@ bool LeavesForAnotherControl(const QEvent *event)
 
 }  // namespace
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == stepEdit && LeavesForAnotherControl(event))
         RunHandler([this] { StepEditExit(); });
