@@ -19,6 +19,20 @@ struct PlaneJet {
     std::vector<PlanePoint> derivatives;
 };
 
+// The jets of every sample of a range (the samples every trace follows):
+// derivatives 0 .. order of each.
+struct JetTable {
+    float tMin = 0, tMax = 0;
+    int order = 0;
+    std::vector<float> t;
+    std::vector<double> values;  // sample i, derivative k: x at 2 (i (order + 1) + k), y after it
+    PlanePoint At(size_t i, int k) const
+    {
+        const size_t at = 2 * (i * size_t(order + 1) + size_t(k));
+        return {values[at], values[at + 1]};
+    }
+};
+
 // The one interface every curve answers, built-in or typed: its formulas
 // x(t), y(t) and their derivatives to any order. A derivative is worked out
 // symbolically the first time its order is asked for and compiled; later
@@ -37,6 +51,10 @@ public:
     // Q and its derivatives up to `order`; an order whose derivative grows
     // too large to work out leaves the jet undefined.
     PlaneJet JetAt(double t, int order) const;
+    // The jets of a range's samples to at least `order`, worked out when the
+    // range or a higher order is first asked for and kept until another
+    // range is; null where that order cannot be worked out.
+    std::shared_ptr<const JetTable> TableFor(float tMin, float tMax, int order) const;
 
     struct Parts;
 

@@ -1,0 +1,221 @@
+#include "maths/Relatives.h"
+
+#include <cmath>
+
+#include "maths/Curves.h"
+#include "maths/Sampling.h"
+
+namespace {
+
+struct Products {
+    double e;  // the sign of the second square: 1 Euclidean, -1 Minkowski
+
+    TaylorSeries Inner(const SeriesPoint &u, const SeriesPoint &v) const { return u.x * v.x + e * (u.y * v.y); }
+    SeriesPoint Normal(const SeriesPoint &t) const { return {(-e) * t.y, t.x}; }
+};
+
+SeriesPoint Derivative(const SeriesPoint &p)
+{
+    return {Derivative(p.x), Derivative(p.y)};
+}
+
+SeriesPoint Plus(const SeriesPoint &p, const TaylorSeries &s, const SeriesPoint &v)
+{
+    return {p.x + s * v.x, p.y + s * v.y};
+}
+
+SeriesPoint Point(double x, double y, int order)
+{
+    return {TaylorSeries::Constant(x, order), TaylorSeries::Constant(y, order)};
+}
+
+SeriesPoint Minus(const SeriesPoint &a, const SeriesPoint &b)
+{
+    return {a.x - b.x, a.y - b.y};
+}
+
+SeriesPoint Contrapedal(const SeriesPoint &q, const Products &in, double px, double py)
+{
+    const SeriesPoint n = in.Normal(Derivative(q));
+    return Plus(q, in.Inner(Minus(Point(px, py, q.x.order), q), n) / in.Inner(n, n), n);
+}
+
+SeriesPoint Evolute(const SeriesPoint &q, const Products &in)
+{
+    const SeriesPoint t = Derivative(q);
+    const SeriesPoint n = in.Normal(t);
+    return Plus(q, in.Inner(t, t) / in.Inner(Derivative(t), n), n);
+}
+
+SeriesPoint NegativePedal(const SeriesPoint &q, const Products &in, double px, double py)
+{
+    const SeriesPoint t = Derivative(q);
+    const SeriesPoint u = Minus(q, Point(px, py, q.x.order));
+    const TaylorSeries g = in.Inner(t, u);
+    const TaylorSeries d = in.e * (u.x * t.y - u.y * t.x);
+    return {q.x + ((-in.e) * (u.y * g)) / d, q.y + (u.x * g) / d};
+}
+
+}  // namespace
+
+SeriesPoint PedalOf(const SeriesPoint &q, Plane plane, double px, double py)
+{
+    const Products in{plane == Plane::Minkowski ? -1.0 : 1.0};
+    const SeriesPoint t = Derivative(q);
+    return Plus(q, in.Inner(Minus(Point(px, py, q.x.order), q), t) / in.Inner(t, t), t);
+}
+
+int DerivativesNeeded(const Relative &relative)
+{
+    switch (relative.kind) {
+    case RelativeKind::Evolute:
+        return 2;
+    case RelativeKind::Catacaustic:
+        return 3;
+    case RelativeKind::IteratedPedal:
+        return relative.stages;
+    default:
+        return 1;
+    }
+}
+
+SeriesPoint RelativeOf(const SeriesPoint &q, const Relative &relative, Plane plane, double px, double py)
+{
+    const Products in{plane == Plane::Minkowski ? -1.0 : 1.0};
+    switch (relative.kind) {
+    case RelativeKind::Contrapedal:
+        return Contrapedal(q, in, px, py);
+    case RelativeKind::Orthotomic: {
+        const SeriesPoint f = PedalOf(q, plane, px, py);
+        return {2.0 * f.x - TaylorSeries::Constant(px, f.x.order), 2.0 * f.y - TaylorSeries::Constant(py, f.y.order)};
+    }
+    case RelativeKind::Catacaustic:
+        return Evolute(RelativeOf(q, {RelativeKind::Orthotomic}, plane, px, py), in);
+    case RelativeKind::NegativePedal:
+        return NegativePedal(q, in, px, py);
+    case RelativeKind::Evolute:
+        return Evolute(q, in);
+    case RelativeKind::IteratedPedal: {
+        SeriesPoint p = q;
+        for (int stage = 0; stage < relative.stages; ++stage)
+            p = PedalOf(p, plane, px, py);
+        return p;
+    }
+    }
+    return q;
+}
+
+namespace {
+
+// The curve's series at sample i of a table: derivatives up to `order`.
+SeriesPoint SeriesAt(const JetTable &table, size_t i, int order)
+{
+    SeriesPoint q;
+    q.x.order = q.y.order = order;
+    double factorial = 1;
+    for (int k = 0; k <= order; ++k) {
+        if (k > 1)
+            factorial *= k;
+        const PlanePoint d = table.At(i, k);
+        q.x.c[size_t(k)] = d.x / factorial;
+        q.y.c[size_t(k)] = d.y / factorial;
+    }
+    return q;
+}
+
+SeriesPoint SeriesOf(const PlaneJet &jet)
+{
+    SeriesPoint q;
+    q.x.order = q.y.order = int(jet.derivatives.size()) - 1;
+    double factorial = 1;
+    for (size_t k = 0; k < jet.derivatives.size(); ++k) {
+        if (k > 1)
+            factorial *= double(k);
+        q.x.c[k] = jet.derivatives[k].x / factorial;
+        q.y.c[k] = jet.derivatives[k].y / factorial;
+    }
+    return q;
+}
+
+RelativeSample SampleOf(const SeriesPoint &q, const Relative &relative, const Scene &scene)
+{
+    const SeriesPoint r = RelativeOf(q, relative, scene.plane, scene.pedalX, scene.pedalY);
+    const RelativeSample s{true, r.x.c[0], r.y.c[0], r.x.c[1], r.y.c[1]};
+    const bool finite = std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(s.vx) && std::isfinite(s.vy);
+    return finite ? s : RelativeSample{false, 0, 0, 0, 0};
+}
+
+}  // namespace
+
+std::vector<RelativeSample> RelativeSamples(const CurveRow &curve, const Scene &scene, const Relative &relative)
+{
+    // One more derivative than the relative takes: its velocity.
+    const int order = DerivativesNeeded(relative) + 1;
+    const std::shared_ptr<const JetTable> table = curve.formulas->TableFor(scene.tMin, scene.tMax, order);
+    std::vector<RelativeSample> samples;
+    if (!table)
+        return samples;
+    samples.reserve(table->t.size());
+    for (size_t i = 0; i < table->t.size(); ++i)
+        samples.push_back(SampleOf(SeriesAt(*table, i, order), relative, scene));
+    return samples;
+}
+
+RelativeSample RelativeAt(const CurveRow &curve, const Scene &scene, const Relative &relative, double t)
+{
+    const PlaneJet jet = JetAt(curve, t, DerivativesNeeded(relative) + 1);
+    if (!jet.defined)
+        return {false, 0, 0, 0, 0};
+    return SampleOf(SeriesOf(jet), relative, scene);
+}
+
+namespace {
+
+double Along(const RelativeSample &s, double ux, double uy)
+{
+    return s.vx * ux + s.vy * uy;
+}
+
+double Speed(const RelativeSample &s)
+{
+    return std::hypot(s.vx, s.vy);
+}
+
+}  // namespace
+
+std::vector<double> SingularParameters(const CurveRow &curve, const Scene &scene, const Relative &relative,
+                                       const std::vector<RelativeSample> &samples)
+{
+    std::vector<double> found;
+    std::vector<float> ts;
+    ForEachSample(scene.tMin, scene.tMax, [&](float t) { ts.push_back(t); });
+    for (size_t i = 0; i + 1 < samples.size() && i + 1 < ts.size(); ++i) {
+        const RelativeSample &a = samples[i];
+        const RelativeSample &b = samples[i + 1];
+        if (!a.defined || !b.defined)
+            continue;
+        // A relative that stands still (the evolute of a circle) has no cusp to show.
+        const double scale = 1e-9 * (1 + std::hypot(a.x, a.y));
+        if (Speed(a) <= scale && Speed(b) <= scale)
+            continue;
+        if (Along(b, a.vx, a.vy) >= 0)
+            continue;
+        // The travel turns back: the velocity's part along the first one crosses zero.
+        double lo = double(ts[i]), hi = double(ts[i + 1]);
+        for (int step = 0; step < 60 && hi - lo > 1e-12; ++step) {
+            const double mid = 0.5 * (lo + hi);
+            const RelativeSample m = RelativeAt(curve, scene, relative, mid);
+            if (!m.defined)
+                break;
+            (Along(m, a.vx, a.vy) > 0 ? lo : hi) = mid;
+        }
+        const double t = 0.5 * (lo + hi);
+        const RelativeSample at = RelativeAt(curve, scene, relative, t);
+        // A turn through a pole (the evolute at an inflection) is no cusp.
+        if (at.defined && Speed(at) < 1e-3 * std::min(Speed(a), Speed(b)) + scale)
+            found.push_back(t);
+        if (int(found.size()) >= MostSingularPoints)
+            break;
+    }
+    return found;
+}
