@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
@@ -22,7 +24,7 @@
 namespace {
 
 struct Shot {
-    const char *file;
+    std::string file;
     std::function<void(MainWindow &)> set;
     bool wholeWindow = false;  // the picture and the panels, not the picture alone
 };
@@ -57,6 +59,25 @@ void ShowTypedCurve(MainWindow &form, const TypedCurveText &text)
 
 constexpr float TwoPi = 6.2831854820251465f;
 
+// A relative of the pedal curve with its construction at t = 1: which curve,
+// from which P, in the plane given.
+struct RelativeShot {
+    const char *id;
+    int curve;
+    const char *x, *y;
+};
+
+void ShowRelative(MainWindow &form, const RelativeShot &shot, bool minkowski)
+{
+    ChooseCurve(form, shot.curve);
+    SetPedalPoint(form, shot.x, shot.y);
+    form.findChild<QCheckBox *>(QString::fromLatin1(shot.id) + QStringLiteral("Check"))->click();
+    form.tangentNormalCheck->click();
+    Enter(form.selectedTEdit, "1", form.selectedPointSetButton);
+    if (minkowski)
+        form.minkowskiCheck->click();
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -72,7 +93,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const Shot shots[] = {
+    std::vector<Shot> shots = {
         {"circle-pedal.png", [](MainWindow &f) { SetPedalPoint(f, "0.6", "0.2"); }},
         {"minkowski-markers.png",
          [](MainWindow &f) {
@@ -120,6 +141,15 @@ int main(int argc, char **argv)
              f.minkowskiCheck->click();
          }},
     };
+    const RelativeShot relatives[] = {{"contrapedal", 1, "0.5", "0.5"}, {"orthotomic", 0, "1", "0"},
+                                      {"catacaustic", 0, "1", "0"},     {"negativePedal", 0, "0.5", "0"},
+                                      {"evolute", 1, "0.5", "0.5"},     {"iteratedPedal", 0, "1", "0"}};
+    for (const RelativeShot &relative : relatives) {
+        for (const bool minkowski : {false, true}) {
+            shots.push_back({std::string(relative.id) + (minkowski ? "-minkowski.png" : "-euclidean.png"),
+                             [relative, minkowski](MainWindow &f) { ShowRelative(f, relative, minkowski); }});
+        }
+    }
     for (const Shot &shot : shots) {
         MainWindow form;
         form.tickTimer->stop();
@@ -128,7 +158,7 @@ int main(int argc, char **argv)
             return 1;
         shot.set(form);
         form.Redraw();
-        const QString path = folder.filePath(QString::fromLatin1(shot.file));
+        const QString path = folder.filePath(QString::fromStdString(shot.file));
         SavePicture(shot.wholeWindow ? form.grab().toImage() : CurrentPicture(form), path);
         std::printf("%s\n", qPrintable(path));
     }

@@ -34,6 +34,16 @@ bool SmoothsLines(const Frame &frame)
     return false;
 }
 
+void DrawConstructions(const Frame &frame)
+{
+    if (!frame.layers)
+        return;
+    for (const Layer &layer : *frame.layers) {
+        if (layer.construction && layer.DrawnIn(frame))
+            layer.construction(frame);
+    }
+}
+
 std::vector<std::string> ToggleIds(const LayerList &layers)
 {
     std::vector<std::string> ids;

@@ -41,6 +41,9 @@ struct Layer {
     // It draws smoothed lines. The grid's lines are smoothed too while such
     // a layer is drawn, so that every line of a picture is drawn alike.
     bool smoothLines = false;
+    // Its construction at the selected point, drawn every frame above the
+    // kept layers while the layer is drawn; null: none.
+    void (*construction)(const Frame &frame) = nullptr;
 
     bool HasToggle() const { return !caption.isEmpty(); }
     bool DrawnIn(const Frame &frame) const;
@@ -57,6 +60,9 @@ void FitSelectedPoint(Scene &scene);
 
 // Whether a layer drawn in this frame draws smoothed lines.
 bool SmoothsLines(const Frame &frame);
+
+// The constructions of the frame's layers, in list order.
+void DrawConstructions(const Frame &frame);
 
 // The ids of the layers that have a toggle, in list order.
 std::vector<std::string> ToggleIds(const LayerList &layers);

@@ -1,9 +1,11 @@
 #include "drawing/Primitives.h"
 
 #include <GL/gl.h>
+#include <cmath>
 
 #include "drawing/PlotArea.h"
 #include "drawing/VectorMarks.h"
+#include "maths/CurveJet.h"
 
 namespace {
 
@@ -44,4 +46,35 @@ void DrawSegment(const FrameGeometry &at, float x1, float y1, float x2, float y2
     glVertex2f(to.x, to.y);
     glEnd();
     SetLineWidth(at.pixelRatio);
+}
+
+void DrawRing(const FrameGeometry &at, double x, double y)
+{
+    SetLineWidth(at.pixelRatio);
+    glEnable(GL_LINE_SMOOTH);
+    const WindowPoint c = WorldToWindow(at, float(x), float(y));
+    constexpr int Sides = 16;
+    glBegin(GL_LINE_LOOP);
+    for (int k = 0; k < Sides; ++k) {
+        const double a = 2 * 3.141592653589793 * k / Sides;
+        glVertex2f(float(c.x + 3 * std::cos(a)), float(c.y + 3 * std::sin(a)));
+    }
+    glEnd();
+}
+
+void DrawPolyline(const FrameGeometry &at, const std::vector<PlanePoint> &points)
+{
+    SetLineWidth(float(1.5 * at.pixelRatio));
+    glEnable(GL_LINE_SMOOTH);
+    glBegin(GL_LINE_STRIP);
+    for (const PlanePoint &p : points) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+            glEnd();
+            glBegin(GL_LINE_STRIP);
+            continue;
+        }
+        const WindowPoint w = WorldToWindow(at, float(p.x), float(p.y));
+        glVertex2f(w.x, w.y);
+    }
+    glEnd();
 }

@@ -6,8 +6,10 @@
 #include "drawing/Grid.h"
 #include "drawing/Pedal.h"
 #include "drawing/Primitives.h"
+#include "drawing/RelativeDrawing.h"
 #include "drawing/Trace.h"
 #include "maths/Curves.h"
+#include "maths/Relatives.h"
 #include "maths/SceneFoot.h"
 #include "maths/TypedCurve.h"
 #include "model/NumberText.h"
@@ -48,6 +50,13 @@ LayerInputs PedalInputs(const Frame &frame)
     return inputs;
 }
 
+LayerInputs StagesInputs(const Frame &frame)
+{
+    LayerInputs inputs = PedalInputs(frame);
+    inputs.push_back(frame.scene.pedalStages);
+    return inputs;
+}
+
 bool Always(const Frame &)
 {
     return true;
@@ -56,6 +65,11 @@ bool Always(const Frame &)
 bool InMinkowskiPlane(const Frame &frame)
 {
     return frame.scene.plane == Plane::Minkowski;
+}
+
+bool ShownInMinkowskiPlane(const Frame &frame)
+{
+    return InMinkowskiPlane(frame) && frame.scene.Shows("tangentType");
 }
 
 // The animation moves the selected point, so it shows it.
@@ -112,6 +126,26 @@ QStringList TangentReadout(const Scene &scene)
     return {QStringLiteral("Curvature ") + FloatToStr(float(k))};
 }
 
+// A relative's point at the selected parameter, while its layer is shown.
+template <RelativeKind Kind>
+QStringList RelativeReadout(const Scene &scene)
+{
+    static const char *const names[] = {"C", "O", "K", "Z", "E", "F"};
+    static const char *const ids[] = {"contrapedal",   "orthotomic", "catacaustic",
+                                      "negativePedal", "evolute",    "iteratedPedal"};
+    if (!scene.curve || !scene.Shows(ids[int(Kind)]))
+        return {};
+    const int stages = Kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1;
+    QString name = QString::fromLatin1(names[int(Kind)]);
+    if (Kind == RelativeKind::IteratedPedal)
+        name += QString::number(stages);
+    const RelativeSample s = RelativeAt(*scene.curve, scene, {Kind, stages}, double(scene.currentT));
+    if (!s.defined)
+        return {name + QStringLiteral(": none here")};
+    return {name + QStringLiteral(" ( ") + FloatToStr(float(s.x)) + QStringLiteral(" , ") + FloatToStr(float(s.y)) +
+            QStringLiteral(" )")};
+}
+
 }  // namespace
 
 LayerList StandardLayers()
@@ -122,8 +156,75 @@ LayerList StandardLayers()
     return {
         {"grid", QStringLiteral("Draw grid"), grey, R::WithCurve, GridInputs, Always, DrawGridOrAxes},
         {"curve", QString(), green, R::WithCurve, CurveInputs, nullptr, TraceCurve, CurveReadout},
+        {"tangentType",
+         QStringLiteral("Tangent type"),
+         {0, 0, 0},
+         R::WithCurve,
+         PlaneAndCurveInputs,
+         ShownInMinkowskiPlane,
+         DrawTangentTypes},
+        {"evolute",
+         QStringLiteral("Evolute"),
+         {0.8f, 0.475f, 0.655f},
+         R::WithCurve,
+         PlaneAndCurveInputs,
+         nullptr,
+         DrawEvolute,
+         RelativeReadout<RelativeKind::Evolute>,
+         true,
+         DrawEvoluteConstruction},
         {"lightlike", QString(), red, R::WithCurve, PlaneAndCurveInputs, InMinkowskiPlane, DrawLightlikePoints},
         {"pedal", QString(), red, R::WhileBelowStays, PedalInputs, nullptr, DrawPedalCurve, FootReadout},
+        {"contrapedal",
+         QStringLiteral("Contrapedal"),
+         {0.337f, 0.706f, 0.914f},
+         R::WhileBelowStays,
+         PedalInputs,
+         nullptr,
+         DrawContrapedal,
+         RelativeReadout<RelativeKind::Contrapedal>,
+         true,
+         DrawContrapedalConstruction},
+        {"orthotomic",
+         QStringLiteral("Orthotomic"),
+         {0.835f, 0.369f, 0},
+         R::WhileBelowStays,
+         PedalInputs,
+         nullptr,
+         DrawOrthotomic,
+         RelativeReadout<RelativeKind::Orthotomic>,
+         true,
+         DrawOrthotomicConstruction},
+        {"catacaustic",
+         QStringLiteral("Catacaustic"),
+         {0.902f, 0.624f, 0},
+         R::WhileBelowStays,
+         PedalInputs,
+         nullptr,
+         DrawCatacaustic,
+         RelativeReadout<RelativeKind::Catacaustic>,
+         true,
+         DrawCatacausticConstruction},
+        {"negativePedal",
+         QStringLiteral("Negative pedal"),
+         {0, 0.62f, 0.451f},
+         R::WhileBelowStays,
+         PedalInputs,
+         nullptr,
+         DrawNegativePedal,
+         RelativeReadout<RelativeKind::NegativePedal>,
+         true,
+         DrawNegativePedalConstruction},
+        {"iteratedPedal",
+         QStringLiteral("Iterated pedal"),
+         {0, 0.447f, 0.698f},
+         R::WhileBelowStays,
+         StagesInputs,
+         nullptr,
+         DrawIteratedPedal,
+         RelativeReadout<RelativeKind::IteratedPedal>,
+         false,
+         DrawIteratedPedalConstruction},
         {"selectedPoint", QStringLiteral("Draw selected point"), purple, R::EveryFrame, nullptr, SelectedPointShown,
          DrawSelectedPoint},
         {"tangentAndNormal", QStringLiteral("Draw tangent and normal line of the curve"), purple, R::EveryFrame,

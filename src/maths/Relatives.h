@@ -27,8 +27,6 @@ struct Relative {
     int stages = 1;  // the iterated pedal's n, 1 to 5
 };
 
-constexpr int MostPedalStages = 5;
-
 // A curve near a parameter, as the Taylor series of its coordinates.
 struct SeriesPoint {
     TaylorSeries x, y;

@@ -42,5 +42,6 @@ bool operator==(const Scene &a, const Scene &b)
     return a.xMin == b.xMin && a.xMax == b.xMax && a.yMin == b.yMin && a.yMax == b.yMax && a.curve == b.curve &&
            a.tMin == b.tMin && a.tMax == b.tMax && a.currentT == b.currentT && a.track == b.track &&
            a.tStep == b.tStep && a.pedalX == b.pedalX && a.pedalY == b.pedalY && a.plane == b.plane &&
-           a.shown == b.shown && a.animation == b.animation && a.animationForward == b.animationForward;
+           a.pedalStages == b.pedalStages && a.shown == b.shown && a.animation == b.animation &&
+           a.animationForward == b.animationForward;
 }

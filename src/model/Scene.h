@@ -9,6 +9,8 @@ struct CurveRow;
 
 enum class Plane { Euclidean, Minkowski };
 
+constexpr int MostPedalStages = 5;
+
 // The selected point's store in hundredths of t, as its track bar shows it.
 // Every position is clamped into [min, max]; a min set above max carries max
 // along (and the reverse), so setting the two ends in either order ends in
@@ -54,6 +56,9 @@ struct Scene {
     float pedalY = 0;
 
     Plane plane = Plane::Euclidean;
+
+    // How many times the iterated pedal takes the pedal curve, 1 to MostPedalStages.
+    int pedalStages = 2;
 
     // The layers the user has turned on, by id; a layer without a toggle is
     // always drawn.

@@ -70,6 +70,7 @@ Scene SceneOfSession(const Session &s)
     scene.pedalX = s.pedalX;
     scene.pedalY = s.pedalY;
     scene.plane = s.minkowski ? Plane::Minkowski : Plane::Euclidean;
+    scene.pedalStages = s.pedalStages;
     scene.shown = s.shown;
     scene.animation = s.animation;
     scene.animationForward = s.animationForward;
@@ -92,6 +93,7 @@ void StoreScene(const Scene &scene, Session &s)
     s.pedalX = scene.pedalX;
     s.pedalY = scene.pedalY;
     s.minkowski = scene.plane == Plane::Minkowski;
+    s.pedalStages = scene.pedalStages;
     s.shown = scene.shown;
     s.animation = scene.animation;
     s.animationForward = scene.animationForward;
@@ -109,8 +111,8 @@ bool operator==(const Session &a, const Session &b)
            a.yMin == b.yMin && a.yMax == b.yMax && a.curve == b.curve && a.tMin == b.tMin && a.tMax == b.tMax &&
            a.selectedT == b.selectedT && a.trackMin == b.trackMin && a.trackMax == b.trackMax &&
            a.trackPosition == b.trackPosition && a.step == b.step && a.pedalX == b.pedalX && a.pedalY == b.pedalY &&
-           a.minkowski == b.minkowski && a.shown == b.shown && a.animation == b.animation &&
-           a.animationForward == b.animationForward;
+           a.minkowski == b.minkowski && a.pedalStages == b.pedalStages && a.shown == b.shown &&
+           a.animation == b.animation && a.animationForward == b.animationForward;
 }
 
 QByteArray SessionJson(const Session &s)
@@ -132,6 +134,7 @@ QByteArray SessionJson(const Session &s)
         {"step", JsonNumber(s.step)},
         {"pedalPoint", JsonObject({{"x", JsonNumber(s.pedalX)}, {"y", JsonNumber(s.pedalY)}})},
         {"plane", JsonString(s.minkowski ? QStringLiteral("Minkowski") : QStringLiteral("Euclidean"))},
+        {"pedalStages", JsonNumber(s.pedalStages)},
         {"show", ShownList(s)},
         {"animation", JsonObject({{"running", JsonBool(s.animation)}, {"forward", JsonBool(s.animationForward)}})},
     });
@@ -371,6 +374,7 @@ Session ReadSession(Fields root, const std::vector<std::string> &layerIds)
     s.pedalY = pedal.Single("y", s.pedalY);
     pedal.NothingElse();
     s.minkowski = ReadPlane(root, s.minkowski);
+    s.pedalStages = root.Whole("pedalStages", 1, MostPedalStages, s.pedalStages);
     ReadShown(root, version, layerIds, s);
     Fields animation = root.Object("animation");
     s.animation = animation.Flag("running", s.animation);

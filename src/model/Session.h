@@ -37,6 +37,7 @@ struct Session {
     float step = float(0.05);
     float pedalX = 0, pedalY = 0;
     bool minkowski = false;
+    int pedalStages = 2;                     // of the iterated pedal
     std::set<std::string> shown = {"grid"};  // the layers turned on, by id
     bool animation = false;
     bool animationForward = true;

@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTimer;
 class CurveListBox;
 class PictureBox;
@@ -112,7 +113,8 @@ public:
     QPushButton *selectedPointSetButton;  // "Set" the selected point
     QPushButton *rangeSetButton;          // "Set" the parameter range
 
-    TrackBar *selectedPointTrack;  // the selected point in hundredths of t (not user-draggable)
+    TrackBar *selectedPointTrack;         // the selected point in hundredths of t (not user-draggable)
+    QSpinBox *pedalStagesSpin = nullptr;  // the iterated pedal's stages, in the group of layers
 
     // The readout between the curve list and the plane boxes: the pointer's
     // world position, and Q, V, F and the tangent's type or curvature at the
@@ -224,6 +226,11 @@ private:
     };
     std::vector<LayerToggle> toggles;
     void ConnectToggles();
+    QWidget *layerGroup = nullptr;
+    void BuildLayerGroup();
+    // A check box for the layer in the group, or null where the group is full.
+    QCheckBox *AddToLayerGroup(const Layer &layer);
+    void PlaceLayerGroup();
     void BuildPanels();
     void ConnectKeyboard();
     void ConnectPicture();

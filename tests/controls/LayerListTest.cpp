@@ -1,9 +1,9 @@
 // A layer added to the window's list as a new feature would add it: one entry
 // and its routine. The frame draws it, the layer cache keeps it with the
-// curve, the session saves it, and its toggle (an entry of the picture's
-// menu, the window having no box for it) turns it on and off.
+// curve, the session saves it, and its toggle (a box in the group of layers,
+// the window having no designed box for it) turns it on and off.
 #include <GL/gl.h>
-#include <QAction>
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -38,11 +38,11 @@ LayerList WithMark(LayerList layers)
     return layers;
 }
 
-QAction *EntryOf(const MainWindow &form, const QString &text)
+QCheckBox *BoxOf(const MainWindow &form, const QString &text)
 {
-    for (QAction *action : form.Picture->actions()) {
-        if (action->text() == text)
-            return action;
+    for (QCheckBox *box : form.findChildren<QCheckBox *>()) {
+        if (box->text() == text)
+            return box;
     }
     return nullptr;
 }
@@ -56,9 +56,9 @@ TEST_F(AddedLayer, AnAddedLayerIsDrawnKeptSavedAndToggled)
     const Rgb cyan{0, 255, 255};
     EXPECT_FALSE(ColourNear(Grab(), mark.x, mark.y, cyan)) << "its toggle starts off";
 
-    QAction *toggle = EntryOf(*form, QStringLiteral("Draw the mark"));
+    QCheckBox *toggle = BoxOf(*form, QStringLiteral("Draw the mark"));
     ASSERT_NE(toggle, nullptr);
-    toggle->trigger();
+    toggle->click();
     EXPECT_TRUE(toggle->isChecked());
     EXPECT_TRUE(ColourNear(Grab(), mark.x, mark.y, cyan));
 
@@ -81,10 +81,10 @@ TEST_F(AddedLayer, AnAddedLayerIsDrawnKeptSavedAndToggled)
     EXPECT_THROW(ReadSessionFile(path, ToggleIds(form->Layers())), std::runtime_error);
     form->SetLayers(WithMark(form->Layers()));
     form->OpenSessionFile(path);
-    EXPECT_TRUE(EntryOf(*form, QStringLiteral("Draw the mark"))->isChecked());
+    EXPECT_TRUE(BoxOf(*form, QStringLiteral("Draw the mark"))->isChecked());
     EXPECT_TRUE(ColourNear(Grab(), mark.x, mark.y, cyan));
 
-    EntryOf(*form, QStringLiteral("Draw the mark"))->trigger();
+    BoxOf(*form, QStringLiteral("Draw the mark"))->click();
     EXPECT_FALSE(ColourNear(Grab(), mark.x, mark.y, cyan));
 }
 

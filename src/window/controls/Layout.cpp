@@ -280,4 +280,5 @@ void MainWindow::PlacePanels()
     const int freeHeight = std::max(0, h - PanelsHeight);
     drawingPanel->setGeometry(w - RightPanelWidth, 0, RightPanelWidth, freeHeight);
     Picture->setGeometry(0, 0, std::max(0, w - PanelsWidth), freeHeight);
+    PlaceLayerGroup();
 }

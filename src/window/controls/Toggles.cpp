@@ -1,8 +1,10 @@
 // The toggles of the layers and the plane boxes. Each layer with a toggle has
-// a check box (the window's designed ones) or a checkable entry in the
-// picture's menu; the two plane boxes act as an exclusive pair.
+// a check box (the window's designed ones, or one in the group of layers)
+// or, where the group is full, a checkable entry in the picture's menu; the
+// two plane boxes act as an exclusive pair.
 #include <QAction>
 #include <QCheckBox>
+#include <QSpinBox>
 
 #include "window/MainWindow.h"
 #include "window/PictureBox.h"
@@ -44,14 +46,20 @@ void MainWindow::ConnectToggles()
     for (const LayerToggle &toggle : toggles) {
         if (toggle.box)
             toggle.box->disconnect(this);
+        if (toggle.box && toggle.box->parent() == layerGroup)
+            delete toggle.box;
         delete toggle.entry;
     }
+    if (!layerGroup)
+        BuildLayerGroup();
     toggles.clear();
     for (const Layer &layer : layers) {
         if (!layer.HasToggle())
             continue;
         const std::string id = layer.id;
-        const DesignedBox designed = DesignedBoxOf(*this, id);
+        DesignedBox designed = DesignedBoxOf(*this, id);
+        if (!designed.box)
+            designed.box = AddToLayerGroup(layer);
         LayerToggle toggle{id, designed.box, nullptr};
         if (toggle.box) {
             // The scene follows the box; a click redraws at once where the
@@ -95,6 +103,7 @@ void MainWindow::ShowToggles()
         minkowskiCheck->setChecked(minkowski);
     if (animationCheck->isChecked() != scene.animation)
         animationCheck->setChecked(scene.animation);
+    pedalStagesSpin->setValue(scene.pedalStages);
 }
 
 namespace {

@@ -1,0 +1,298 @@
+#include "drawing/RelativeDrawing.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+#include "drawing/Frame.h"
+#include "drawing/Primitives.h"
+#include "drawing/Trace.h"
+#include "drawing/TracePoints.h"
+#include "drawing/VectorMarks.h"
+#include "maths/Curves.h"
+#include "maths/Relatives.h"
+
+namespace {
+
+// The Okabe-Ito colours, told apart by colour-blind eyes too.
+struct Rgb {
+    float r, g, b;
+};
+constexpr Rgb SkyBlue{0.337f, 0.706f, 0.914f};
+constexpr Rgb Vermillion{0.835f, 0.369f, 0.0f};
+constexpr Rgb Orange{0.902f, 0.624f, 0.0f};
+constexpr Rgb BluishGreen{0.0f, 0.620f, 0.451f};
+constexpr Rgb ReddishPurple{0.8f, 0.475f, 0.655f};
+constexpr Rgb Blue{0.0f, 0.447f, 0.698f};
+
+void SetColour(const Rgb &c)
+{
+    glColor3f(c.r, c.g, c.b);
+}
+
+Relative RelativeOfScene(RelativeKind kind, const Scene &scene)
+{
+    return {kind, kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1};
+}
+
+void TraceRelative(const Frame &frame, RelativeKind kind, const Rgb &colour)
+{
+    const CurveRow *curve = frame.Curve();
+    if (!curve)
+        return;
+    const FrameGeometry &at = frame.at;
+    const Relative relative = RelativeOfScene(kind, frame.scene);
+    const std::vector<RelativeSample> samples = RelativeSamples(*curve, frame.scene, relative);
+    SetColour(colour);
+    glPushMatrix();
+    glTranslatef(at.originX, at.originY, 0.0f);
+    SetPointSize(float(1.1 * at.pixelRatio));
+    glEnable(GL_POINT_SMOOTH);
+    {
+        TracePoints points(RouteOfFrame(frame), at.originX, at.originY);
+        const double unit = double(at.unitPixels);
+        for (const RelativeSample &s : samples) {
+            if (s.defined)
+                points.Add(float(s.x * unit), float(-(s.y * unit)));
+            else
+                points.Gap();
+        }
+    }
+    glPopMatrix();
+    for (double t : SingularParameters(*curve, frame.scene, relative, samples)) {
+        const RelativeSample cusp = RelativeAt(*curve, frame.scene, relative, t);
+        DrawRing(at, cusp.x, cusp.y);
+    }
+}
+
+// What a construction shows at the selected parameter: Q, the tangent
+// vector, and the relative's point.
+struct AtSelected {
+    bool defined = false;
+    PlaneJet q;
+    RelativeSample point{false, 0, 0, 0, 0};
+};
+
+AtSelected SelectedOf(const Frame &frame, RelativeKind kind)
+{
+    const CurveRow *curve = frame.Curve();
+    if (!curve)
+        return {};
+    const double t = double(frame.scene.currentT);
+    AtSelected s;
+    s.q = JetAt(*curve, t, 2);
+    s.point = RelativeAt(*curve, frame.scene, RelativeOfScene(kind, frame.scene), t);
+    s.defined = s.q.defined;
+    return s;
+}
+
+// The construction's lines are shown with the tangent and normal; the
+// relative's point with the selected point too.
+bool ShowsLines(const Frame &frame)
+{
+    return frame.scene.Shows("tangentAndNormal");
+}
+
+// A segment from (x, y) along (dx, dy), `reach` world units each way.
+void DrawLineThrough(const Frame &frame, double x, double y, double dx, double dy)
+{
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0) || !std::isfinite(length))
+        return;
+    const double reach = 2.0 * (double(frame.scene.xMax) - double(frame.scene.xMin) + double(frame.scene.yMax) -
+                                double(frame.scene.yMin));
+    const double s = reach / length;
+    DrawPolyline(frame.at, {{x - s * dx, y - s * dy}, {x + s * dx, y + s * dy}});
+}
+
+void DrawRelativePoint(const Frame &frame, const AtSelected &s, const Rgb &colour)
+{
+    SetColour(colour);
+    if (s.point.defined)
+        DrawPoint(frame.at, float(s.point.x), float(s.point.y));
+}
+
+double PlaneSign(const Scene &scene)
+{
+    return scene.plane == Plane::Minkowski ? -1.0 : 1.0;
+}
+
+}  // namespace
+
+void DrawContrapedal(const Frame &frame)
+{
+    TraceRelative(frame, RelativeKind::Contrapedal, SkyBlue);
+}
+
+void DrawOrthotomic(const Frame &frame)
+{
+    TraceRelative(frame, RelativeKind::Orthotomic, Vermillion);
+}
+
+void DrawCatacaustic(const Frame &frame)
+{
+    TraceRelative(frame, RelativeKind::Catacaustic, Orange);
+}
+
+void DrawNegativePedal(const Frame &frame)
+{
+    TraceRelative(frame, RelativeKind::NegativePedal, BluishGreen);
+}
+
+void DrawEvolute(const Frame &frame)
+{
+    TraceRelative(frame, RelativeKind::Evolute, ReddishPurple);
+}
+
+void DrawIteratedPedal(const Frame &frame)
+{
+    TraceRelative(frame, RelativeKind::IteratedPedal, Blue);
+}
+
+// The normal line at Q and C on it.
+void DrawContrapedalConstruction(const Frame &frame)
+{
+    const AtSelected s = SelectedOf(frame, RelativeKind::Contrapedal);
+    if (!s.defined)
+        return;
+    if (ShowsLines(frame)) {
+        SetColour(SkyBlue);
+        const PlanePoint q = s.q.derivatives[0], v = s.q.derivatives[1];
+        DrawLineThrough(frame, q.x, q.y, -PlaneSign(frame.scene) * v.y, v.x);
+    }
+    DrawRelativePoint(frame, s, SkyBlue);
+}
+
+// The mirror point O and the segment from P to it.
+void DrawOrthotomicConstruction(const Frame &frame)
+{
+    const AtSelected s = SelectedOf(frame, RelativeKind::Orthotomic);
+    if (!s.defined)
+        return;
+    if (ShowsLines(frame) && s.point.defined) {
+        SetColour(Vermillion);
+        DrawPolyline(frame.at, {{frame.scene.pedalX, frame.scene.pedalY}, {s.point.x, s.point.y}});
+    }
+    DrawRelativePoint(frame, s, Vermillion);
+}
+
+// The reflected ray: from Q away from the mirror point O, which the ray
+// seems to come from, with the catacaustic's point on its line.
+void DrawCatacausticConstruction(const Frame &frame)
+{
+    const AtSelected s = SelectedOf(frame, RelativeKind::Catacaustic);
+    if (!s.defined)
+        return;
+    const RelativeSample o =
+        RelativeAt(*frame.Curve(), frame.scene, {RelativeKind::Orthotomic}, double(frame.scene.currentT));
+    if (ShowsLines(frame) && o.defined) {
+        const PlanePoint q = s.q.derivatives[0];
+        const double dx = q.x - o.x, dy = q.y - o.y;
+        const double length = std::hypot(dx, dy);
+        if (length > 0) {
+            const double reach = 2.0 * (double(frame.scene.xMax) - double(frame.scene.xMin) + double(frame.scene.yMax) -
+                                        double(frame.scene.yMin));
+            SetColour(Orange);
+            DrawPolyline(frame.at, {{q.x, q.y}, {q.x + reach * dx / length, q.y + reach * dy / length}});
+        }
+    }
+    DrawRelativePoint(frame, s, Orange);
+}
+
+// The line through Q perpendicular to Q - P, and Z on it.
+void DrawNegativePedalConstruction(const Frame &frame)
+{
+    const AtSelected s = SelectedOf(frame, RelativeKind::NegativePedal);
+    if (!s.defined)
+        return;
+    if (ShowsLines(frame)) {
+        const PlanePoint q = s.q.derivatives[0];
+        const double ux = q.x - frame.scene.pedalX, uy = q.y - frame.scene.pedalY;
+        SetColour(BluishGreen);
+        DrawLineThrough(frame, q.x, q.y, -PlaneSign(frame.scene) * uy, ux);
+    }
+    DrawRelativePoint(frame, s, BluishGreen);
+}
+
+// E and the osculating circle, or in the Minkowski plane the osculating
+// pseudo-circle x^2 - y^2 = <Q - E, Q - E> about E (both branches).
+void DrawEvoluteConstruction(const Frame &frame)
+{
+    const AtSelected s = SelectedOf(frame, RelativeKind::Evolute);
+    if (!s.defined || !s.point.defined)
+        return;
+    if (ShowsLines(frame)) {
+        const PlanePoint q = s.q.derivatives[0];
+        const double ex = s.point.x, ey = s.point.y, dx = q.x - ex, dy = q.y - ey;
+        SetColour(ReddishPurple);
+        constexpr int Steps = 256;
+        if (frame.scene.plane == Plane::Euclidean) {
+            const double r = std::hypot(dx, dy);
+            std::vector<PlanePoint> circle;
+            for (int k = 0; k <= Steps; ++k) {
+                const double a = 2 * 3.141592653589793 * k / Steps;
+                circle.push_back({ex + r * std::cos(a), ey + r * std::sin(a)});
+            }
+            DrawPolyline(frame.at, circle);
+        } else {
+            const double c = dx * dx - dy * dy;
+            const double r = std::sqrt(std::abs(c));
+            for (double branch : {1.0, -1.0}) {
+                std::vector<PlanePoint> arc;
+                for (int k = -Steps; k <= Steps; ++k) {
+                    const double u = 3.0 * k / Steps;
+                    const double along = branch * r * std::cosh(u), across = r * std::sinh(u);
+                    arc.push_back(c >= 0 ? PlanePoint{ex + along, ey + across} : PlanePoint{ex + across, ey + along});
+                }
+                DrawPolyline(frame.at, arc);
+            }
+        }
+    }
+    DrawRelativePoint(frame, s, ReddishPurple);
+}
+
+// Each stage's foot: the pedal curve's, its pedal curve's, and so on.
+void DrawIteratedPedalConstruction(const Frame &frame)
+{
+    const CurveRow *curve = frame.Curve();
+    if (!curve)
+        return;
+    SetColour(Blue);
+    for (int stage = 1; stage <= frame.scene.pedalStages; ++stage) {
+        const RelativeSample f =
+            RelativeAt(*curve, frame.scene, {RelativeKind::IteratedPedal, stage}, double(frame.scene.currentT));
+        if (f.defined)
+            DrawPoint(frame.at, float(f.x), float(f.y));
+    }
+}
+
+void DrawTangentTypes(const Frame &frame)
+{
+    const CurveRow *curve = frame.Curve();
+    if (!curve)
+        return;
+    const std::shared_ptr<const JetTable> table = curve->formulas->TableFor(frame.scene.tMin, frame.scene.tMax, 1);
+    if (!table)
+        return;
+    const FrameGeometry &at = frame.at;
+    const double unit = double(at.unitPixels);
+    glPushMatrix();
+    glTranslatef(at.originX, at.originY, 0.0f);
+    SetPointSize(float(1.1 * at.pixelRatio));
+    glEnable(GL_POINT_SMOOTH);
+    for (const bool spacelike : {true, false}) {
+        if (spacelike)
+            glColor3f(0, 0, 0);
+        else
+            glColor3f(0.5f, 0.5f, 0.5f);
+        TracePoints points(RouteOfFrame(frame), at.originX, at.originY);
+        for (size_t i = 0; i < table->t.size(); ++i) {
+            const PlanePoint q = table->At(i, 0), v = table->At(i, 1);
+            const double square = v.x * v.x - v.y * v.y;
+            if (std::isfinite(q.x) && std::isfinite(q.y) && square != 0 && (square > 0) == spacelike)
+                points.Add(float(q.x * unit), float(-(q.y * unit)));
+            else
+                points.Gap();
+        }
+    }
+    glPopMatrix();
+}
