@@ -198,6 +198,10 @@ std::vector<double> SingularParameters(const CurveRow &curve, const Scene &scene
         const double scale = 1e-9 * (1 + std::hypot(a.x, a.y));
         if (Speed(a) <= scale && Speed(b) <= scale)
             continue;
+        if (Speed(a) == 0) {
+            found.push_back(double(ts[i]));  // a cusp on the sample itself
+            continue;
+        }
         if (Along(b, a.vx, a.vy) >= 0)
             continue;
         // The travel turns back: the velocity's part along the first one crosses zero.

@@ -46,9 +46,9 @@ TEST(Relatives, EvolutesOfTheEllipseParabolaAndHyperbola)
     // Its cusps stand at the ellipse's vertices.
     const std::vector<RelativeSample> samples = RelativeSamples(ellipse, euclidean, {RelativeKind::Evolute});
     const std::vector<double> cusps = SingularParameters(ellipse, euclidean, {RelativeKind::Evolute}, samples);
-    ASSERT_EQ(cusps.size(), 3u);  // the fourth, t = 0, is where the range starts
+    ASSERT_EQ(cusps.size(), 4u);
     for (size_t k = 0; k < cusps.size(); ++k)
-        EXPECT_NEAR(cusps[k], (k + 1) * Pi / 2, 1e-9);
+        EXPECT_NEAR(cusps[k], k * Pi / 2, 1e-9);
 
     // (t, t^2): (-4 t^3, 1/2 + 3 t^2).
     const auto parabola = Typed("t", "t^2");
