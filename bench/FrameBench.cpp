@@ -134,6 +134,23 @@ void BM_DragStep(benchmark::State &state, int curve, float tMin, float tMax, boo
     UseLayers(true);
 }
 
+// Dragging P with three of the pedal curve's relatives shown (all three
+// follow P), against the same drag without them.
+void BM_DragRelatives(benchmark::State &state, int curve, float tMin, float tMax, bool relatives)
+{
+    ShowScene(curve, tMin, tMax, false);
+    for (const char *id : {"contrapedal", "orthotomic", "catacaustic"})
+        window->scene.Show(id, relatives);
+    Redraw(true);
+    int step = 0;
+    for (auto _ : state) {
+        window->FormMouseMove(420 + (step++ % 2) * 7, 180, true);
+        ShowFrame();
+    }
+    for (const char *id : {"contrapedal", "orthotomic", "catacaustic"})
+        window->scene.Show(id, false);
+}
+
 const float twoPi = 6.2831855f;
 // The typed circle and parabola sit after the ten built-in curves in the list.
 const int typedCircle = 10;
@@ -283,6 +300,11 @@ HANDLED(everyPointInOneCall, frame_circle_initial, BM_Frame, 0, 0.0f, twoPi, fal
 HANDLED(everyPointInOneCall, frame_parabola_full, BM_Frame, 2, -10.0f, 10.0f, false);
 HANDLED(everyPointInOneCall, drag_circle_reuse, BM_DragStep, 0, 0.0f, twoPi, true, false);
 HANDLED(everyPointInOneCall, drag_parabola_reuse, BM_DragStep, 2, -10.0f, 10.0f, true, false);
+
+BENCHMARK_CAPTURE(BM_DragRelatives, r_circle_without, 0, 0.0f, twoPi, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragRelatives, r_circle_with_three, 0, 0.0f, twoPi, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragRelatives, r_parabola_without, 2, -10.0f, 10.0f, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DragRelatives, r_parabola_with_three, 2, -10.0f, 10.0f, true)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(BM_SamplesOnly, circle_initial, 0, 0.0f, twoPi)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Frame, parabola_construction, 2, -10.0f, 10.0f, true)->Unit(benchmark::kMillisecond);

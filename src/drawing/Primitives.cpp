@@ -62,9 +62,9 @@ void DrawRing(const FrameGeometry &at, double x, double y)
     glEnd();
 }
 
-void DrawPolyline(const FrameGeometry &at, const std::vector<PlanePoint> &points)
+void DrawPolyline(const FrameGeometry &at, const std::vector<PlanePoint> &points, double width)
 {
-    SetLineWidth(float(1.5 * at.pixelRatio));
+    SetLineWidth(float(width * at.pixelRatio));
     glEnable(GL_LINE_SMOOTH);
     glBegin(GL_LINE_STRIP);
     for (const PlanePoint &p : points) {

@@ -12,7 +12,7 @@ void DrawSegment(const FrameGeometry &at, float x1, float y1, float x2, float y2
 void DrawPedalPoint(const Frame &frame);
 // A small ring, 6 logical pixels across, around a world point.
 void DrawRing(const FrameGeometry &at, double x, double y);
-// A smoothed polyline of world points, 1.5 logical pixels wide; a point
+// A smoothed polyline of world points, `width` logical pixels wide; a point
 // that is not finite breaks it.
 struct PlanePoint;
-void DrawPolyline(const FrameGeometry &at, const std::vector<PlanePoint> &points);
+void DrawPolyline(const FrameGeometry &at, const std::vector<PlanePoint> &points, double width = 1.5);

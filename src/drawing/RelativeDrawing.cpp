@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <cmath>
+#include <limits>
 
 #include "drawing/Frame.h"
 #include "drawing/Primitives.h"
@@ -34,33 +35,124 @@ Relative RelativeOfScene(RelativeKind kind, const Scene &scene)
     return {kind, kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1};
 }
 
+// A relative is drawn as a smoothed polyline through some of its samples:
+// first every Stride-th, then between two of them the sample halfway where
+// their chord is longer than JoinPixels, down to neighbouring samples. Two
+// neighbours farther apart than BreakPixels lie on either side of a pole
+// (a lightlike tangent, an inflection): the line breaks there, as it does
+// where a sample has no point.
+constexpr size_t Stride = 64;
+constexpr double JoinPixels = 2.0;
+constexpr double BreakPixels = 8.0;
+// Beyond this many pixels from the origin a point is off any picture.
+constexpr double FarPixels = 1e6;
+
+class RelativeLine {
+public:
+    // `picture`: the client pixels where the line can show, relative to the world origin.
+    RelativeLine(const RelativeTrace &relative, double pixelsPerUnit, const SeenArea &picture)
+        : trace(relative), unit(pixelsPerUnit), seen(picture)
+    {
+    }
+
+    // The polyline in world units, NaN where it breaks; and the samples it
+    // was worked out from, for the cusps.
+    std::vector<PlanePoint> line;
+    std::vector<size_t> indices;
+    std::vector<RelativePoint> points;
+
+    void Build()
+    {
+        const size_t count = trace.Count();
+        for (size_t i = 0; i < count; i += Stride)
+            Stop(i);
+        if (count > 0 && indices.back() != count - 1)
+            Stop(count - 1);
+        for (size_t k = 0; k + 1 < indices.size(); ++k) {
+            Add(points[k]);
+            Between(indices[k], points[k], indices[k + 1], points[k + 1]);
+        }
+        if (!points.empty())
+            Add(points.back());
+    }
+
+private:
+    const RelativeTrace &trace;
+    double unit;
+    SeenArea seen;
+
+    // Both beyond one edge of the picture: no stretch between them shows.
+    bool Unseen(const RelativePoint &a, const RelativePoint &b) const
+    {
+        const double ax = a.x * unit, ay = -a.y * unit, bx = b.x * unit, by = -b.y * unit;
+        return (ax < seen.left && bx < seen.left) || (ax > seen.right && bx > seen.right) ||
+               (ay < seen.top && by < seen.top) || (ay > seen.bottom && by > seen.bottom);
+    }
+
+    void Stop(size_t i)
+    {
+        indices.push_back(i);
+        points.push_back(Seen(trace.At(i)));
+    }
+
+    RelativePoint Seen(RelativePoint p) const
+    {
+        if (p.defined && std::hypot(p.x, p.y) * unit > FarPixels)
+            p.defined = false;
+        return p;
+    }
+
+    double Pixels(const RelativePoint &a, const RelativePoint &b) const
+    {
+        return std::hypot(b.x - a.x, b.y - a.y) * unit;
+    }
+
+    void Add(const RelativePoint &p)
+    {
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        line.push_back(p.defined ? PlanePoint{p.x, p.y} : PlanePoint{none, none});
+    }
+
+    void Break() { Add({false, 0, 0}); }
+
+    // The samples strictly between i and j, as far as the line needs them.
+    void Between(size_t i, const RelativePoint &a, size_t j, const RelativePoint &b)
+    {
+        const bool bothSeen = a.defined && b.defined;
+        if (j - i <= 1) {
+            if (bothSeen && Pixels(a, b) > BreakPixels)
+                Break();
+            return;
+        }
+        if (bothSeen && (Pixels(a, b) <= JoinPixels || Unseen(a, b)))
+            return;
+        if (!a.defined && !b.defined)
+            return;  // a stretch without points: the line stays broken
+        const size_t m = i + (j - i) / 2;
+        const RelativePoint mid = Seen(trace.At(m));
+        Between(i, a, m, mid);
+        Add(mid);
+        Between(m, mid, j, b);
+    }
+};
+
 void TraceRelative(const Frame &frame, RelativeKind kind, const Rgb &colour)
 {
     const CurveRow *curve = frame.Curve();
     if (!curve)
         return;
-    const FrameGeometry &at = frame.at;
     const Relative relative = RelativeOfScene(kind, frame.scene);
-    const std::vector<RelativeSample> samples = RelativeSamples(*curve, frame.scene, relative);
+    const RelativeTrace trace(*curve, frame.scene, relative);
+    const FrameGeometry &at = frame.at;
+    const SeenArea picture{-double(at.originX), -double(at.originY), frame.pictureWidth - double(at.originX),
+                           frame.pictureHeight - double(at.originY)};
+    RelativeLine line(trace, double(at.unitPixels), picture);
+    line.Build();
     SetColour(colour);
-    glPushMatrix();
-    glTranslatef(at.originX, at.originY, 0.0f);
-    SetPointSize(float(1.1 * at.pixelRatio));
-    glEnable(GL_POINT_SMOOTH);
-    {
-        TracePoints points(RouteOfFrame(frame), at.originX, at.originY);
-        const double unit = double(at.unitPixels);
-        for (const RelativeSample &s : samples) {
-            if (s.defined)
-                points.Add(float(s.x * unit), float(-(s.y * unit)));
-            else
-                points.Gap();
-        }
-    }
-    glPopMatrix();
-    for (double t : SingularParameters(*curve, frame.scene, relative, samples)) {
+    DrawPolyline(frame.at, line.line, 1.1);
+    for (double t : trace.Cusps(line.indices, line.points)) {
         const RelativeSample cusp = RelativeAt(*curve, frame.scene, relative, t);
-        DrawRing(at, cusp.x, cusp.y);
+        DrawRing(frame.at, cusp.x, cusp.y);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "maths/Relatives.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "maths/Curves.h"
-#include "maths/Sampling.h"
 
 namespace {
 
@@ -147,18 +147,36 @@ RelativeSample SampleOf(const SeriesPoint &q, const Relative &relative, const Sc
 
 }  // namespace
 
-std::vector<RelativeSample> RelativeSamples(const CurveRow &curve, const Scene &scene, const Relative &relative)
+RelativeTrace::RelativeTrace(const CurveRow &curveRow, const Scene &sceneOfTrace, const Relative &kind)
+    : curve(curveRow), scene(sceneOfTrace), relative(kind),
+      table(curveRow.formulas->TableFor(sceneOfTrace.tMin, sceneOfTrace.tMax, DerivativesNeeded(kind)))
 {
-    // One more derivative than the relative takes: its velocity.
-    const int order = DerivativesNeeded(relative) + 1;
-    const std::shared_ptr<const JetTable> table = curve.formulas->TableFor(scene.tMin, scene.tMax, order);
-    std::vector<RelativeSample> samples;
-    if (!table)
-        return samples;
-    samples.reserve(table->t.size());
-    for (size_t i = 0; i < table->t.size(); ++i)
-        samples.push_back(SampleOf(SeriesAt(*table, i, order), relative, scene));
-    return samples;
+}
+
+RelativePoint RelativeTrace::At(size_t i) const
+{
+    const SeriesPoint r =
+        RelativeOf(SeriesAt(*table, i, DerivativesNeeded(relative)), relative, scene.plane, scene.pedalX, scene.pedalY);
+    const double x = r.x.c[0], y = r.y.c[0];
+    return std::isfinite(x) && std::isfinite(y) ? RelativePoint{true, x, y} : RelativePoint{false, 0, 0};
+}
+
+std::vector<RelativePoint> RelativeSamples(const CurveRow &curve, const Scene &scene, const Relative &relative)
+{
+    const RelativeTrace trace(curve, scene, relative);
+    std::vector<RelativePoint> points;
+    for (size_t i = 0; i < trace.Count(); ++i)
+        points.push_back(trace.At(i));
+    return points;
+}
+
+std::vector<double> SingularParameters(const CurveRow &curve, const Scene &scene, const Relative &relative,
+                                       const std::vector<RelativePoint> &samples)
+{
+    std::vector<size_t> indices(samples.size());
+    for (size_t i = 0; i < indices.size(); ++i)
+        indices[i] = i;
+    return RelativeTrace(curve, scene, relative).Cusps(indices, samples);
 }
 
 RelativeSample RelativeAt(const CurveRow &curve, const Scene &scene, const Relative &relative, double t)
@@ -171,53 +189,60 @@ RelativeSample RelativeAt(const CurveRow &curve, const Scene &scene, const Relat
 
 namespace {
 
-double Along(const RelativeSample &s, double ux, double uy)
-{
-    return s.vx * ux + s.vy * uy;
-}
-
 double Speed(const RelativeSample &s)
 {
     return std::hypot(s.vx, s.vy);
 }
 
+// Where the velocity's part along (ux, uy) crosses zero between lo and hi.
+double TurnBetween(const CurveRow &curve, const Scene &scene, const Relative &relative, double lo, double hi, double ux,
+                   double uy)
+{
+    for (int step = 0; step < 60 && hi - lo > 1e-12; ++step) {
+        const double mid = 0.5 * (lo + hi);
+        const RelativeSample m = RelativeAt(curve, scene, relative, mid);
+        if (!m.defined)
+            break;
+        (m.vx * ux + m.vy * uy > 0 ? lo : hi) = mid;
+    }
+    return 0.5 * (lo + hi);
+}
+
 }  // namespace
 
-std::vector<double> SingularParameters(const CurveRow &curve, const Scene &scene, const Relative &relative,
-                                       const std::vector<RelativeSample> &samples)
+std::vector<double> RelativeTrace::Cusps(const std::vector<size_t> &indices,
+                                         const std::vector<RelativePoint> &samples) const
 {
     std::vector<double> found;
-    std::vector<float> ts;
-    ForEachSample(scene.tMin, scene.tMax, [&](float t) { ts.push_back(t); });
-    for (size_t i = 0; i + 1 < samples.size() && i + 1 < ts.size(); ++i) {
-        const RelativeSample &a = samples[i];
-        const RelativeSample &b = samples[i + 1];
-        if (!a.defined || !b.defined)
+    if (!table)
+        return found;
+    const std::vector<float> &ts = table->t;
+    const size_t count = std::min(samples.size(), indices.size());
+    auto t = [&](size_t k) { return double(ts[indices[k]]); };
+    // A cusp on the range's first sample has no sample before it to turn from.
+    if (count > 0 && samples[0].defined) {
+        const RelativeSample start = RelativeAt(curve, scene, relative, t(0));
+        if (start.defined && Speed(start) == 0)
+            found.push_back(t(0));
+    }
+    for (size_t i = 1; i + 1 < count; ++i) {
+        const RelativePoint &a = samples[i - 1], &b = samples[i], &c = samples[i + 1];
+        if (!a.defined || !b.defined || !c.defined)
             continue;
+        const double ux = b.x - a.x, uy = b.y - a.y;
+        const double wx = c.x - b.x, wy = c.y - b.y;
         // A relative that stands still (the evolute of a circle) has no cusp to show.
-        const double scale = 1e-9 * (1 + std::hypot(a.x, a.y));
-        if (Speed(a) <= scale && Speed(b) <= scale)
+        const double still = 1e-12 * (1 + std::hypot(b.x, b.y));
+        if (std::hypot(ux, uy) <= still && std::hypot(wx, wy) <= still)
             continue;
-        if (Speed(a) == 0) {
-            found.push_back(double(ts[i]));  // a cusp on the sample itself
+        if (ux * wx + uy * wy >= 0)
             continue;
-        }
-        if (Along(b, a.vx, a.vy) >= 0)
-            continue;
-        // The travel turns back: the velocity's part along the first one crosses zero.
-        double lo = double(ts[i]), hi = double(ts[i + 1]);
-        for (int step = 0; step < 60 && hi - lo > 1e-12; ++step) {
-            const double mid = 0.5 * (lo + hi);
-            const RelativeSample m = RelativeAt(curve, scene, relative, mid);
-            if (!m.defined)
-                break;
-            (Along(m, a.vx, a.vy) > 0 ? lo : hi) = mid;
-        }
-        const double t = 0.5 * (lo + hi);
-        const RelativeSample at = RelativeAt(curve, scene, relative, t);
+        const double turn = TurnBetween(curve, scene, relative, t(i - 1), t(i + 1), ux, uy);
+        const RelativeSample at = RelativeAt(curve, scene, relative, turn);
         // A turn through a pole (the evolute at an inflection) is no cusp.
-        if (at.defined && Speed(at) < 1e-3 * std::min(Speed(a), Speed(b)) + scale)
-            found.push_back(t);
+        const double pace = std::hypot(ux, uy) / (t(i) - t(i - 1));
+        if (at.defined && Speed(at) < 1e-3 * pace && (found.empty() || turn - found.back() > 1e-9))
+            found.push_back(turn);
         if (int(found.size()) >= MostSingularPoints)
             break;
     }

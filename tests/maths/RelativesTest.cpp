@@ -44,7 +44,7 @@ TEST(Relatives, EvolutesOfTheEllipseParabolaAndHyperbola)
         EXPECT_NEAR(e.y, -3 * std::pow(std::sin(t), 3), 1e-9) << t;
     }
     // Its cusps stand at the ellipse's vertices.
-    const std::vector<RelativeSample> samples = RelativeSamples(ellipse, euclidean, {RelativeKind::Evolute});
+    const std::vector<RelativePoint> samples = RelativeSamples(ellipse, euclidean, {RelativeKind::Evolute});
     const std::vector<double> cusps = SingularParameters(ellipse, euclidean, {RelativeKind::Evolute}, samples);
     ASSERT_EQ(cusps.size(), 4u);
     for (size_t k = 0; k < cusps.size(); ++k)
