@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "drawing/Frame.h"
+#include "drawing/Layer.h"
 #include "drawing/Primitives.h"
 #include "drawing/Trace.h"
 #include "drawing/TracePoints.h"
@@ -14,19 +15,18 @@
 
 namespace {
 
-// The Okabe-Ito colours, told apart by colour-blind eyes too.
-struct Rgb {
-    float r, g, b;
-};
-constexpr Rgb SkyBlue{0.337f, 0.706f, 0.914f};
-constexpr Rgb Vermillion{0.835f, 0.369f, 0.0f};
-constexpr Rgb Orange{0.902f, 0.624f, 0.0f};
-constexpr Rgb BluishGreen{0.0f, 0.620f, 0.451f};
-constexpr Rgb ReddishPurple{0.8f, 0.475f, 0.655f};
-constexpr Rgb Blue{0.0f, 0.447f, 0.698f};
-
-void SetColour(const Rgb &c)
+// A relative is drawn in the colour of its entry in the frame's list of layers.
+const char *IdOf(RelativeKind kind)
 {
+    static const char *const ids[] = {"contrapedal",   "orthotomic", "catacaustic",
+                                      "negativePedal", "evolute",    "iteratedPedal"};
+    return ids[int(kind)];
+}
+
+void SetColour(const Frame &frame, RelativeKind kind)
+{
+    const Layer *layer = frame.layers ? LayerOf(*frame.layers, IdOf(kind)) : nullptr;
+    const LayerColour c = layer ? layer->colour : LayerColour{0, 0, 0};
     glColor3f(c.r, c.g, c.b);
 }
 
@@ -136,7 +136,7 @@ private:
     }
 };
 
-void TraceRelative(const Frame &frame, RelativeKind kind, const Rgb &colour)
+void TraceRelative(const Frame &frame, RelativeKind kind)
 {
     const CurveRow *curve = frame.Curve();
     if (!curve)
@@ -148,7 +148,7 @@ void TraceRelative(const Frame &frame, RelativeKind kind, const Rgb &colour)
                            frame.pictureHeight - double(at.originY)};
     RelativeLine line(trace, double(at.unitPixels), picture);
     line.Build();
-    SetColour(colour);
+    SetColour(frame, kind);
     DrawPolyline(frame.at, line.line, 1.1);
     for (double t : trace.Cusps(line.indices, line.points)) {
         const RelativeSample cusp = RelativeAt(*curve, frame.scene, relative, t);
@@ -196,9 +196,9 @@ void DrawLineThrough(const Frame &frame, double x, double y, double dx, double d
     DrawPolyline(frame.at, {{x - s * dx, y - s * dy}, {x + s * dx, y + s * dy}});
 }
 
-void DrawRelativePoint(const Frame &frame, const AtSelected &s, const Rgb &colour)
+void DrawRelativePoint(const Frame &frame, const AtSelected &s, RelativeKind kind)
 {
-    SetColour(colour);
+    SetColour(frame, kind);
     if (s.point.defined)
         DrawPoint(frame.at, float(s.point.x), float(s.point.y));
 }
@@ -212,32 +212,32 @@ double PlaneSign(const Scene &scene)
 
 void DrawContrapedal(const Frame &frame)
 {
-    TraceRelative(frame, RelativeKind::Contrapedal, SkyBlue);
+    TraceRelative(frame, RelativeKind::Contrapedal);
 }
 
 void DrawOrthotomic(const Frame &frame)
 {
-    TraceRelative(frame, RelativeKind::Orthotomic, Vermillion);
+    TraceRelative(frame, RelativeKind::Orthotomic);
 }
 
 void DrawCatacaustic(const Frame &frame)
 {
-    TraceRelative(frame, RelativeKind::Catacaustic, Orange);
+    TraceRelative(frame, RelativeKind::Catacaustic);
 }
 
 void DrawNegativePedal(const Frame &frame)
 {
-    TraceRelative(frame, RelativeKind::NegativePedal, BluishGreen);
+    TraceRelative(frame, RelativeKind::NegativePedal);
 }
 
 void DrawEvolute(const Frame &frame)
 {
-    TraceRelative(frame, RelativeKind::Evolute, ReddishPurple);
+    TraceRelative(frame, RelativeKind::Evolute);
 }
 
 void DrawIteratedPedal(const Frame &frame)
 {
-    TraceRelative(frame, RelativeKind::IteratedPedal, Blue);
+    TraceRelative(frame, RelativeKind::IteratedPedal);
 }
 
 // The normal line at Q and C on it.
@@ -247,11 +247,11 @@ void DrawContrapedalConstruction(const Frame &frame)
     if (!s.defined)
         return;
     if (ShowsLines(frame)) {
-        SetColour(SkyBlue);
+        SetColour(frame, RelativeKind::Contrapedal);
         const PlanePoint q = s.q.derivatives[0], v = s.q.derivatives[1];
         DrawLineThrough(frame, q.x, q.y, -PlaneSign(frame.scene) * v.y, v.x);
     }
-    DrawRelativePoint(frame, s, SkyBlue);
+    DrawRelativePoint(frame, s, RelativeKind::Contrapedal);
 }
 
 // The mirror point O and the segment from P to it.
@@ -261,10 +261,10 @@ void DrawOrthotomicConstruction(const Frame &frame)
     if (!s.defined)
         return;
     if (ShowsLines(frame) && s.point.defined) {
-        SetColour(Vermillion);
+        SetColour(frame, RelativeKind::Orthotomic);
         DrawPolyline(frame.at, {{frame.scene.pedalX, frame.scene.pedalY}, {s.point.x, s.point.y}});
     }
-    DrawRelativePoint(frame, s, Vermillion);
+    DrawRelativePoint(frame, s, RelativeKind::Orthotomic);
 }
 
 // The reflected ray: from Q away from the mirror point O, which the ray
@@ -283,11 +283,11 @@ void DrawCatacausticConstruction(const Frame &frame)
         if (length > 0) {
             const double reach = 2.0 * (double(frame.scene.xMax) - double(frame.scene.xMin) + double(frame.scene.yMax) -
                                         double(frame.scene.yMin));
-            SetColour(Orange);
+            SetColour(frame, RelativeKind::Catacaustic);
             DrawPolyline(frame.at, {{q.x, q.y}, {q.x + reach * dx / length, q.y + reach * dy / length}});
         }
     }
-    DrawRelativePoint(frame, s, Orange);
+    DrawRelativePoint(frame, s, RelativeKind::Catacaustic);
 }
 
 // The line through Q perpendicular to Q - P, and Z on it.
@@ -299,10 +299,10 @@ void DrawNegativePedalConstruction(const Frame &frame)
     if (ShowsLines(frame)) {
         const PlanePoint q = s.q.derivatives[0];
         const double ux = q.x - frame.scene.pedalX, uy = q.y - frame.scene.pedalY;
-        SetColour(BluishGreen);
+        SetColour(frame, RelativeKind::NegativePedal);
         DrawLineThrough(frame, q.x, q.y, -PlaneSign(frame.scene) * uy, ux);
     }
-    DrawRelativePoint(frame, s, BluishGreen);
+    DrawRelativePoint(frame, s, RelativeKind::NegativePedal);
 }
 
 // E and the osculating circle, or in the Minkowski plane the osculating
@@ -315,7 +315,7 @@ void DrawEvoluteConstruction(const Frame &frame)
     if (ShowsLines(frame)) {
         const PlanePoint q = s.q.derivatives[0];
         const double ex = s.point.x, ey = s.point.y, dx = q.x - ex, dy = q.y - ey;
-        SetColour(ReddishPurple);
+        SetColour(frame, RelativeKind::Evolute);
         constexpr int Steps = 256;
         if (frame.scene.plane == Plane::Euclidean) {
             const double r = std::hypot(dx, dy);
@@ -339,7 +339,7 @@ void DrawEvoluteConstruction(const Frame &frame)
             }
         }
     }
-    DrawRelativePoint(frame, s, ReddishPurple);
+    DrawRelativePoint(frame, s, RelativeKind::Evolute);
 }
 
 // Each stage's foot: the pedal curve's, its pedal curve's, and so on.
@@ -348,7 +348,7 @@ void DrawIteratedPedalConstruction(const Frame &frame)
     const CurveRow *curve = frame.Curve();
     if (!curve)
         return;
-    SetColour(Blue);
+    SetColour(frame, RelativeKind::IteratedPedal);
     for (int stage = 1; stage <= frame.scene.pedalStages; ++stage) {
         const RelativeSample f =
             RelativeAt(*curve, frame.scene, {RelativeKind::IteratedPedal, stage}, double(frame.scene.currentT));

@@ -9,22 +9,6 @@
 #include "maths/FormulaParser.h"
 #include "maths/Sampling.h"
 
-namespace {
-
-// A derivative that grows past this many nodes is not worked out: high
-// orders of a product grow combinatorially.
-constexpr size_t LargestDerivative = 20000;
-
-size_t TreeSize(const GiNaC::ex &e, size_t limit)
-{
-    size_t size = 1;
-    for (size_t i = 0; i < e.nops() && size <= limit; ++i)
-        size += TreeSize(e.op(i), limit - size);
-    return size;
-}
-
-}  // namespace
-
 struct CurveFormulas::Parts {
     GiNaC::ex t;  // the variable, held as an expression: a symbol lives on the heap
     const GiNaC::symbol &Variable() const { return GiNaC::ex_to<GiNaC::symbol>(t); }

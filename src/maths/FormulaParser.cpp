@@ -422,3 +422,11 @@ FormulaParse ParseFormula(const std::string &text, const GiNaC::symbol &variable
     }
     return parse;
 }
+
+size_t TreeSize(const GiNaC::ex &e, size_t limit)
+{
+    size_t size = 1;
+    for (size_t i = 0; i < e.nops() && size <= limit; ++i)
+        size += TreeSize(e.op(i), limit - size);
+    return size;
+}

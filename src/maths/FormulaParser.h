@@ -23,3 +23,10 @@ struct FormulaParse {
 // stand for.
 FormulaParse ParseFormula(const std::string &text, const GiNaC::symbol &variable,
                           std::initializer_list<const char *> variableNames);
+
+// A derivative that grows past this many nodes is refused rather than worked
+// on: a product of a hundred factors has a third derivative of millions of
+// terms, which would freeze the window while the user types.
+constexpr size_t LargestDerivative = 20000;
+// The nodes of an expression's tree, counted up to a little past `limit`.
+size_t TreeSize(const GiNaC::ex &e, size_t limit);

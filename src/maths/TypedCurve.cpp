@@ -19,21 +19,9 @@ struct TypedPrograms {
 
 namespace {
 
-// A derivative that grows past this many nodes is refused rather than worked
-// on: a product of a hundred factors has a third derivative of millions of
-// terms, which would freeze the window while the user types.
-constexpr size_t LargestDerivative = 20000;
 // Steps of the evaluator per sample: beyond this a range of 200,000 samples
 // would keep the window busy for more than about a second.
 constexpr int LargestProgram = 2000;
-
-size_t TreeSize(const GiNaC::ex &e, size_t limit)
-{
-    size_t size = 1;
-    for (size_t i = 0; i < e.nops() && size <= limit; ++i)
-        size += TreeSize(e.op(i), limit - size);
-    return size;
-}
 
 std::string Trimmed(const std::string &text)
 {

@@ -52,23 +52,31 @@ QByteArray ShownList(const Session &s)
 
 }  // namespace
 
+namespace {
+
+// The numbers a session and a scene share, each under its name in both.
+struct SharedNumber {
+    float Session::*saved;
+    float Scene::*shown;
+};
+constexpr SharedNumber SharedNumbers[] = {
+    {&Session::xMin, &Scene::xMin},          {&Session::xMax, &Scene::xMax},  {&Session::yMin, &Scene::yMin},
+    {&Session::yMax, &Scene::yMax},          {&Session::tMin, &Scene::tMin},  {&Session::tMax, &Scene::tMax},
+    {&Session::selectedT, &Scene::currentT}, {&Session::step, &Scene::tStep}, {&Session::pedalX, &Scene::pedalX},
+    {&Session::pedalY, &Scene::pedalY},
+};
+
+}  // namespace
+
 Scene SceneOfSession(const Session &s)
 {
     Scene scene;
-    scene.xMin = s.xMin;
-    scene.xMax = s.xMax;
-    scene.yMin = s.yMin;
-    scene.yMax = s.yMax;
-    scene.tMin = s.tMin;
-    scene.tMax = s.tMax;
-    scene.currentT = s.selectedT;
+    for (const SharedNumber &number : SharedNumbers)
+        scene.*number.shown = s.*number.saved;
     // In this order the track takes the session's range and position as they are.
     scene.track.SetMin(s.trackMin);
     scene.track.SetMax(s.trackMax);
     scene.track.SetPosition(s.trackPosition);
-    scene.tStep = s.step;
-    scene.pedalX = s.pedalX;
-    scene.pedalY = s.pedalY;
     scene.plane = s.minkowski ? Plane::Minkowski : Plane::Euclidean;
     scene.pedalStages = s.pedalStages;
     scene.shown = s.shown;
@@ -79,19 +87,11 @@ Scene SceneOfSession(const Session &s)
 
 void StoreScene(const Scene &scene, Session &s)
 {
-    s.xMin = scene.xMin;
-    s.xMax = scene.xMax;
-    s.yMin = scene.yMin;
-    s.yMax = scene.yMax;
-    s.tMin = scene.tMin;
-    s.tMax = scene.tMax;
-    s.selectedT = scene.currentT;
+    for (const SharedNumber &number : SharedNumbers)
+        s.*number.saved = scene.*number.shown;
     s.trackMin = scene.track.min;
     s.trackMax = scene.track.max;
     s.trackPosition = scene.track.position;
-    s.step = scene.tStep;
-    s.pedalX = scene.pedalX;
-    s.pedalY = scene.pedalY;
     s.minkowski = scene.plane == Plane::Minkowski;
     s.pedalStages = scene.pedalStages;
     s.shown = scene.shown;
