@@ -10,9 +10,14 @@ bool Layer::DrawnIn(const Frame &frame) const
     return !HasToggle() || frame.scene.Shows(id);
 }
 
+bool ShowsSelectedPoint(const Scene &scene)
+{
+    return scene.Shows("tangentAndNormal") || scene.Shows("selectedPoint") || scene.animation;
+}
+
 void TakeSelectedPoint(Scene &scene)
 {
-    if (scene.Shows("tangentAndNormal") || scene.Shows("selectedPoint") || scene.animation)
+    if (ShowsSelectedPoint(scene))
         FitSelectedPoint(scene);
 }
 
@@ -36,7 +41,7 @@ bool SmoothsLines(const Frame &frame)
 
 void DrawConstructions(const Frame &frame)
 {
-    if (!frame.layers)
+    if (!frame.layers || !ShowsSelectedPoint(frame.scene))
         return;
     for (const Layer &layer : *frame.layers) {
         if (layer.construction && layer.DrawnIn(frame))

@@ -51,6 +51,9 @@ struct Layer {
 
 using LayerList = std::vector<Layer>;
 
+// Whether the scene shows anything at the selected point: the selected
+// point, the tangent and normal, or the animation.
+bool ShowsSelectedPoint(const Scene &scene);
 // A frame that shows the selected point takes its parameter from the
 // hundredths the scene keeps it in, after fitting their range to the
 // parameter range (Max first, then Min).
@@ -61,7 +64,8 @@ void FitSelectedPoint(Scene &scene);
 // Whether a layer drawn in this frame draws smoothed lines.
 bool SmoothsLines(const Frame &frame);
 
-// The constructions of the frame's layers, in list order.
+// The constructions of the frame's layers, in list order, while the scene
+// shows the selected point.
 void DrawConstructions(const Frame &frame);
 
 // The ids of the layers that have a toggle, in list order.
