@@ -4,65 +4,33 @@
 #include <cmath>
 
 #include "maths/Curves.h"
+#include "maths/RelativeFormulas.h"
 
 namespace {
 
-struct Products {
-    double e;  // the sign of the second square: 1 Euclidean, -1 Minkowski
+using Series = relative_formulas::Point<TaylorSeries>;
 
-    TaylorSeries Inner(const SeriesPoint &u, const SeriesPoint &v) const { return u.x * v.x + e * (u.y * v.y); }
-    SeriesPoint Normal(const SeriesPoint &t) const { return {(-e) * t.y, t.x}; }
-};
-
-SeriesPoint Derivative(const SeriesPoint &p)
+Series Lifted(const SeriesPoint &p)
 {
-    return {Derivative(p.x), Derivative(p.y)};
+    return {p.x, p.y};
 }
 
-SeriesPoint Plus(const SeriesPoint &p, const TaylorSeries &s, const SeriesPoint &v)
+SeriesPoint Lowered(const Series &p)
 {
-    return {p.x + s * v.x, p.y + s * v.y};
+    return {p.x, p.y};
 }
 
-SeriesPoint Point(double x, double y, int order)
+Series PointAs(double x, double y, int order)
 {
     return {TaylorSeries::Constant(x, order), TaylorSeries::Constant(y, order)};
-}
-
-SeriesPoint Minus(const SeriesPoint &a, const SeriesPoint &b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-
-SeriesPoint Contrapedal(const SeriesPoint &q, const Products &in, double px, double py)
-{
-    const SeriesPoint n = in.Normal(Derivative(q));
-    return Plus(q, in.Inner(Minus(Point(px, py, q.x.order), q), n) / in.Inner(n, n), n);
-}
-
-SeriesPoint Evolute(const SeriesPoint &q, const Products &in)
-{
-    const SeriesPoint t = Derivative(q);
-    const SeriesPoint n = in.Normal(t);
-    return Plus(q, in.Inner(t, t) / in.Inner(Derivative(t), n), n);
-}
-
-SeriesPoint NegativePedal(const SeriesPoint &q, const Products &in, double px, double py)
-{
-    const SeriesPoint t = Derivative(q);
-    const SeriesPoint u = Minus(q, Point(px, py, q.x.order));
-    const TaylorSeries g = in.Inner(t, u);
-    const TaylorSeries d = in.e * (u.x * t.y - u.y * t.x);
-    return {q.x + ((-in.e) * (u.y * g)) / d, q.y + (u.x * g) / d};
 }
 
 }  // namespace
 
 SeriesPoint PedalOf(const SeriesPoint &q, Plane plane, double px, double py)
 {
-    const Products in{plane == Plane::Minkowski ? -1.0 : 1.0};
-    const SeriesPoint t = Derivative(q);
-    return Plus(q, in.Inner(Minus(Point(px, py, q.x.order), q), t) / in.Inner(t, t), t);
+    return Lowered(
+        relative_formulas::Pedal(Lifted(q), PointAs(px, py, q.x.order), relative_formulas::PlaneSign(plane)));
 }
 
 int DerivativesNeeded(const Relative &relative)
@@ -81,28 +49,8 @@ int DerivativesNeeded(const Relative &relative)
 
 SeriesPoint RelativeOf(const SeriesPoint &q, const Relative &relative, Plane plane, double px, double py)
 {
-    const Products in{plane == Plane::Minkowski ? -1.0 : 1.0};
-    switch (relative.kind) {
-    case RelativeKind::Contrapedal:
-        return Contrapedal(q, in, px, py);
-    case RelativeKind::Orthotomic: {
-        const SeriesPoint f = PedalOf(q, plane, px, py);
-        return {2.0 * f.x - TaylorSeries::Constant(px, f.x.order), 2.0 * f.y - TaylorSeries::Constant(py, f.y.order)};
-    }
-    case RelativeKind::Catacaustic:
-        return Evolute(RelativeOf(q, {RelativeKind::Orthotomic}, plane, px, py), in);
-    case RelativeKind::NegativePedal:
-        return NegativePedal(q, in, px, py);
-    case RelativeKind::Evolute:
-        return Evolute(q, in);
-    case RelativeKind::IteratedPedal: {
-        SeriesPoint p = q;
-        for (int stage = 0; stage < relative.stages; ++stage)
-            p = PedalOf(p, plane, px, py);
-        return p;
-    }
-    }
-    return q;
+    return Lowered(
+        relative_formulas::Of(Lifted(q), relative, PointAs(px, py, q.x.order), relative_formulas::PlaneSign(plane)));
 }
 
 namespace {
