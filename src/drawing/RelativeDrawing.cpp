@@ -16,16 +16,9 @@
 namespace {
 
 // A relative is drawn in the colour of its entry in the frame's list of layers.
-const char *IdOf(RelativeKind kind)
-{
-    static const char *const ids[] = {"contrapedal",   "orthotomic", "catacaustic",
-                                      "negativePedal", "evolute",    "iteratedPedal"};
-    return ids[int(kind)];
-}
-
 void SetColour(const Frame &frame, RelativeKind kind)
 {
-    const Layer *layer = frame.layers ? LayerOf(*frame.layers, IdOf(kind)) : nullptr;
+    const Layer *layer = frame.layers ? LayerOf(*frame.layers, RelativeId(kind)) : nullptr;
     const LayerColour c = layer ? layer->colour : LayerColour{0, 0, 0};
     glColor3f(c.r, c.g, c.b);
 }

@@ -131,9 +131,7 @@ template <RelativeKind Kind>
 QStringList RelativeReadout(const Scene &scene)
 {
     static const char *const names[] = {"C", "O", "K", "Z", "E", "F"};
-    static const char *const ids[] = {"contrapedal",   "orthotomic", "catacaustic",
-                                      "negativePedal", "evolute",    "iteratedPedal"};
-    if (!scene.curve || !scene.Shows(ids[int(Kind)]))
+    if (!scene.curve || !scene.Shows(RelativeId(Kind)))
         return {};
     const int stages = Kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1;
     QString name = QString::fromLatin1(names[int(Kind)]);

@@ -61,6 +61,23 @@ CurveFormulas::CurveFormulas(const GiNaC::ex &x, const GiNaC::ex &y, const GiNaC
 
 CurveFormulas::~CurveFormulas() = default;
 
+GiNaC::ex CurveFormulas::X() const
+{
+    std::lock_guard<std::mutex> lock(parts->guard);
+    return parts->x.front();
+}
+
+GiNaC::ex CurveFormulas::Y() const
+{
+    std::lock_guard<std::mutex> lock(parts->guard);
+    return parts->y.front();
+}
+
+GiNaC::ex CurveFormulas::Variable() const
+{
+    return parts->t;
+}
+
 bool CurveFormulas::Parts::Reach(int order)
 {
     while (int(programs.size()) <= order) {

@@ -56,6 +56,11 @@ public:
     // range is; null where that order cannot be worked out.
     std::shared_ptr<const JetTable> TableFor(float tMin, float tMax, int order) const;
 
+    // The formulas and their variable, for exact work on them.
+    GiNaC::ex X() const;
+    GiNaC::ex Y() const;
+    GiNaC::ex Variable() const;
+
     struct Parts;
 
 private:

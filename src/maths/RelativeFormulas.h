@@ -1,6 +1,7 @@
 #pragma once
 
-#include "maths/Relatives.h"
+#include "maths/RelativeKind.h"
+#include "model/Scene.h"
 
 // The definitions of the pedal curve and its relatives, written once for any
 // scalar that adds, multiplies, divides and differentiates: Taylor series

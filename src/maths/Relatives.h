@@ -4,28 +4,11 @@
 #include <vector>
 
 #include "maths/CurveFormulas.h"
+#include "maths/RelativeKind.h"
 #include "maths/TaylorSeries.h"
 #include "model/Scene.h"
 
 struct CurveRow;
-
-// The pedal curve's relatives: curves made from the same curve, the same P
-// and the same tangent lines, in either plane. With e = 1 (Euclidean) or -1
-// (Minkowski), <u, v> = u1 v1 + e u2 v2, T = Q' and N = (-e y', x'):
-//   contrapedal    C = Q + <P - Q, N> / <N, N> N   (foot on the normal line)
-//   orthotomic     O = 2F - P                     (P mirrored in the tangent)
-//   catacaustic    the evolute of the orthotomic (rays from P reflected)
-//   negative pedal Z with <Z - Q, Q - P> = 0 and <Z - Q, T> = <T, Q - P>
-//   evolute        E = Q + <T, T> / <Q'', N> N    (centres of curvature)
-//   iterated pedal the pedal curve of the pedal curve, n times
-// Where one divides by zero (a lightlike tangent or normal, an inflection,
-// Q = P) it has no point.
-enum class RelativeKind { Contrapedal, Orthotomic, Catacaustic, NegativePedal, Evolute, IteratedPedal };
-
-struct Relative {
-    RelativeKind kind;
-    int stages = 1;  // the iterated pedal's n, 1 to 5
-};
 
 // A curve near a parameter, as the Taylor series of its coordinates.
 struct SeriesPoint {

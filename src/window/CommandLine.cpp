@@ -24,10 +24,29 @@ QSize SizeFrom(const QString &text, QString &problem)
     return {width, height};
 }
 
+bool FormatFrom(const QString &text, FormulaFormat &format)
+{
+    const std::pair<const char *, FormulaFormat> formats[] = {{"text", FormulaFormat::Text},
+                                                              {"latex", FormulaFormat::Latex},
+                                                              {"mathematica", FormulaFormat::Mathematica},
+                                                              {"sympy", FormulaFormat::Sympy}};
+    for (const auto &[name, value] : formats) {
+        if (text == QLatin1String(name)) {
+            format = value;
+            return true;
+        }
+    }
+    return false;
+}
+
 void Check(CommandLine &line, const QStringList &files, bool sized)
 {
     if (files.size() > 1)
         line.problem = QStringLiteral("one session file at a time");
+    else if (line.formulas && !line.exportPath.isEmpty())
+        line.problem = QStringLiteral("--formulas and --export one at a time");
+    else if (line.formulas && files.isEmpty())
+        line.problem = QStringLiteral("--formulas needs a session file to write out");
     else if (!line.exportPath.isEmpty() && files.isEmpty())
         line.problem = QStringLiteral("--export needs a session file to draw");
     else if (sized && line.exportPath.isEmpty())
@@ -51,7 +70,14 @@ CommandLine ReadCommandLine(const QStringList &arguments)
                                         QStringLiteral("The exported picture's size; by default the size the "
                                                        "session's window gives it."),
                                         QStringLiteral("WxH"));
-    parser.addOptions({exportOption, sizeOption});
+    const QCommandLineOption formulasOption(QStringLiteral("formulas"),
+                                            QStringLiteral("Print the exact formulas of the session's curve, its "
+                                                           "pedal curve and each relative shown, and exit."));
+    const QCommandLineOption formatOption(QStringLiteral("format"),
+                                          QStringLiteral("The formulas' form: text (the default), latex, "
+                                                         "mathematica or sympy."),
+                                          QStringLiteral("FORM"));
+    parser.addOptions({exportOption, sizeOption, formulasOption, formatOption});
     parser.addPositionalArgument(QStringLiteral("FILE.lumetra"), QStringLiteral("A session to open."));
 
     CommandLine line;
@@ -66,6 +92,11 @@ CommandLine ReadCommandLine(const QStringList &arguments)
     line.exportPath = parser.value(exportOption);
     if (parser.isSet(sizeOption))
         line.size = SizeFrom(parser.value(sizeOption), line.problem);
+    line.formulas = parser.isSet(formulasOption);
+    if (parser.isSet(formatOption) && !line.formulas)
+        line.problem = QStringLiteral("--format is for --formulas only");
+    else if (parser.isSet(formatOption) && !FormatFrom(parser.value(formatOption), line.format))
+        line.problem = QStringLiteral("--format takes text, latex, mathematica or sympy");
     const QStringList files = parser.positionalArguments();
     if (line.problem.isEmpty())
         Check(line, files, parser.isSet(sizeOption));
@@ -77,7 +108,8 @@ CommandLine ReadCommandLine(const QStringList &arguments)
 bool NeedsNoScreen(int argc, char **argv)
 {
     // The options that show no window; --export also comes as --export=OUT.
-    constexpr std::string_view NoWindowOptions[] = {"--export", "--help", "--help-all", "-h", "--version", "-v"};
+    constexpr std::string_view NoWindowOptions[] = {"--export", "--formulas", "--help", "--help-all",
+                                                    "-h",       "--version",  "-v"};
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument.rfind("--export=", 0) == 0 ||

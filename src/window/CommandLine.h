@@ -4,15 +4,20 @@
 #include <QString>
 #include <QStringList>
 
+#include "maths/FormulaPrinter.h"
+
 // What the command line asks for:
 //   lumetra [FILE.lumetra]
 //   lumetra --export OUT.png|svg|pdf [--size WxH] FILE.lumetra
+//   lumetra --formulas [--format text|latex|mathematica|sympy] FILE.lumetra
 //   lumetra --help | --version
 struct CommandLine {
-    QString session;     // empty: start at the initial values
-    QString exportPath;  // not empty: write the picture and exit
-    QSize size;          // the exported picture's size; empty: the session's
-    QString problem;     // not empty: the one-line reason the line is refused
+    QString session;        // empty: start at the initial values
+    QString exportPath;     // not empty: write the picture and exit
+    QSize size;             // the exported picture's size; empty: the session's
+    bool formulas = false;  // print the session's exact formulas and exit
+    FormulaFormat format = FormulaFormat::Text;
+    QString problem;  // not empty: the one-line reason the line is refused
 };
 
 // --help and --version print and exit here, as a command line expects.

@@ -42,19 +42,6 @@ PictureFormat FormatOfOutput(const QString &output)
     return PictureFormatOf(output);
 }
 
-// The session's scene with its curve, as the window would show it.
-Scene SceneOf(const OpenedSession &opened)
-{
-    Scene scene = SceneOfSession(opened.session);
-    if (opened.curve.typed)
-        scene.curve = std::shared_ptr<const CurveRow>(opened.curve.typed, &opened.curve.typed->Row());
-    else
-        scene.curve =
-            std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(opened.curve.builtInIndex));
-    TakeSelectedPoint(scene);
-    return scene;
-}
-
 // The frame as the window would draw it, into the offscreen framebuffer at
 // one device pixel per logical pixel.
 Frame OffscreenFrame(const Scene &scene, const LayerList &layers, QSize picture, ClientSize client)
@@ -89,7 +76,7 @@ void ExportPicture(const OpenedSession &opened, const QString &output, QSize pic
     SetupProjection(client.width, client.height);
     SetupViewport(client.width, client.height, picture.height(), 1);
     const LayerList layers = StandardLayers();
-    Frame frame = OffscreenFrame(SceneOf(opened), layers, picture, client);
+    Frame frame = OffscreenFrame(SceneOfOpened(opened), layers, picture, client);
     frame.framebuffer = context.Framebuffer();
     frame.fontListBase = BuildOutlineFont(QString());
     LayerCache cache;

@@ -5,7 +5,10 @@
 #include <QSaveFile>
 #include <stdexcept>
 
+#include "drawing/Layer.h"
 #include "drawing/PlotArea.h"
+#include "maths/Curves.h"
+#include "maths/TypedCurve.h"
 
 namespace {
 
@@ -91,4 +94,16 @@ void WriteSessionFile(const Session &session, const QString &path)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw std::runtime_error(
             QStringLiteral("The session could not be saved to '%1': %2.").arg(path, file.errorString()).toStdString());
+}
+
+Scene SceneOfOpened(const OpenedSession &opened)
+{
+    Scene scene = SceneOfSession(opened.session);
+    if (opened.curve.typed)
+        scene.curve = std::shared_ptr<const CurveRow>(opened.curve.typed, &opened.curve.typed->Row());
+    else
+        scene.curve =
+            std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(opened.curve.builtInIndex));
+    TakeSelectedPoint(scene);
+    return scene;
 }

@@ -20,6 +20,10 @@ struct OpenedSession {
 // not hold, a layer not among `layerIds`, or a view its window cannot show.
 OpenedSession ReadSessionFile(const QString &path, const std::vector<std::string> &layerIds);
 
+// The session's scene with its curve, as the window would show it, its
+// selected parameter taken as a frame takes it.
+Scene SceneOfOpened(const OpenedSession &opened);
+
 // Why the session's view cannot be drawn in a window of this client size
 // (less than one pixel per unit), or nothing.
 QString ViewProblem(const Session &session, ClientSize client);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "drawing/StandardLayers.h"
+#include "maths/ExactFormulas.h"
 #include "window/CommandLine.h"
 #include "window/ExceptionBox.h"
 #include "window/MainWindow.h"
@@ -54,6 +55,18 @@ int Export(const CommandLine &line)
     }
 }
 
+// The session's exact formulas on standard output: status 0, or 1 with the reason.
+int PrintFormulas(const CommandLine &line)
+{
+    try {
+        const Scene scene = SceneOfOpened(ReadSessionFile(line.session, ToggleIds(StandardLayers())));
+        std::fputs(PrintedFormulas(SceneFormulas(scene), line.format).c_str(), stdout);
+        return EXIT_SUCCESS;
+    } catch (const std::exception &failure) {
+        return Refused(QString::fromLocal8Bit(failure.what()));
+    }
+}
+
 int ShowWindow(const CommandLine &line)
 {
     return ExitStatusOf([&line] {
@@ -84,6 +97,8 @@ int main(int argc, char **argv)
         const CommandLine line = ReadCommandLine(Application::arguments());
         if (!line.problem.isEmpty())
             return Refused(line.problem);
+        if (line.formulas)
+            return PrintFormulas(line);
         return line.exportPath.isEmpty() ? ShowWindow(line) : Export(line);
     } catch (...) {
         // Without an application object no box can be shown.

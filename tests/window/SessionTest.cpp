@@ -276,6 +276,7 @@ TEST_F(SessionWindow, AFailedSaveLeavesTheOldFileAndSavingReplacesItWhole)
 struct ProgramRun {
     int status;
     QByteArray errors;
+    QByteArray output;
 };
 ProgramRun Lumetra(const QStringList &arguments, const QString &home)
 {
@@ -287,7 +288,26 @@ ProgramRun Lumetra(const QStringList &arguments, const QString &home)
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LUMETRA_PROGRAM), arguments);
     process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardError()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardError(),
+            process.readAllStandardOutput()};
+}
+
+// The exact formulas of a session, printed with no display: y = x^3 in the
+// Minkowski plane from P = (0.5, 1), as Mathematica reads them.
+TEST_F(SessionWindow, TheCommandLinePrintsTheSessionsFormulas)
+{
+    const QString example = QStringLiteral(LUMETRA_SOURCE_DIR "/docs/examples/cubic-minkowski.lumetra");
+    const ProgramRun run =
+        Lumetra({QStringLiteral("--formulas"), QStringLiteral("--format"), QStringLiteral("mathematica"), example},
+                folder.path());
+    EXPECT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.output.toStdString(), "curve: x = t, y = t^3\n"
+                                        "pedal curve: x = (12*t^5 + 6*t^2 - 1)/(18*t^4 - 2), "
+                                        "y = (18*t^4 - 3*t^2 + 4*t^3)/(18*t^4 - 2)\n");
+    const ProgramRun bad = Lumetra(
+        {QStringLiteral("--formulas"), QStringLiteral("--format"), QStringLiteral("maple"), example}, folder.path());
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.errors.toStdString(), "lumetra: --format takes text, latex, mathematica or sympy\n");
 }
 
 // A typed session gives the same picture in every run of the program. The
