@@ -1,0 +1,23 @@
+#pragma once
+
+#include <ginac/ginac.h>
+#include <string>
+
+// The implicit equation F(x, y) = 0 of a curve given by exact formulas x(t),
+// y(t) that are rational in t, or rational in cos t and sin t (through
+// u = tan(t/2)): the resultant of x Dx - Nx and y Dy - Ny in the parameter,
+// factored, keeping the factor the curve's own points satisfy, with integer
+// coefficients. Checked on samples of the curve before it is given.
+struct ImplicitEquation {
+    bool found = false;
+    GiNaC::ex equation;  // F(x, y), to be read as F = 0
+    GiNaC::symbol x{"x"}, y{"y"};
+    std::string problem;  // "not algebraic", "too large"
+};
+
+// Curves whose two equations in the parameter have degrees adding up to
+// more than this are refused as too large: elimination grows with the
+// product of the degrees.
+constexpr int MostEliminationDegree = 16;
+
+ImplicitEquation ImplicitEquationOf(const GiNaC::ex &x, const GiNaC::ex &y, const GiNaC::ex &t);
