@@ -65,6 +65,7 @@ ExactFormula FormulaOf(const std::string &name, const relative_formulas::Point<E
 {
     ExactFormula formula;
     formula.name = name;
+    formula.t = p.x.t;
     try {
         formula.known = Simplified(p.x, formula.x) && Simplified(p.y, formula.y);
     } catch (const std::exception &) {

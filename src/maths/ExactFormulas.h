@@ -14,6 +14,7 @@ struct ExactFormula {
     std::string name;    // "curve", "pedal curve", "evolute", ...
     bool known = false;  // false: too large to work out
     GiNaC::ex x, y;
+    GiNaC::ex t;  // their variable
 };
 std::vector<ExactFormula> SceneFormulas(const Scene &scene);
 

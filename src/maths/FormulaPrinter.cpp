@@ -76,6 +76,23 @@ public:
         return out.str();
     }
 
+    // The degree of a term in all its variables, a function of t counting as one.
+    static int Degree(const ex &e)
+    {
+        if (GiNaC::is_a<GiNaC::numeric>(e))
+            return 0;
+        if (GiNaC::is_a<GiNaC::mul>(e)) {
+            int sum = 0;
+            for (size_t i = 0; i < e.nops(); ++i)
+                sum += Degree(e.op(i));
+            return sum;
+        }
+        if (GiNaC::is_a<GiNaC::power>(e) && GiNaC::is_a<GiNaC::numeric>(e.op(1)) &&
+            GiNaC::ex_to<GiNaC::numeric>(e.op(1)).is_pos_integer())
+            return Degree(e.op(0)) * GiNaC::ex_to<GiNaC::numeric>(e.op(1)).to_int();
+        return 1;
+    }
+
     // The term a sum is printed with first.
     static ex FirstTerm(const ex &sum) { return Ordered(sum, true).front(); }
 
@@ -103,8 +120,10 @@ public:
             ex positive;
             Negative(e.op(i), positive);
             const bool number = GiNaC::is_a<GiNaC::numeric>(e.op(i));
-            const std::string key =
-                (number == numbersLast ? "1" : "0") + Printer(FormulaFormat::Text).Print(positive, Loose);
+            // In a sum, higher degrees first, as polynomials are written; then by text.
+            const int degree = numbersLast ? 99 - std::min(Degree(positive), 98) : 0;
+            const std::string key = (number == numbersLast ? "1" : "0") + std::to_string(100 + degree) +
+                                    Printer(FormulaFormat::Text).Print(positive, Loose);
             keyed.emplace_back(key, e.op(i));
         }
         std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });

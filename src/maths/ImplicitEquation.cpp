@@ -106,7 +106,9 @@ ImplicitEquation ImplicitEquationOf(const ex &xs, const ex &ys, const ex &t)
             if (GiNaC::is_a<GiNaC::numeric>(candidate) || (!candidate.has(result.x) && !candidate.has(result.y)))
                 continue;
             if (VanishesOnTheCurve(candidate, xs, ys, result.x, result.y, t)) {
-                result.equation = candidate.expand();
+                // Integer coefficients without a common factor.
+                const ex expanded = candidate.expand();
+                result.equation = (expanded / expanded.integer_content()).expand();
                 result.found = true;
                 return result;
             }

@@ -190,6 +190,8 @@ public:
     // The picture's menu (right button): save it as PNG, copy it.
     void SavePictureClick();
     void CopyPictureClick();
+    // "Formulas...": the exact formulas of what is shown; one may become an own curve.
+    void FormulasClick();
 
     // The controls show the scene: toggles, plane boxes, the track bar, the
     // labels of P and t.

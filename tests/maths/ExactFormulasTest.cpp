@@ -46,31 +46,31 @@ TEST(ExactFormulas, EachFormatOfThreeCurves)
     // The unit circle from (1, 0): the cardioid (cos t + sin^2 t, sin t - sin t cos t).
     const Scene circle = SceneOf(BuiltIn(0), Plane::Euclidean, 1, 0);
     EXPECT_EQ(PedalLine(circle, FormulaFormat::Text),
-              "pedal curve: x = cos(t) - cos(t)^2 + 1, y = -cos(t)*sin(t) + sin(t)\n");
+              "pedal curve: x = -cos(t)^2 + cos(t) + 1, y = -cos(t)*sin(t) + sin(t)\n");
     EXPECT_EQ(PedalLine(circle, FormulaFormat::Latex),
-              "pedal curve: x = \\cos\\left(t\\right) - \\cos\\left(t\\right)^{2} + 1, "
+              "pedal curve: x = -\\cos\\left(t\\right)^{2} + \\cos\\left(t\\right) + 1, "
               "y = -\\cos\\left(t\\right) \\sin\\left(t\\right) + \\sin\\left(t\\right)\n");
     EXPECT_EQ(PedalLine(circle, FormulaFormat::Mathematica),
-              "pedal curve: x = Cos[t] - Cos[t]^2 + 1, y = -Cos[t]*Sin[t] + Sin[t]\n");
+              "pedal curve: x = -Cos[t]^2 + Cos[t] + 1, y = -Cos[t]*Sin[t] + Sin[t]\n");
     EXPECT_EQ(PedalLine(circle, FormulaFormat::Sympy),
-              "pedal curve: x = cos(t) - cos(t)**2 + 1, y = -cos(t)*sin(t) + sin(t)\n");
+              "pedal curve: x = -cos(t)**2 + cos(t) + 1, y = -cos(t)*sin(t) + sin(t)\n");
 
     // The ellipse (2 cos t, sin t) from (0.3, 0): 0.3 enters as 3/10, so
     // x = (2c + 6/5 - 6/5 c^2) / (4 - 3c^2), y = s (4 - 3c/5) / (4 - 3c^2), over 5.
     const Scene ellipse = SceneOf(BuiltIn(1), Plane::Euclidean, 0.3f, 0);
     EXPECT_EQ(PedalLine(ellipse, FormulaFormat::Text),
-              "pedal curve: x = (-10*cos(t) + 6*cos(t)^2 - 6)/(15*cos(t)^2 - 20), "
-              "y = (-20*sin(t) + 3*cos(t)*sin(t))/(15*cos(t)^2 - 20)\n");
+              "pedal curve: x = (6*cos(t)^2 - 10*cos(t) - 6)/(15*cos(t)^2 - 20), "
+              "y = (3*cos(t)*sin(t) - 20*sin(t))/(15*cos(t)^2 - 20)\n");
     EXPECT_EQ(PedalLine(ellipse, FormulaFormat::Latex),
-              "pedal curve: x = \\frac{-10 \\cos\\left(t\\right) + 6 \\cos\\left(t\\right)^{2} - 6}"
-              "{15 \\cos\\left(t\\right)^{2} - 20}, y = \\frac{-20 \\sin\\left(t\\right) + 3 \\cos\\left(t\\right) "
+              "pedal curve: x = \\frac{6 \\cos\\left(t\\right)^{2} - 10 \\cos\\left(t\\right) - 6}"
+              "{15 \\cos\\left(t\\right)^{2} - 20}, y = \\frac{3 \\cos\\left(t\\right) \\sin\\left(t\\right) - 20 "
               "\\sin\\left(t\\right)}{15 \\cos\\left(t\\right)^{2} - 20}\n");
     EXPECT_EQ(PedalLine(ellipse, FormulaFormat::Mathematica),
-              "pedal curve: x = (-10*Cos[t] + 6*Cos[t]^2 - 6)/(15*Cos[t]^2 - 20), "
-              "y = (-20*Sin[t] + 3*Cos[t]*Sin[t])/(15*Cos[t]^2 - 20)\n");
+              "pedal curve: x = (6*Cos[t]^2 - 10*Cos[t] - 6)/(15*Cos[t]^2 - 20), "
+              "y = (3*Cos[t]*Sin[t] - 20*Sin[t])/(15*Cos[t]^2 - 20)\n");
     EXPECT_EQ(PedalLine(ellipse, FormulaFormat::Sympy),
-              "pedal curve: x = (-10*cos(t) + 6*cos(t)**2 - 6)/(15*cos(t)**2 - 20), "
-              "y = (-20*sin(t) + 3*cos(t)*sin(t))/(15*cos(t)**2 - 20)\n");
+              "pedal curve: x = (6*cos(t)**2 - 10*cos(t) - 6)/(15*cos(t)**2 - 20), "
+              "y = (3*cos(t)*sin(t) - 20*sin(t))/(15*cos(t)**2 - 20)\n");
 
     // In the Minkowski plane the hyperbola (cosh t, sinh t) is its own pedal curve about the origin.
     const Scene hyperbola = SceneOf(BuiltIn(3), Plane::Minkowski, 0, 0);
@@ -88,8 +88,7 @@ TEST(ExactFormulas, ClosedFormsOfTheParabola)
     const std::vector<ExactFormula> formulas = SceneFormulas(scene);
     ASSERT_EQ(formulas.size(), 3u);
     EXPECT_EQ(PrintedFormulas({formulas[2]}, FormulaFormat::Text), "evolute: x = -4*t^3, y = (6*t^2 + 1)/2\n");
-    EXPECT_EQ(PrintedFormulas({formulas[2]}, FormulaFormat::Sympy),
-              "evolute: x = -4*t**3, y = (6*t**2 + 1)/2\n");
+    EXPECT_EQ(PrintedFormulas({formulas[2]}, FormulaFormat::Sympy), "evolute: x = -4*t**3, y = (6*t**2 + 1)/2\n");
 }
 
 // The text form, typed back as an own curve, is the exact pedal curve again.

@@ -303,7 +303,7 @@ TEST_F(SessionWindow, TheCommandLinePrintsTheSessionsFormulas)
     EXPECT_EQ(run.status, 0) << run.errors.toStdString();
     EXPECT_EQ(run.output.toStdString(), "curve: x = t, y = t^3\n"
                                         "pedal curve: x = (12*t^5 + 6*t^2 - 1)/(18*t^4 - 2), "
-                                        "y = (18*t^4 - 3*t^2 + 4*t^3)/(18*t^4 - 2)\n");
+                                        "y = (18*t^4 + 4*t^3 - 3*t^2)/(18*t^4 - 2)\n");
     const ProgramRun bad = Lumetra(
         {QStringLiteral("--formulas"), QStringLiteral("--format"), QStringLiteral("maple"), example}, folder.path());
     EXPECT_EQ(bad.status, 1);

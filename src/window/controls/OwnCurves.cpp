@@ -2,8 +2,10 @@
 // curves, and "Own curve..." last, which opens the dialog.
 #include <QAbstractItemView>
 #include <QFontMetrics>
+#include <stdexcept>
 
 #include "maths/TypedCurve.h"
+#include "window/FormulasDialog.h"
 #include "window/MainWindow.h"
 #include "window/OwnCurveDialog.h"
 #include "window/TypedCurveSettings.h"
@@ -73,6 +75,22 @@ void MainWindow::OwnCurveClick()
     if (dialog.exec() != QDialog::Accepted || !dialog.Curve())
         return;
     Remember(typedCurves, dialog.Curve());
+    SaveTypedCurves(typedCurves);
+    FillCurveList();
+    curveList->setCurrentIndex(CurveCount());
+    CurveListChange();
+    Redraw();
+}
+
+void MainWindow::FormulasClick()
+{
+    FormulasDialog dialog(this, scene);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const TypedCurveBuild build = BuildTypedCurve(dialog.ChosenCurve());
+    if (!build.curve)
+        throw std::runtime_error("The formula could not be taken as an own curve: " + build.error + ".");
+    Remember(typedCurves, build.curve);
     SaveTypedCurves(typedCurves);
     FillCurveList();
     curveList->setCurrentIndex(CurveCount());

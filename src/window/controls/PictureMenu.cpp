@@ -45,6 +45,7 @@ void MainWindow::AddPictureMenu()
 {
     AddPictureAction(QStringLiteral("Save picture\u2026"), QKeySequence::Save, &MainWindow::SavePictureClick);
     AddPictureAction(QStringLiteral("Copy picture"), QKeySequence::Copy, &MainWindow::CopyPictureClick);
+    AddPictureAction(QStringLiteral("Formulas\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::FormulasClick);
     // Home belongs to the picture only: in a field it still moves the cursor.
     AddPictureAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &MainWindow::ResetViewClick)
         ->setShortcutContext(Qt::WidgetShortcut);
