@@ -33,6 +33,13 @@ ex HalfAngle(const ex &e, const ex &t, const ex &u)
     return e.subs(GiNaC::lst{GiNaC::cos(t) == (1 - u * u) / denominator, GiNaC::sin(t) == 2 * u / denominator});
 }
 
+// cosh t, sinh t and e^t as rational functions of w = e^t.
+ex Exponential(const ex &e, const ex &t, const ex &w)
+{
+    return e.subs(GiNaC::lst{GiNaC::cosh(t) == (w * w + 1) / (2 * w), GiNaC::sinh(t) == (w * w - 1) / (2 * w),
+                             GiNaC::exp(t) == w});
+}
+
 // The value of F at the curve's point at t, relative to F's size there.
 double Residual(const ex &f, const ex &xs, const ex &ys, const ex &x, const ex &y, const ex &t, double at)
 {
@@ -76,10 +83,14 @@ ImplicitEquation ImplicitEquationOf(const ex &xs, const ex &ys, const ex &t)
     ImplicitEquation result;
     try {
         const GiNaC::symbol u("u");
+        const GiNaC::symbol w("w");
         const ex hx = HalfAngle(xs, t, u).normal(), hy = HalfAngle(ys, t, u).normal();
+        const ex ex_ = Exponential(xs, t, w).normal(), ey = Exponential(ys, t, w).normal();
         ex qx, qy, v;
         if (IsRational(hx, u) && IsRational(hy, u)) {
             qx = hx, qy = hy, v = u;
+        } else if (IsRational(ex_, w) && IsRational(ey, w)) {
+            qx = ex_, qy = ey, v = w;
         } else if (IsRational(xs.normal(), t) && IsRational(ys.normal(), t)) {
             qx = xs.normal(), qy = ys.normal(), v = t;
         } else {

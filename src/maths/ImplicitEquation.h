@@ -4,8 +4,8 @@
 #include <string>
 
 // The implicit equation F(x, y) = 0 of a curve given by exact formulas x(t),
-// y(t) that are rational in t, or rational in cos t and sin t (through
-// u = tan(t/2)): the resultant of x Dx - Nx and y Dy - Ny in the parameter,
+// y(t) that are rational in t, in cos t and sin t (through u = tan(t/2)), or
+// in cosh t, sinh t and e^t (through w = e^t): the resultant of x Dx - Nx and y Dy - Ny in the parameter,
 // factored, keeping the factor the curve's own points satisfy, with integer
 // coefficients. Checked on samples of the curve before it is given.
 struct ImplicitEquation {

@@ -8,11 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <sstream>
 
 #include "maths/CurveFormulas.h"
 #include "maths/Curves.h"
-#include "maths/ImplicitEquation.h"
 
 FormulasDialog::FormulasDialog(QWidget *parent, const Scene &scene)
     : QDialog(parent), formulas(SceneFormulas(scene)), tMin(scene.tMin), tMax(scene.tMax)
@@ -21,15 +19,18 @@ FormulasDialog::FormulasDialog(QWidget *parent, const Scene &scene)
     setObjectName(QStringLiteral("formulasDialog"));
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    form = new QComboBox(this);
-    form->setObjectName(QStringLiteral("formulaForm"));
-    form->addItems(
-        {QStringLiteral("Text"), QStringLiteral("LaTeX"), QStringLiteral("Mathematica"), QStringLiteral("SymPy")});
-    auto *copy = new QPushButton(QStringLiteral("Copy"), this);
+    const std::pair<const char *, FormulaFormat> forms[] = {{"Copy as text", FormulaFormat::Text},
+                                                            {"Copy as LaTeX", FormulaFormat::Latex},
+                                                            {"Copy as Mathematica", FormulaFormat::Mathematica},
+                                                            {"Copy as SymPy", FormulaFormat::Sympy}};
+    for (const auto &[caption, format] : forms) {
+        auto *copy = new QPushButton(QString::fromLatin1(caption), this);
+        const FormulaFormat copied = format;
+        connect(copy, &QPushButton::clicked, this,
+                [this, copied] { QApplication::clipboard()->setText(QString::fromStdString(Printed(copied))); });
+        top->addWidget(copy);
+    }
     auto *equationsButton = new QPushButton(QStringLiteral("Implicit equations"), this);
-    top->addWidget(new QLabel(QStringLiteral("Form:"), this));
-    top->addWidget(form);
-    top->addWidget(copy);
     top->addStretch();
     top->addWidget(equationsButton);
     layout->addLayout(top);
@@ -57,25 +58,27 @@ FormulasDialog::FormulasDialog(QWidget *parent, const Scene &scene)
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
-    connect(form, &QComboBox::currentIndexChanged, this, [this] { ShowFormulas(); });
-    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(text->toPlainText()); });
     connect(equationsButton, &QPushButton::clicked, this, [this] { FindEquations(); });
     connect(take, &QPushButton::clicked, this, [this] { TakeAsOwnCurve(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     ShowFormulas();
 }
 
-FormulaFormat FormulasDialog::Format() const
+std::string FormulasDialog::Printed(FormulaFormat format) const
 {
-    return FormulaFormat(form->currentIndex());
+    std::string shown = PrintedFormulas(formulas, format);
+    for (size_t i = 0; i < equations.size(); ++i) {
+        const ImplicitEquation &equation = equations[i];
+        shown += formulas[i].name + ": ";
+        shown += equation.found ? PrintedFormula(equation.equation, format) + " = 0\n"
+                                : "no implicit equation: " + equation.problem + "\n";
+    }
+    return shown;
 }
 
 void FormulasDialog::ShowFormulas()
 {
-    std::string shown = PrintedFormulas(formulas, Format());
-    for (const std::string &line : equations)
-        shown += line;
-    text->setPlainText(QString::fromStdString(shown));
+    text->setPlainText(QString::fromStdString(Printed(FormulaFormat::Text)));
 }
 
 // Elimination is bounded in degree before it starts, so it takes moments
@@ -85,15 +88,12 @@ void FormulasDialog::FindEquations()
     equations.clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (const ExactFormula &f : formulas) {
-        if (!f.known)
-            continue;
-        const ImplicitEquation equation = ImplicitEquationOf(f.x, f.y, f.t);
-        std::ostringstream line;
-        if (equation.found)
-            line << f.name << ": " << PrintedFormula(equation.equation, Format()) << " = 0\n";
+        ImplicitEquation equation;
+        if (f.known)
+            equation = ImplicitEquationOf(f.x, f.y, f.t);
         else
-            line << f.name << ": no implicit equation: " << equation.problem << "\n";
-        equations.push_back(line.str());
+            equation.problem = "too large";
+        equations.push_back(equation);
     }
     QApplication::restoreOverrideCursor();
     ShowFormulas();

@@ -4,14 +4,15 @@
 #include <vector>
 
 #include "maths/ExactFormulas.h"
+#include "maths/ImplicitEquation.h"
 #include "maths/TypedCurve.h"
 
 class QComboBox;
 class QPlainTextEdit;
 
-// "Formulas...": the exact formulas of what the picture shows, in the form
-// the user picks, selectable and copied in one click; their implicit
-// equations on request; and any of them taken as an own curve.
+// "Formulas...": the exact formulas of what the picture shows, selectable,
+// and copied in one click as text, LaTeX, Mathematica or SymPy; their
+// implicit equations on request; and any of them taken as an own curve.
 class FormulasDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,14 +24,14 @@ public:
 
 private:
     std::vector<ExactFormula> formulas;
-    std::vector<std::string> equations;  // one line per formula, once asked for
+    std::vector<ImplicitEquation> equations;  // one per formula, once asked for
     float tMin, tMax;
-    QComboBox *form;
     QPlainTextEdit *text;
     QComboBox *source;
     TypedCurveText chosen;
 
-    FormulaFormat Format() const;
+    // The formulas, and the equations found, in one form.
+    std::string Printed(FormulaFormat format) const;
     void ShowFormulas();
     void FindEquations();
     void TakeAsOwnCurve();

@@ -28,9 +28,8 @@ TEST_F(Formulas, CopiedTakenAndSolved)
         auto *dialog = qobject_cast<FormulasDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         shown = dialog->Text()->toPlainText().toStdString();
-        dialog->findChild<QComboBox *>(QStringLiteral("formulaForm"))->setCurrentIndex(2);  // Mathematica
         for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-            if (button->text() == QStringLiteral("Copy"))
+            if (button->text() == QStringLiteral("Copy as Mathematica"))
                 button->click();
         }
         copied = QApplication::clipboard()->text().toStdString();

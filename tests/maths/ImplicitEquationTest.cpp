@@ -62,16 +62,18 @@ TEST(ImplicitEquation, ClassicalPedalCurves)
     ExpectMultipleOf(f, f.y);
 
     // In the Minkowski plane the hyperbola (cosh t, sinh t) about the origin is
-    // its own pedal curve: not rational in cos and sin, so no elimination.
-    EXPECT_EQ(PedalEquation(SceneOf(BuiltIn(3), Plane::Minkowski, 0, 0)).problem, "not algebraic");
+    // its own pedal curve: x^2 - y^2 = 1.
+    f = PedalEquation(SceneOf(BuiltIn(3), Plane::Minkowski, 0, 0));
+    ExpectMultipleOf(f, f.x * f.x - f.y * f.y - 1);
 }
 
 // Refused before any elimination starts, with the reason.
 TEST(ImplicitEquation, RefusalsNameTheirReason)
 {
-    const ImplicitEquation transcendental = PedalEquation(SceneOf(Typed("t", "exp(t)"), Plane::Euclidean, 0, 0));
+    const ImplicitEquation transcendental = PedalEquation(SceneOf(Typed("t", "log(t)"), Plane::Euclidean, 0, 0));
     EXPECT_FALSE(transcendental.found);
     EXPECT_EQ(transcendental.problem, "not algebraic");
+    EXPECT_EQ(PedalEquation(SceneOf(Typed("t", "exp(t)"), Plane::Euclidean, 0, 0)).problem, "not algebraic");
     const ImplicitEquation high = PedalEquation(SceneOf(Typed("t", "t^15 - t"), Plane::Euclidean, 0.5f, 0));
     EXPECT_FALSE(high.found);
     EXPECT_EQ(high.problem, "too large");
