@@ -17,6 +17,7 @@
 
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
+#include "window/FormulasDialog.h"
 #include "window/MainWindow.h"
 #include "window/PictureExport.h"
 #include "window/controls/Adapters.h"
@@ -160,6 +161,38 @@ int main(int argc, char **argv)
         form.Redraw();
         const QString path = folder.filePath(QString::fromStdString(shot.file));
         SavePicture(shot.wholeWindow ? form.grab().toImage() : CurrentPicture(form), path);
+        std::printf("%s\n", qPrintable(path));
+    }
+    // The formulas window, with the implicit equations asked for: the circle's
+    // cardioid in the Euclidean plane, the hyperbola and its evolute in the Minkowski plane.
+    const struct {
+        const char *file;
+        int curve;
+        const char *x, *y;
+        bool minkowski;
+    } formulas[] = {{"formulas-euclidean.png", 0, "1", "0", false}, {"formulas-minkowski.png", 3, "0.5", "0", true}};
+    for (const auto &shot : formulas) {
+        MainWindow form;
+        form.tickTimer->stop();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            return 1;
+        ChooseCurve(form, shot.curve);
+        SetPedalPoint(form, shot.x, shot.y);
+        if (shot.minkowski) {
+            form.minkowskiCheck->click();
+            form.findChild<QCheckBox *>(QStringLiteral("evoluteCheck"))->click();
+        }
+        FormulasDialog dialog(&form, form.scene);
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog))
+            return 1;
+        for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+            if (button->text() == QStringLiteral("Implicit equations"))
+                button->click();
+        }
+        const QString path = folder.filePath(QString::fromLatin1(shot.file));
+        SavePicture(dialog.grab().toImage(), path);
         std::printf("%s\n", qPrintable(path));
     }
     return 0;

@@ -49,15 +49,19 @@ Exact Derivative(const Exact &a)
 
 // Over a common denominator, and small enough to print. Where sines and
 // cosines of one argument meet, sin^2 = 1 - cos^2 often cancels the
-// denominator (the circle's sin^2 + cos^2): the shorter form is kept.
+// denominator (the circle's sin^2 + cos^2), and sinh^2 = cosh^2 - 1 the
+// hyperbola's: the shorter form is kept.
 bool Simplified(const Exact &a, ex &out)
 {
     out = a.value.normal();
     const GiNaC::wildcard w;
-    const ex squares = GiNaC::pow(GiNaC::sin(w), 2) == 1 - GiNaC::pow(GiNaC::cos(w), 2);
-    const ex shorter = out.subs(squares, GiNaC::subs_options::algebraic).normal();
-    if (TreeSize(shorter, LargestDerivative) < TreeSize(out, LargestDerivative))
-        out = shorter;
+    const ex squares[] = {GiNaC::pow(GiNaC::sin(w), 2) == 1 - GiNaC::pow(GiNaC::cos(w), 2),
+                          GiNaC::pow(GiNaC::sinh(w), 2) == GiNaC::pow(GiNaC::cosh(w), 2) - 1};
+    for (const ex &square : squares) {
+        const ex shorter = out.subs(square, GiNaC::subs_options::algebraic).normal();
+        if (TreeSize(shorter, LargestDerivative) < TreeSize(out, LargestDerivative))
+            out = shorter;
+    }
     return TreeSize(out, LargestDerivative) <= LargestDerivative;
 }
 

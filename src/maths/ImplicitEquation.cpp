@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "maths/FormulaPrinter.h"
+
 namespace {
 
 using GiNaC::ex;
@@ -82,6 +84,10 @@ ImplicitEquation ImplicitEquationOf(const ex &xs, const ex &ys, const ex &t)
 {
     ImplicitEquation result;
     try {
+        if (!xs.has(t) && !ys.has(t)) {
+            result.problem = "a single point";
+            return result;
+        }
         const GiNaC::symbol u("u");
         const GiNaC::symbol w("w");
         const ex hx = HalfAngle(xs, t, u).normal(), hy = HalfAngle(ys, t, u).normal();
@@ -120,6 +126,9 @@ ImplicitEquation ImplicitEquationOf(const ex &xs, const ex &ys, const ex &t)
                 // Integer coefficients without a common factor.
                 const ex expanded = candidate.expand();
                 result.equation = (expanded / expanded.integer_content()).expand();
+                // Written with a positive first term.
+                if (PrintedFormula(result.equation, FormulaFormat::Text)[0] == '-')
+                    result.equation = (-result.equation).expand();
                 result.found = true;
                 return result;
             }

@@ -67,6 +67,8 @@ FormulasDialog::FormulasDialog(QWidget *parent, const Scene &scene)
 std::string FormulasDialog::Printed(FormulaFormat format) const
 {
     std::string shown = PrintedFormulas(formulas, format);
+    if (!equations.empty())
+        shown += "\nimplicit equations:\n";
     for (size_t i = 0; i < equations.size(); ++i) {
         const ImplicitEquation &equation = equations[i];
         shown += formulas[i].name + ": ";
