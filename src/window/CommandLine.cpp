@@ -2,7 +2,6 @@
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
-#include <algorithm>
 #include <iterator>
 #include <string_view>
 
@@ -107,13 +106,12 @@ CommandLine ReadCommandLine(const QStringList &arguments)
 
 bool NeedsNoScreen(int argc, char **argv)
 {
-    // The options that show no window; --export also comes as --export=OUT.
-    constexpr std::string_view NoWindowOptions[] = {"--export", "--formulas", "--help", "--help-all",
-                                                    "-h",       "--version",  "-v"};
+    // The window takes a session file alone: every option either shows no
+    // window (--export, --formulas, --help, --version) or is refused, and a
+    // refusal is said on the terminal, with or without a display.
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument.rfind("--export=", 0) == 0 ||
-            std::find(std::begin(NoWindowOptions), std::end(NoWindowOptions), argument) != std::end(NoWindowOptions))
+        if (argument.size() > 1 && argument[0] == '-')
             return true;
     }
     return false;

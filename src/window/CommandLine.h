@@ -23,6 +23,7 @@ struct CommandLine {
 // --help and --version print and exit here, as a command line expects.
 CommandLine ReadCommandLine(const QStringList &arguments);
 
-// Before the application exists: an export, --help and --version need no
-// display, so they run on Qt's offscreen platform unless the user chose one.
+// Before the application exists: an option needs no display (it writes a
+// file, prints, or is refused), so it runs on Qt's offscreen platform unless
+// the user chose one.
 bool NeedsNoScreen(int argc, char **argv);

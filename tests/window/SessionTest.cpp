@@ -308,6 +308,10 @@ TEST_F(SessionWindow, TheCommandLinePrintsTheSessionsFormulas)
         {QStringLiteral("--formulas"), QStringLiteral("--format"), QStringLiteral("maple"), example}, folder.path());
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.errors.toStdString(), "lumetra: --format takes text, latex, mathematica or sympy\n");
+    // An option the program does not know is refused in words, display or not.
+    const ProgramRun unknown = Lumetra({QStringLiteral("--formula"), example}, folder.path());
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.errors.toStdString(), "lumetra: Unknown option 'formula'.\n");
 }
 
 // A typed session gives the same picture in every run of the program. The
