@@ -4,13 +4,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "maths/CurveFormulas.h"
-#include "maths/Curves.h"
 
 FormulasDialog::FormulasDialog(QWidget *parent, const Scene &scene)
     : QDialog(parent), formulas(SceneFormulas(scene)), tMin(scene.tMin), tMax(scene.tMax)

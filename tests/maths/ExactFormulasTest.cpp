@@ -4,34 +4,14 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "SceneSupport.h"
+
 #include "maths/Curves.h"
 #include "maths/ExactFormulas.h"
 #include "maths/Relatives.h"
 #include "maths/TypedCurve.h"
 
 namespace {
-
-Scene SceneOf(std::shared_ptr<const CurveRow> curve, Plane plane, float px, float py)
-{
-    Scene scene;
-    scene.curve = std::move(curve);
-    scene.plane = plane;
-    scene.pedalX = px;
-    scene.pedalY = py;
-    return scene;
-}
-
-std::shared_ptr<const CurveRow> BuiltIn(int index)
-{
-    return std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(index));
-}
-
-std::shared_ptr<const CurveRow> Typed(const char *x, const char *y)
-{
-    const TypedCurveBuild build = BuildTypedCurve({TypedKind::Parametric, x, y, -1, 1});
-    EXPECT_TRUE(build.curve) << build.error;
-    return std::shared_ptr<const CurveRow>(build.curve, &build.curve->Row());
-}
 
 // The pedal curve's line of the formulas.
 std::string PedalLine(const Scene &scene, FormulaFormat format)

@@ -1,6 +1,8 @@
 // Implicit equations of pedal curves by elimination, against classical ones.
 #include <gtest/gtest.h>
 
+#include "SceneSupport.h"
+
 #include "maths/Curves.h"
 #include "maths/ExactFormulas.h"
 #include "maths/ImplicitEquation.h"
@@ -9,28 +11,6 @@
 namespace {
 
 using GiNaC::ex;
-
-Scene SceneOf(std::shared_ptr<const CurveRow> curve, Plane plane, float px, float py)
-{
-    Scene scene;
-    scene.curve = std::move(curve);
-    scene.plane = plane;
-    scene.pedalX = px;
-    scene.pedalY = py;
-    return scene;
-}
-
-std::shared_ptr<const CurveRow> Typed(const char *x, const char *y)
-{
-    const TypedCurveBuild build = BuildTypedCurve({TypedKind::Parametric, x, y, -1, 1});
-    EXPECT_TRUE(build.curve) << build.error;
-    return std::shared_ptr<const CurveRow>(build.curve, &build.curve->Row());
-}
-
-std::shared_ptr<const CurveRow> BuiltIn(int index)
-{
-    return std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(index));
-}
 
 ImplicitEquation PedalEquation(const Scene &scene)
 {
