@@ -183,7 +183,8 @@ int main(int argc, char **argv)
             form.minkowskiCheck->click();
             form.findChild<QCheckBox *>(QStringLiteral("evoluteCheck"))->click();
         }
-        FormulasDialog dialog(&form, form.scene);
+        FormulasDialog dialog(&form, form.scene, form.CaptureSession());
+        dialog.program = QString::fromLocal8Bit(LUMETRA_PROGRAM);
         dialog.show();
         if (!QTest::qWaitForWindowExposed(&dialog))
             return 1;

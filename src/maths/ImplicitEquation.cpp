@@ -139,3 +139,30 @@ ImplicitEquation ImplicitEquationOf(const ex &xs, const ex &ys, const ex &t)
     }
     return result;
 }
+
+std::vector<ImplicitEquation> ImplicitEquations(const std::vector<ExactFormula> &formulas)
+{
+    std::vector<ImplicitEquation> equations;
+    for (const ExactFormula &f : formulas) {
+        ImplicitEquation equation;
+        if (f.known)
+            equation = ImplicitEquationOf(f.x, f.y, f.t);
+        else
+            equation.problem = "too large";
+        equations.push_back(equation);
+    }
+    return equations;
+}
+
+std::string PrintedEquations(const std::vector<ExactFormula> &formulas, const std::vector<ImplicitEquation> &equations,
+                             FormulaFormat format)
+{
+    std::string text = "implicit equations:\n";
+    for (size_t i = 0; i < equations.size() && i < formulas.size(); ++i) {
+        const ImplicitEquation &equation = equations[i];
+        text += formulas[i].name + ": ";
+        text += equation.found ? PrintedFormula(equation.equation, format) + " = 0\n"
+                               : "no implicit equation: " + equation.problem + "\n";
+    }
+    return text;
+}

@@ -2,6 +2,9 @@
 
 #include <ginac/ginac.h>
 #include <string>
+#include <vector>
+
+#include "maths/ExactFormulas.h"
 
 // The implicit equation F(x, y) = 0 of a curve given by exact formulas x(t),
 // y(t) that are rational in t, in cos t and sin t (through u = tan(t/2)), or
@@ -21,3 +24,9 @@ struct ImplicitEquation {
 constexpr int MostEliminationDegree = 16;
 
 ImplicitEquation ImplicitEquationOf(const GiNaC::ex &x, const GiNaC::ex &y, const GiNaC::ex &t);
+
+// The implicit equation of each formula; "too large" for one not worked out.
+std::vector<ImplicitEquation> ImplicitEquations(const std::vector<ExactFormula> &formulas);
+// "implicit equations:" and a line for each formula, in one form.
+std::string PrintedEquations(const std::vector<ExactFormula> &formulas, const std::vector<ImplicitEquation> &equations,
+                             FormulaFormat format);

@@ -74,9 +74,12 @@ CommandLine ReadCommandLine(const QStringList &arguments)
                                                            "pedal curve and each relative shown, and exit."));
     const QCommandLineOption formatOption(QStringLiteral("format"),
                                           QStringLiteral("The formulas' form: text (the default), latex, "
-                                                         "mathematica or sympy."),
+                                                         "mathematica, sympy, or all four, each followed by a "
+                                                         "form feed line."),
                                           QStringLiteral("FORM"));
-    parser.addOptions({exportOption, sizeOption, formulasOption, formatOption});
+    const QCommandLineOption implicitOption(QStringLiteral("implicit"),
+                                            QStringLiteral("With --formulas: their implicit equations too."));
+    parser.addOptions({exportOption, sizeOption, formulasOption, formatOption, implicitOption});
     parser.addPositionalArgument(QStringLiteral("FILE.lumetra"), QStringLiteral("A session to open."));
 
     CommandLine line;
@@ -92,10 +95,12 @@ CommandLine ReadCommandLine(const QStringList &arguments)
     if (parser.isSet(sizeOption))
         line.size = SizeFrom(parser.value(sizeOption), line.problem);
     line.formulas = parser.isSet(formulasOption);
-    if (parser.isSet(formatOption) && !line.formulas)
-        line.problem = QStringLiteral("--format is for --formulas only");
-    else if (parser.isSet(formatOption) && !FormatFrom(parser.value(formatOption), line.format))
-        line.problem = QStringLiteral("--format takes text, latex, mathematica or sympy");
+    line.implicit = parser.isSet(implicitOption);
+    line.everyFormat = parser.value(formatOption) == QLatin1String("all");
+    if ((parser.isSet(formatOption) || line.implicit) && !line.formulas)
+        line.problem = QStringLiteral("--format and --implicit are for --formulas only");
+    else if (parser.isSet(formatOption) && !line.everyFormat && !FormatFrom(parser.value(formatOption), line.format))
+        line.problem = QStringLiteral("--format takes text, latex, mathematica, sympy or all");
     const QStringList files = parser.positionalArguments();
     if (line.problem.isEmpty())
         Check(line, files, parser.isSet(sizeOption));

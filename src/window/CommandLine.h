@@ -9,13 +9,15 @@
 // What the command line asks for:
 //   lumetra [FILE.lumetra]
 //   lumetra --export OUT.png|svg|pdf [--size WxH] FILE.lumetra
-//   lumetra --formulas [--format text|latex|mathematica|sympy] FILE.lumetra
+//   lumetra --formulas [--implicit] [--format text|latex|mathematica|sympy|all] FILE.lumetra
 //   lumetra --help | --version
 struct CommandLine {
-    QString session;        // empty: start at the initial values
-    QString exportPath;     // not empty: write the picture and exit
-    QSize size;             // the exported picture's size; empty: the session's
-    bool formulas = false;  // print the session's exact formulas and exit
+    QString session;           // empty: start at the initial values
+    QString exportPath;        // not empty: write the picture and exit
+    QSize size;                // the exported picture's size; empty: the session's
+    bool formulas = false;     // print the session's exact formulas and exit
+    bool implicit = false;     // ... and their implicit equations
+    bool everyFormat = false;  // ... in each of the four forms, a form feed line after each
     FormulaFormat format = FormulaFormat::Text;
     QString problem;  // not empty: the one-line reason the line is refused
 };

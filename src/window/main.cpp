@@ -4,6 +4,7 @@
 
 #include "drawing/StandardLayers.h"
 #include "maths/ExactFormulas.h"
+#include "maths/ImplicitEquation.h"
 #include "window/CommandLine.h"
 #include "window/ExceptionBox.h"
 #include "window/MainWindow.h"
@@ -60,7 +61,21 @@ int PrintFormulas(const CommandLine &line)
 {
     try {
         const Scene scene = SceneOfOpened(ReadSessionFile(line.session, ToggleIds(StandardLayers())));
-        std::fputs(PrintedFormulas(SceneFormulas(scene), line.format).c_str(), stdout);
+        const std::vector<ExactFormula> formulas = SceneFormulas(scene);
+        const std::vector<ImplicitEquation> equations =
+            line.implicit ? ImplicitEquations(formulas) : std::vector<ImplicitEquation>();
+        const std::vector<FormulaFormat> formats =
+            line.everyFormat ? std::vector<FormulaFormat>{FormulaFormat::Text, FormulaFormat::Latex,
+                                                          FormulaFormat::Mathematica, FormulaFormat::Sympy}
+                             : std::vector<FormulaFormat>{line.format};
+        for (const FormulaFormat format : formats) {
+            std::string text = PrintedFormulas(formulas, format);
+            if (line.implicit)
+                text += PrintedEquations(formulas, equations, format);
+            std::fputs(text.c_str(), stdout);
+            if (line.everyFormat)
+                std::fputs("\f\n", stdout);
+        }
         return EXIT_SUCCESS;
     } catch (const std::exception &failure) {
         return Refused(QString::fromLocal8Bit(failure.what()));

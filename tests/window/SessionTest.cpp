@@ -307,7 +307,7 @@ TEST_F(SessionWindow, TheCommandLinePrintsTheSessionsFormulas)
     const ProgramRun bad = Lumetra(
         {QStringLiteral("--formulas"), QStringLiteral("--format"), QStringLiteral("maple"), example}, folder.path());
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.errors.toStdString(), "lumetra: --format takes text, latex, mathematica or sympy\n");
+    EXPECT_EQ(bad.errors.toStdString(), "lumetra: --format takes text, latex, mathematica, sympy or all\n");
     // An option the program does not know is refused in words, display or not.
     const ProgramRun unknown = Lumetra({QStringLiteral("--formula"), example}, folder.path());
     EXPECT_EQ(unknown.status, 1);

@@ -84,7 +84,7 @@ void MainWindow::OwnCurveClick()
 
 void MainWindow::FormulasClick()
 {
-    FormulasDialog dialog(this, scene);
+    FormulasDialog dialog(this, scene, CaptureSession());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TypedCurveBuild build = BuildTypedCurve(dialog.ChosenCurve());

@@ -1,15 +1,17 @@
 // "Formulas..." (Ctrl+E): the exact formulas of what is shown, copied in the
-// chosen form, their implicit equations, and one taken as an own curve.
+// chosen form, their implicit equations (worked out by the program in a
+// process of its own), and one taken as an own curve.
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "ControlTestSupport.h"
+#include "WindowFixture.h"
 #include "maths/TypedCurve.h"
 #include "window/FormulasDialog.h"
 #include "window/PictureBox.h"
@@ -28,6 +30,7 @@ TEST_F(Formulas, CopiedTakenAndSolved)
         auto *dialog = qobject_cast<FormulasDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         shown = dialog->Text()->toPlainText().toStdString();
+        dialog->program = QStringLiteral(LUMETRA_PROGRAM);
         for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
             if (button->text() == QStringLiteral("Copy as Mathematica"))
                 button->click();
@@ -38,7 +41,7 @@ TEST_F(Formulas, CopiedTakenAndSolved)
                 button->click();
         }
         equations = dialog->Text()->toPlainText().toStdString();
-        dialog->findChild<QPushButton *>(QStringLiteral("ownCurveFromThis"))->click();
+        dialog->findChild<QPushButton *>(QStringLiteral("ownCurveFrom1"))->click();  // the pedal curve
     });
     QTest::keyClick(form->Picture, Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(shown, "curve: x = cos(t), y = sin(t)\n"
@@ -53,6 +56,26 @@ TEST_F(Formulas, CopiedTakenAndSolved)
     // The pedal curve is now the curve shown, an own curve of its own.
     ASSERT_TRUE(form->scene.curve && form->scene.curve->typed);
     EXPECT_EQ(form->scene.curve->typed->Text().first, "-cos(t)^2 + cos(t) + 1");
+}
+
+// Elimination that takes longer than its limit is ended, and said to be too large.
+TEST_F(Formulas, ASlowEliminationIsEndedAtItsLimit)
+{
+    QTemporaryDir folder;
+    const QString slow = folder.filePath(QStringLiteral("slow"));
+    QFile script(slow);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexec sleep 60\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    FormulasDialog dialog(form.get(), form->scene, form->CaptureSession());
+    dialog.program = slow;
+    for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+        if (button->text() == QStringLiteral("Implicit equations"))
+            button->click();
+    }
+    EXPECT_NE(dialog.Text()->toPlainText().indexOf(QStringLiteral("implicit equations: too large")), -1)
+        << dialog.Text()->toPlainText().toStdString();
 }
 
 }  // namespace
