@@ -42,8 +42,22 @@ Exact operator*(double k, const Exact &a)
     return {GiNaC::numeric(int(k)) * a.value, a.t};
 }
 
+// Exact formulas grow with every derivative (an iterated pedal takes one a
+// stage) and simplifying a large one takes GiNaC minutes: past this many
+// nodes a formula is "too large to write out", said at once.
+constexpr size_t LargestExactFormula = 3000;
+
+struct TooLarge {};
+
+void Bounded(const ex &e)
+{
+    if (TreeSize(e, LargestExactFormula) > LargestExactFormula)
+        throw TooLarge{};
+}
+
 Exact Derivative(const Exact &a)
 {
+    Bounded(a.value);
     return {a.value.diff(GiNaC::ex_to<GiNaC::symbol>(a.t)), a.t};
 }
 
@@ -53,6 +67,7 @@ Exact Derivative(const Exact &a)
 // hyperbola's: the shorter form is kept.
 bool Simplified(const Exact &a, ex &out)
 {
+    Bounded(a.value);
     out = a.value.normal();
     const GiNaC::wildcard w;
     const ex squares[] = {GiNaC::pow(GiNaC::sin(w), 2) == 1 - GiNaC::pow(GiNaC::cos(w), 2),
@@ -65,13 +80,18 @@ bool Simplified(const Exact &a, ex &out)
     return TreeSize(out, LargestDerivative) <= LargestDerivative;
 }
 
-ExactFormula FormulaOf(const std::string &name, const relative_formulas::Point<Exact> &p)
+// The formula `make` builds, simplified; unknown where it grows too large.
+template <class Make>
+ExactFormula FormulaOf(const std::string &name, const ex &t, Make make)
 {
     ExactFormula formula;
     formula.name = name;
-    formula.t = p.x.t;
+    formula.t = t;
     try {
+        const relative_formulas::Point<Exact> p = make();
         formula.known = Simplified(p.x, formula.x) && Simplified(p.y, formula.y);
+    } catch (const TooLarge &) {
+        formula.known = false;
     } catch (const std::exception &) {
         formula.known = false;  // exact arithmetic beyond range, or a division by zero
     }
@@ -101,13 +121,14 @@ std::vector<ExactFormula> SceneFormulas(const Scene &scene)
     const relative_formulas::Point<Exact> p{{ExactOfShortestText(scene.pedalX), t},
                                             {ExactOfShortestText(scene.pedalY), t}};
     const double e = relative_formulas::PlaneSign(scene.plane);
-    formulas.push_back(FormulaOf("curve", q));
-    formulas.push_back(FormulaOf("pedal curve", relative_formulas::Pedal(q, p, e)));
+    formulas.push_back(FormulaOf("curve", t, [&] { return q; }));
+    formulas.push_back(FormulaOf("pedal curve", t, [&] { return relative_formulas::Pedal(q, p, e); }));
     for (RelativeKind kind : EveryRelative) {
         if (!scene.Shows(RelativeId(kind)))
             continue;
         const Relative relative{kind, kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1};
-        formulas.push_back(FormulaOf(NameOf(kind, relative.stages), relative_formulas::Of(q, relative, p, e)));
+        formulas.push_back(
+            FormulaOf(NameOf(kind, relative.stages), t, [&] { return relative_formulas::Of(q, relative, p, e); }));
     }
     return formulas;
 }

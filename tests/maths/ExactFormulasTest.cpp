@@ -96,4 +96,18 @@ TEST(ExactFormulas, TheTextFormReadsBackAsTheSameCurve)
     }
 }
 
+// A formula that grows past what can be simplified in moments is said to be
+// too large at once: the fifth pedal of the ellipse.
+TEST(ExactFormulas, AFormulaTooLargeToSimplifyIsSaidToBe)
+{
+    Scene scene = SceneOf(BuiltIn(1), Plane::Euclidean, 0.5f, 0.3f);
+    scene.Show("iteratedPedal", true);
+    scene.pedalStages = 5;
+    const std::vector<ExactFormula> formulas = SceneFormulas(scene);
+    ASSERT_EQ(formulas.size(), 3u);
+    EXPECT_TRUE(formulas[1].known);
+    EXPECT_FALSE(formulas[2].known);
+    EXPECT_EQ(PrintedFormulas({formulas[2]}, FormulaFormat::Text), "iterated pedal (n = 5): too large to write out\n");
+}
+
 }  // namespace
