@@ -54,8 +54,7 @@ namespace {
 std::shared_ptr<const CurveRow> CurveFor(float curveIndex)
 {
     const int index = int(curveIndex);
-    const CurveRow *row = float(index) == curveIndex ? CurveAt(index) : nullptr;
-    return std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), row);
+    return float(index) == curveIndex ? SharedCurveAt(index) : nullptr;
 }
 
 ClientSize DesignedClient()

@@ -120,3 +120,8 @@ WindowPoint WorldToWindow(const FrameGeometry &at, float x, float y)
     return {float(double(at.originX) + double(x) * at.unitPixels),
             float(double(at.originY) - double(y) * at.unitPixels)};
 }
+
+double ReachAcross(const Scene &scene)
+{
+    return 2.0 * (double(scene.xMax) - double(scene.xMin) + double(scene.yMax) - double(scene.yMin));
+}

@@ -50,6 +50,10 @@ struct DoublePoint {
 // on the area's top (its bottom edge on the bottom when it lies above the x axis).
 DoublePoint OriginFor(const AreaRect &area, double xMin, double yMin, double yMax, double unit);
 
+// Twice the view window's width and height, in world units: a line drawn
+// this far each way from a point inside the view crosses the whole view.
+double ReachAcross(const Scene &scene);
+
 struct WindowPoint {
     float x;
     float y;

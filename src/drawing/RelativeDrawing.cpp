@@ -6,6 +6,7 @@
 
 #include "drawing/Frame.h"
 #include "drawing/Layer.h"
+#include "drawing/PlotArea.h"
 #include "drawing/Primitives.h"
 #include "drawing/Trace.h"
 #include "drawing/TracePoints.h"
@@ -21,11 +22,6 @@ void SetColour(const Frame &frame, RelativeKind kind)
     const Layer *layer = frame.layers ? LayerOf(*frame.layers, RelativeId(kind)) : nullptr;
     const LayerColour c = layer ? layer->colour : LayerColour{0, 0, 0};
     glColor3f(c.r, c.g, c.b);
-}
-
-Relative RelativeOfScene(RelativeKind kind, const Scene &scene)
-{
-    return {kind, kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1};
 }
 
 // A relative is drawn as a smoothed polyline through some of its samples:
@@ -134,7 +130,7 @@ void TraceRelative(const Frame &frame, RelativeKind kind)
     const CurveRow *curve = frame.Curve();
     if (!curve)
         return;
-    const Relative relative = RelativeOfScene(kind, frame.scene);
+    const Relative relative = RelativeIn(kind, frame.scene);
     const RelativeTrace trace(*curve, frame.scene, relative);
     const FrameGeometry &at = frame.at;
     const SeenArea picture{-double(at.originX), -double(at.originY), frame.pictureWidth - double(at.originX),
@@ -165,7 +161,7 @@ AtSelected SelectedOf(const Frame &frame, RelativeKind kind)
     const double t = double(frame.scene.currentT);
     AtSelected s;
     s.q = JetAt(*curve, t, 2);
-    s.point = RelativeAt(*curve, frame.scene, RelativeOfScene(kind, frame.scene), t);
+    s.point = RelativeAt(*curve, frame.scene, RelativeIn(kind, frame.scene), t);
     s.defined = s.q.defined;
     return s;
 }
@@ -177,15 +173,13 @@ bool ShowsLines(const Frame &frame)
     return frame.scene.Shows("tangentAndNormal");
 }
 
-// A segment from (x, y) along (dx, dy), `reach` world units each way.
+// A segment from (x, y) along (dx, dy), across the view each way.
 void DrawLineThrough(const Frame &frame, double x, double y, double dx, double dy)
 {
     const double length = std::hypot(dx, dy);
     if (!(length > 0) || !std::isfinite(length))
         return;
-    const double reach = 2.0 * (double(frame.scene.xMax) - double(frame.scene.xMin) + double(frame.scene.yMax) -
-                                double(frame.scene.yMin));
-    const double s = reach / length;
+    const double s = ReachAcross(frame.scene) / length;
     DrawPolyline(frame.at, {{x - s * dx, y - s * dy}, {x + s * dx, y + s * dy}});
 }
 
@@ -194,11 +188,6 @@ void DrawRelativePoint(const Frame &frame, const AtSelected &s, RelativeKind kin
     SetColour(frame, kind);
     if (s.point.defined)
         DrawPoint(frame.at, float(s.point.x), float(s.point.y));
-}
-
-double PlaneSign(const Scene &scene)
-{
-    return scene.plane == Plane::Minkowski ? -1.0 : 1.0;
 }
 
 }  // namespace
@@ -242,7 +231,7 @@ void DrawContrapedalConstruction(const Frame &frame)
     if (ShowsLines(frame)) {
         SetColour(frame, RelativeKind::Contrapedal);
         const PlanePoint q = s.q.derivatives[0], v = s.q.derivatives[1];
-        DrawLineThrough(frame, q.x, q.y, -PlaneSign(frame.scene) * v.y, v.x);
+        DrawLineThrough(frame, q.x, q.y, -relative_formulas::PlaneSign(frame.scene.plane) * v.y, v.x);
     }
     DrawRelativePoint(frame, s, RelativeKind::Contrapedal);
 }
@@ -274,8 +263,7 @@ void DrawCatacausticConstruction(const Frame &frame)
         const double dx = q.x - o.x, dy = q.y - o.y;
         const double length = std::hypot(dx, dy);
         if (length > 0) {
-            const double reach = 2.0 * (double(frame.scene.xMax) - double(frame.scene.xMin) + double(frame.scene.yMax) -
-                                        double(frame.scene.yMin));
+            const double reach = ReachAcross(frame.scene);
             SetColour(frame, RelativeKind::Catacaustic);
             DrawPolyline(frame.at, {{q.x, q.y}, {q.x + reach * dx / length, q.y + reach * dy / length}});
         }
@@ -293,7 +281,7 @@ void DrawNegativePedalConstruction(const Frame &frame)
         const PlanePoint q = s.q.derivatives[0];
         const double ux = q.x - frame.scene.pedalX, uy = q.y - frame.scene.pedalY;
         SetColour(frame, RelativeKind::NegativePedal);
-        DrawLineThrough(frame, q.x, q.y, -PlaneSign(frame.scene) * uy, ux);
+        DrawLineThrough(frame, q.x, q.y, -relative_formulas::PlaneSign(frame.scene.plane) * uy, ux);
     }
     DrawRelativePoint(frame, s, RelativeKind::NegativePedal);
 }

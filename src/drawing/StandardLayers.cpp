@@ -133,15 +133,14 @@ QStringList RelativeReadout(const Scene &scene)
     static const char *const names[] = {"C", "O", "K", "Z", "E", "F"};
     if (!scene.curve || !scene.Shows(RelativeId(Kind)))
         return {};
-    const int stages = Kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1;
-    QString name = QString::fromLatin1(names[int(Kind)]);
+    const Relative relative = RelativeIn(Kind, scene);
+    std::string name = names[int(Kind)];
     if (Kind == RelativeKind::IteratedPedal)
-        name += QString::number(stages);
-    const RelativeSample s = RelativeAt(*scene.curve, scene, {Kind, stages}, double(scene.currentT));
+        name += std::to_string(relative.stages);
+    const RelativeSample s = RelativeAt(*scene.curve, scene, relative, double(scene.currentT));
     if (!s.defined)
-        return {name + QStringLiteral(": none here")};
-    return {name + QStringLiteral(" ( ") + FloatToStr(float(s.x)) + QStringLiteral(" , ") + FloatToStr(float(s.y)) +
-            QStringLiteral(" )")};
+        return {QString::fromStdString(name) + QStringLiteral(": none here")};
+    return {PointText(name.c_str(), s.x, s.y)};
 }
 
 }  // namespace

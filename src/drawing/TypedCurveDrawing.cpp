@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <cmath>
 
+#include "drawing/PlotArea.h"
 #include "drawing/Primitives.h"
 #include "drawing/TracePoints.h"
 #include "maths/TypedCurve.h"
@@ -133,9 +134,6 @@ void DrawTypedLightlikePoints(const TypedCurve &curve, const Scene &scene, const
 
 std::vector<SingularMark> TypedSingularMarks(const TypedCurve &curve, const Scene &scene)
 {
-    // Twice the view's width and height: the line crosses the whole view
-    // from any S inside it.
-    const double reach = 2.0 * (double(scene.xMax) - double(scene.xMin) + double(scene.yMax) - double(scene.yMin));
     return TypedSingularMarksAt(curve, *SamplesOfRange(curve, scene), scene.plane, scene.pedalX, scene.pedalY,
-                                scene.currentT, reach);
+                                scene.currentT, ReachAcross(scene));
 }

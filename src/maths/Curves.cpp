@@ -128,6 +128,12 @@ const CurveRow *CurveAt(int listIndex)
     return &table[size_t(listIndex)];
 }
 
+std::shared_ptr<const CurveRow> SharedCurveAt(int listIndex)
+{
+    const CurveRow *row = CurveAt(listIndex);
+    return row ? std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), row) : nullptr;
+}
+
 int CurveCount()
 {
     return int(CurveTable().size());

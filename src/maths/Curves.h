@@ -64,6 +64,9 @@ PlaneJet JetAt(const CurveRow &row, double t, int order);
 const std::vector<CurveRow> &CurveTable();
 // The row of a list index, or nullptr where the index names no curve.
 const CurveRow *CurveAt(int listIndex);
+// The same, shared as a scene holds its curve (a built-in row lives as long
+// as the program: shared without an owner).
+std::shared_ptr<const CurveRow> SharedCurveAt(int listIndex);
 int CurveCount();
 QStringList CurveNames();
 

@@ -126,7 +126,7 @@ std::vector<ExactFormula> SceneFormulas(const Scene &scene)
     for (RelativeKind kind : EveryRelative) {
         if (!scene.Shows(RelativeId(kind)))
             continue;
-        const Relative relative{kind, kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1};
+        const Relative relative = RelativeIn(kind, scene);
         formulas.push_back(
             FormulaOf(NameOf(kind, relative.stages), t, [&] { return relative_formulas::Of(q, relative, p, e); }));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Scene.h"
+
 // The pedal curve's relatives: curves made from the same curve, the same P
 // and the same tangent lines, in either plane. With e = 1 (Euclidean) or -1
 // (Minkowski), <u, v> = u1 v1 + e u2 v2, T = Q' and N = (-e y', x'):
@@ -28,3 +30,9 @@ struct Relative {
     RelativeKind kind;
     int stages = 1;  // the iterated pedal's n, 1 to 5
 };
+
+// A relative as a scene shows it: the iterated pedal with the scene's stages.
+inline Relative RelativeIn(RelativeKind kind, const Scene &scene)
+{
+    return {kind, kind == RelativeKind::IteratedPedal ? scene.pedalStages : 1};
+}

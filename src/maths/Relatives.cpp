@@ -4,23 +4,10 @@
 #include <cmath>
 
 #include "maths/Curves.h"
-#include "maths/RelativeFormulas.h"
 
 namespace {
 
-using Series = relative_formulas::Point<TaylorSeries>;
-
-Series Lifted(const SeriesPoint &p)
-{
-    return {p.x, p.y};
-}
-
-SeriesPoint Lowered(const Series &p)
-{
-    return {p.x, p.y};
-}
-
-Series PointAs(double x, double y, int order)
+SeriesPoint PointAs(double x, double y, int order)
 {
     return {TaylorSeries::Constant(x, order), TaylorSeries::Constant(y, order)};
 }
@@ -29,8 +16,7 @@ Series PointAs(double x, double y, int order)
 
 SeriesPoint PedalOf(const SeriesPoint &q, Plane plane, double px, double py)
 {
-    return Lowered(
-        relative_formulas::Pedal(Lifted(q), PointAs(px, py, q.x.order), relative_formulas::PlaneSign(plane)));
+    return relative_formulas::Pedal(q, PointAs(px, py, q.x.order), relative_formulas::PlaneSign(plane));
 }
 
 int DerivativesNeeded(const Relative &relative)
@@ -49,8 +35,7 @@ int DerivativesNeeded(const Relative &relative)
 
 SeriesPoint RelativeOf(const SeriesPoint &q, const Relative &relative, Plane plane, double px, double py)
 {
-    return Lowered(
-        relative_formulas::Of(Lifted(q), relative, PointAs(px, py, q.x.order), relative_formulas::PlaneSign(plane)));
+    return relative_formulas::Of(q, relative, PointAs(px, py, q.x.order), relative_formulas::PlaneSign(plane));
 }
 
 namespace {

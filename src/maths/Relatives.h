@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "maths/CurveFormulas.h"
+#include "maths/RelativeFormulas.h"
 #include "maths/RelativeKind.h"
 #include "maths/TaylorSeries.h"
 #include "model/Scene.h"
@@ -11,9 +12,7 @@
 struct CurveRow;
 
 // A curve near a parameter, as the Taylor series of its coordinates.
-struct SeriesPoint {
-    TaylorSeries x, y;
-};
+using SeriesPoint = relative_formulas::Point<TaylorSeries>;
 
 // The derivatives of Q a relative needs, beyond its point.
 int DerivativesNeeded(const Relative &relative);

@@ -213,6 +213,11 @@ TypedCurveBuild BuildTypedCurve(const TypedCurveText &text)
     return build;
 }
 
+std::shared_ptr<const CurveRow> SharedRowOf(const std::shared_ptr<const TypedCurve> &curve)
+{
+    return curve ? std::shared_ptr<const CurveRow>(curve, &curve->Row()) : nullptr;
+}
+
 CurveJet JetOfRow(const CurveRow &row, float t)
 {
     if (row.typed)

@@ -58,6 +58,9 @@ struct TypedCurveBuild {
     std::string error;                        // e.g. "unknown name 'sni' at 1"
 };
 
+// A typed curve's row, shared as a scene holds its curve: it keeps the curve alive.
+std::shared_ptr<const CurveRow> SharedRowOf(const std::shared_ptr<const TypedCurve> &curve);
+
 // Parses and differentiates the formulas and compiles their evaluator.
 TypedCurveBuild BuildTypedCurve(const TypedCurveText &text);
 

@@ -99,11 +99,7 @@ void WriteSessionFile(const Session &session, const QString &path)
 Scene SceneOfOpened(const OpenedSession &opened)
 {
     Scene scene = SceneOfSession(opened.session);
-    if (opened.curve.typed)
-        scene.curve = std::shared_ptr<const CurveRow>(opened.curve.typed, &opened.curve.typed->Row());
-    else
-        scene.curve =
-            std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(opened.curve.builtInIndex));
+    scene.curve = opened.curve.typed ? SharedRowOf(opened.curve.typed) : SharedCurveAt(opened.curve.builtInIndex);
     TakeSelectedPoint(scene);
     return scene;
 }

@@ -9,14 +9,14 @@
 // Scenes for the maths tests: a curve of the list or a typed one, a plane and P.
 inline std::shared_ptr<const CurveRow> BuiltIn(int index)
 {
-    return std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(index));
+    return SharedCurveAt(index);
 }
 
 inline std::shared_ptr<const CurveRow> Typed(const char *x, const char *y)
 {
     const TypedCurveBuild build = BuildTypedCurve({TypedKind::Parametric, x, y, -1, 1});
     EXPECT_TRUE(build.curve) << build.error;
-    return build.curve ? std::shared_ptr<const CurveRow>(build.curve, &build.curve->Row()) : nullptr;
+    return SharedRowOf(build.curve);
 }
 
 inline Scene SceneOf(std::shared_ptr<const CurveRow> curve, Plane plane, float px, float py)

@@ -29,13 +29,10 @@ void WidenPopup(CurveListBox *list)
 
 std::shared_ptr<const CurveRow> MainWindow::CurveOfItem(int index) const
 {
-    // A built-in row lives as long as the program: shared without an owner.
     if (index < CurveCount())
-        return std::shared_ptr<const CurveRow>(std::shared_ptr<const void>(), CurveAt(index));
+        return SharedCurveAt(index);
     const size_t typed = size_t(index - CurveCount());
-    if (typed >= typedCurves.size())
-        return nullptr;
-    return std::shared_ptr<const CurveRow>(typedCurves[typed], &typedCurves[typed]->Row());
+    return typed < typedCurves.size() ? SharedRowOf(typedCurves[typed]) : nullptr;
 }
 
 std::shared_ptr<const CurveRow> MainWindow::SelectedCurve() const
