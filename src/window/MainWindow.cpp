@@ -103,6 +103,12 @@ FrameGeometry MainWindow::Geometry() const
     return GeometryOf({ClientWidth(), ClientHeight()}, scene, drawnGeometry, Picture->devicePixelRatioF());
 }
 
+void MainWindow::ResizeClient(int clientWidth, int clientHeight)
+{
+    QWidget *outer = window();
+    outer->resize(outer->width() - width() + clientWidth, outer->height() - height() + clientHeight);
+}
+
 void MainWindow::Redraw()
 {
     Picture->RenderNow();

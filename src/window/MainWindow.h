@@ -143,6 +143,8 @@ public:
 
     int ClientWidth() const { return width(); }
     int ClientHeight() const { return height(); }
+    // Gives the client area this size; a window around it grows or shrinks by as much.
+    void ResizeClient(int width, int height);
 
     // Synchronous redraw of the picture (RenderScene inside the paint).
     void Redraw();
@@ -203,8 +205,32 @@ public:
     void ShowSession(const OpenedSession &opened);
     // Reads and shows a session; a bad file is reported and changes nothing.
     void OpenSessionFile(const QString &path);
-    void SaveSessionClick();
+
+    // The session as the window's document: the file it was opened from or
+    // saved to (empty for a new one), and the state it holds.
+    QString sessionPath;
+    Session savedSession;
+    // The scene differs from the document's file (or from the start).
+    bool Modified() const;
+    // Opens a session as the document, after asking about unsaved changes.
+    void OpenDocument(const QString &path);
+    // Save writes to the document's file, asking for one only where it has
+    // none; both are false where the user cancelled.
+    bool SaveSessionClick();
+    bool SaveSessionAsClick();
     void OpenSessionClick();
+    // With unsaved changes: asks Save, Discard or Cancel; true where the
+    // window may go on to drop them.
+    bool MayDiscardChanges();
+
+    // The picture's menu entries that the window's menu bar shows as well.
+    struct PictureActions {
+        QAction *copyPicture = nullptr;
+        QAction *formulas = nullptr;
+        QAction *openSession = nullptr;
+        QAction *undo = nullptr;
+        QAction *redo = nullptr;
+    } pictureActions;
 
     // Undo and redo: every change the user makes to what the window shows is
     // a step, recorded once its gesture has rested.
@@ -212,6 +238,10 @@ public:
     void RedoClick();
     void RecordStep();
     SessionHistory history;
+
+signals:
+    // The document's file or its difference from the scene may have changed.
+    void DocumentChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -237,7 +267,10 @@ private:
     void ConnectKeyboard();
     void ConnectPicture();
     // An entry of the picture's menu whose shortcut works anywhere in the window.
-    QAction *AddPictureAction(const QString &text, const QKeySequence &keys, void (MainWindow::*handler)());
+    QAction *AddPictureAction(const QString &text, const QKeySequence &keys, std::function<void()> handler);
+    void MarkSaved(const QString &path);
+    // Opens a session as the document, its changes already answered for.
+    void ReplaceDocument(const QString &path);
     void AddPictureMenu();
     void AddSessionMenu();
     void AddHistory();

@@ -6,6 +6,7 @@
 #include "maths/ExactFormulas.h"
 #include "maths/ImplicitEquation.h"
 #include "window/CommandLine.h"
+#include "window/DocumentWindow.h"
 #include "window/ExceptionBox.h"
 #include "window/MainWindow.h"
 #include "window/SessionExport.h"
@@ -85,11 +86,11 @@ int PrintFormulas(const CommandLine &line)
 int ShowWindow(const CommandLine &line)
 {
     return ExitStatusOf([&line] {
-        MainWindow form;
-        form.show();
+        DocumentWindow window;
+        window.show();
         // A session that cannot be read is reported; the window keeps its start values.
         if (!line.session.isEmpty())
-            RunHandler([&] { form.OpenSessionFile(line.session); });
+            RunHandler([&] { window.Form()->OpenDocument(line.session); });
         return Application::exec();
     });
 }

@@ -31,24 +31,27 @@ void MainWindow::ConnectPicture()
     calls.resetView = [window] { RunHandler([&] { window->ResetViewClick(); }); };
 }
 
-QAction *MainWindow::AddPictureAction(const QString &text, const QKeySequence &keys, void (MainWindow::*handler)())
+QAction *MainWindow::AddPictureAction(const QString &text, const QKeySequence &keys, std::function<void()> handler)
 {
     auto *action = new QAction(text, Picture);
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, [handler] { RunHandler(handler); });
     Picture->addAction(action);
     return action;
 }
 
 void MainWindow::AddPictureMenu()
 {
-    AddPictureAction(QStringLiteral("Save picture\u2026"), QKeySequence::Save, &MainWindow::SavePictureClick);
-    AddPictureAction(QStringLiteral("Copy picture"), QKeySequence::Copy, &MainWindow::CopyPictureClick);
-    AddPictureAction(QStringLiteral("Formulas\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::FormulasClick);
+    AddPictureAction(QStringLiteral("Save picture\u2026"), QKeySequence::Save, [this] { SavePictureClick(); });
+    pictureActions.copyPicture =
+        AddPictureAction(QStringLiteral("Copy picture"), QKeySequence::Copy, [this] { CopyPictureClick(); });
+    pictureActions.formulas = AddPictureAction(QStringLiteral("Formulas\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                                               [this] { FormulasClick(); });
     // Home belongs to the picture only: in a field it still moves the cursor.
-    AddPictureAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), &MainWindow::ResetViewClick)
-        ->setShortcutContext(Qt::WidgetShortcut);
+    AddPictureAction(QStringLiteral("Reset view"), QKeySequence(Qt::Key_Home), [this] {
+        ResetViewClick();
+    })->setShortcutContext(Qt::WidgetShortcut);
     Picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -1,17 +1,22 @@
 // Sessions: everything the window shows, saved to a file and brought back
-// from one, from the picture's menu or the command line.
+// from one, from the menus, a dropped file or the command line. The session
+// is the window's document: it knows its file and whether the scene still
+// matches what was saved there.
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <algorithm>
 
 #include "maths/Curves.h"
 #include "maths/SessionCurve.h"
 #include "maths/TypedCurve.h"
 #include "model/NumberText.h"
+#include "window/ExceptionBox.h"
 #include "window/MainWindow.h"
 #include "window/PictureBox.h"
+#include "window/RecentSessions.h"
 #include "window/SessionFile.h"
 #include "window/TypedCurveSettings.h"
 #include "window/controls/Adapters.h"
@@ -30,6 +35,16 @@ void ShowFields(MainWindow &form, const Session &s)
     ShowInField(form.tMinEdit, FloatToStr(s.tMin));
     ShowInField(form.tMaxEdit, FloatToStr(s.tMax));
     ShowInField(form.stepEdit, FloatToStr(s.step));
+}
+
+// What the document compares: the window's size is no change of the scene,
+// and a running animation moves the selected point by itself.
+Session Compared(Session s)
+{
+    s.clientWidth = s.clientHeight = 0;
+    if (s.animation)
+        s.selectedT = s.trackPosition = 0;
+    return s;
 }
 
 }  // namespace
@@ -58,7 +73,7 @@ void MainWindow::ShowSession(const OpenedSession &opened)
     }
     curveList->setCurrentIndex(index);
     shownCurve = index;
-    resize(s.clientWidth, s.clientHeight);
+    ResizeClient(s.clientWidth, s.clientHeight);
     scene = SceneOfSession(s);
     scene.curve = CurveOfItem(index);
     ShowViewEdges();
@@ -79,30 +94,98 @@ void MainWindow::OpenSessionFile(const QString &path)
         SaveTypedCurves(typedCurves);
 }
 
-void MainWindow::SaveSessionClick()
+bool MainWindow::Modified() const
 {
-    const Session session = CaptureSession();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save session"), QStringLiteral("session.lumetra"),
-                                                SessionFilter);
+    return !(Compared(CaptureSession()) == Compared(savedSession));
+}
+
+void MainWindow::MarkSaved(const QString &path)
+{
+    sessionPath = path;
+    savedSession = CaptureSession();
+    RememberSession(path);
+    emit DocumentChanged();
+}
+
+void MainWindow::OpenDocument(const QString &path)
+{
+    if (MayDiscardChanges())
+        ReplaceDocument(path);
+}
+
+void MainWindow::ReplaceDocument(const QString &path)
+{
+    try {
+        OpenSessionFile(path);
+    } catch (...) {
+        if (!QFileInfo::exists(path))
+            ForgetSession(path);
+        throw;
+    }
+    RecordStep();
+    MarkSaved(path);
+}
+
+bool MainWindow::SaveSessionClick()
+{
+    if (sessionPath.isEmpty())
+        return SaveSessionAsClick();
+    RecordStep();
+    WriteSessionFile(CaptureSession(), sessionPath);
+    MarkSaved(sessionPath);
+    return true;
+}
+
+bool MainWindow::SaveSessionAsClick()
+{
+    RecordStep();
+    const QString start = sessionPath.isEmpty() ? QStringLiteral("session.lumetra") : sessionPath;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save session"), start, SessionFilter);
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".lumetra");
-    WriteSessionFile(session, path);
+    WriteSessionFile(CaptureSession(), path);
+    MarkSaved(path);
+    return true;
 }
 
 void MainWindow::OpenSessionClick()
 {
+    if (!MayDiscardChanges())
+        return;
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open session"), QString(),
                                                       SessionFilter + QStringLiteral(";;All files (*)"));
     if (!path.isEmpty())
-        OpenSessionFile(path);
+        ReplaceDocument(path);
+}
+
+bool MainWindow::MayDiscardChanges()
+{
+    RecordStep();
+    if (!Modified())
+        return true;
+    const QString name = sessionPath.isEmpty() ? QStringLiteral("this session") : QFileInfo(sessionPath).fileName();
+    const auto answer =
+        QMessageBox::question(this, QStringLiteral("Lumetra"), QStringLiteral("Save the changes to %1?").arg(name),
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    // A save that fails or is cancelled keeps the window and its changes.
+    try {
+        return SaveSessionClick();
+    } catch (const std::exception &failure) {
+        ShowException(QString::fromLocal8Bit(failure.what()));
+        return false;
+    }
 }
 
 void MainWindow::AddSessionMenu()
 {
     AddPictureAction(QStringLiteral("Save session\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                     &MainWindow::SaveSessionClick);
-    AddPictureAction(QStringLiteral("Open session\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                     &MainWindow::OpenSessionClick);
+                     [this] { SaveSessionAsClick(); });
+    pictureActions.openSession =
+        AddPictureAction(QStringLiteral("Open session\u2026"), QKeySequence::Open, [this] { OpenSessionClick(); });
 }

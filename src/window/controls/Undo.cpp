@@ -51,8 +51,10 @@ void MainWindow::AddHistory()
     connect(historyRest, &QTimer::timeout, this, [this] { RecordStep(); });
     qApp->installEventFilter(new GestureWatcher(this, historyRest));
     history.Reset(CaptureSession());
-    AddPictureAction(QStringLiteral("Undo"), QKeySequence::Undo, &MainWindow::UndoClick);
-    QAction *redo = AddPictureAction(QStringLiteral("Redo"), QKeySequence::Redo, &MainWindow::RedoClick);
+    savedSession = history.Current();
+    pictureActions.undo = AddPictureAction(QStringLiteral("Undo"), QKeySequence::Undo, [this] { UndoClick(); });
+    QAction *redo = pictureActions.redo =
+        AddPictureAction(QStringLiteral("Redo"), QKeySequence::Redo, [this] { RedoClick(); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
@@ -60,6 +62,7 @@ void MainWindow::RecordStep()
 {
     historyRest->stop();
     history.Record(CaptureSession());
+    emit DocumentChanged();
 }
 
 namespace {
@@ -79,10 +82,12 @@ void MainWindow::UndoClick()
     // A gesture still resting is a step of its own first.
     RecordStep();
     ShowStep(*this, history.Undo());
+    emit DocumentChanged();
 }
 
 void MainWindow::RedoClick()
 {
     RecordStep();
     ShowStep(*this, history.Redo());
+    emit DocumentChanged();
 }

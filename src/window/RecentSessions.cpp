@@ -1,0 +1,41 @@
+#include "window/RecentSessions.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const QString Key = QStringLiteral("recentSessions");
+
+QSettings Settings()
+{
+    return QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
+}
+
+void Store(const QStringList &paths)
+{
+    Settings().setValue(Key, paths);
+}
+
+}  // namespace
+
+QStringList RecentSessions()
+{
+    return Settings().value(Key).toStringList().mid(0, MostRecentSessions);
+}
+
+void RememberSession(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList paths = RecentSessions();
+    paths.removeAll(absolute);
+    paths.prepend(absolute);
+    Store(paths.mid(0, MostRecentSessions));
+}
+
+void ForgetSession(const QString &path)
+{
+    QStringList paths = RecentSessions();
+    paths.removeAll(QFileInfo(path).absoluteFilePath());
+    Store(paths);
+}
