@@ -84,12 +84,25 @@ OffscreenContext::OffscreenContext(int width, int height) : parts(std::make_uniq
 
 OffscreenContext::~OffscreenContext()
 {
+    eglMakeCurrent(parts->display, EGL_NO_SURFACE, EGL_NO_SURFACE, parts->context);
     glDeleteFramebuffers(1, &parts->framebuffer);
     glDeleteRenderbuffers(1, &parts->colour);
     glDeleteRenderbuffers(1, &parts->depth);
     eglMakeCurrent(parts->display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(parts->display, parts->context);
     eglTerminate(parts->display);
+}
+
+void OffscreenContext::Bind()
+{
+    if (!eglMakeCurrent(parts->display, EGL_NO_SURFACE, EGL_NO_SURFACE, parts->context))
+        Fail("the context could not be made current");
+    glBindFramebuffer(GL_FRAMEBUFFER, parts->framebuffer);
+}
+
+void OffscreenContext::Release()
+{
+    eglMakeCurrent(parts->display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
 }
 
 unsigned OffscreenContext::Framebuffer() const

@@ -14,6 +14,11 @@ public:
     OffscreenContext(const OffscreenContext &) = delete;
     OffscreenContext &operator=(const OffscreenContext &) = delete;
 
+    // The context is current from its making until released; a process that
+    // draws into other contexts too binds it for each picture.
+    void Bind();
+    void Release();
+
     unsigned Framebuffer() const;
     // The framebuffer's pixels, top row first.
     QImage Pixels() const;

@@ -29,6 +29,24 @@ void HundredthsTrack::SetPositionTruncated(double value)
         position = int(inRange);
 }
 
+void StepAnimation(Scene &scene)
+{
+    const double s = float(double(scene.tStep) * 100);
+    HundredthsTrack &track = scene.track;
+    const int position = track.position;
+    if (scene.animationForward) {
+        if (position == track.max)
+            scene.animationForward = false;
+        else
+            track.SetPositionTruncated(position + s);
+    } else {
+        if (position == track.min)
+            scene.animationForward = true;
+        else
+            track.SetPositionTruncated(position - s);
+    }
+}
+
 void Scene::Show(const std::string &id, bool on)
 {
     if (on)

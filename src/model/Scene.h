@@ -71,6 +71,12 @@ struct Scene {
     bool animationForward = true;
 };
 
+// One tick of the animation (every 100 ms in the window): the selected point
+// moves by a hundred steps' worth of hundredths towards the end it runs to;
+// each end is shown on two ticks, as the turn itself does not move.
+constexpr int AnimationTickMs = 100;
+void StepAnimation(Scene &scene);
+
 bool operator==(const Scene &a, const Scene &b);
 inline bool operator!=(const Scene &a, const Scene &b)
 {

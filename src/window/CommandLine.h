@@ -5,16 +5,21 @@
 #include <QStringList>
 
 #include "maths/FormulaPrinter.h"
+#include "window/AnimationExport.h"
 
 // What the command line asks for:
 //   lumetra [FILE.lumetra]
 //   lumetra --export OUT.png|svg|pdf [--size WxH] FILE.lumetra
+//   lumetra --export-animation OUT.mp4|webm|gif [--size WxH] [--seconds S] [--fps N]
+//           [--move-pedal-to X,Y] FILE.lumetra
 //   lumetra --formulas [--implicit] [--format text|latex|mathematica|sympy|all] FILE.lumetra
 //   lumetra --help | --version
 struct CommandLine {
     QString session;           // empty: start at the initial values
     QString exportPath;        // not empty: write the picture and exit
     QSize size;                // the exported picture's size; empty: the session's
+    QString animationPath;     // not empty: write the animation film and exit
+    AnimationPlan animation;   // its length, frame rate and whether P moves
     bool formulas = false;     // print the session's exact formulas and exit
     bool implicit = false;     // ... and their implicit equations
     bool everyFormat = false;  // ... in each of the four forms, a form feed line after each

@@ -55,6 +55,8 @@ void DocumentWindow::BuildFileMenu()
     file->addSeparator();
     AddEntry(file, QStringLiteral("&Export picture\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
              [this] { form->SavePictureClick(); });
+    AddEntry(file, QStringLiteral("Export a&nimation\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
+             [this] { form->ExportAnimationClick(); });
     file->addSeparator();
     AddEntry(file, QStringLiteral("&Quit"), QKeySequence::Quit, [this] { close(); });
 }

@@ -192,6 +192,8 @@ public:
     // The picture's menu (right button): save it as PNG, copy it.
     void SavePictureClick();
     void CopyPictureClick();
+    // "Export animation...": the animation or a move of P, as MP4, WebM or GIF.
+    void ExportAnimationClick();
     // "Formulas...": the exact formulas of what is shown; one may become an own curve.
     void FormulasClick();
 

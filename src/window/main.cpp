@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 #include "drawing/StandardLayers.h"
 #include "maths/ExactFormulas.h"
@@ -51,6 +52,26 @@ int Export(const CommandLine &line)
 {
     try {
         ExportPicture(ReadSessionFile(line.session, ToggleIds(StandardLayers())), line.exportPath, line.size);
+        return EXIT_SUCCESS;
+    } catch (const std::exception &failure) {
+        return Refused(QString::fromLocal8Bit(failure.what()));
+    }
+}
+
+// The session's animation as a film, without a window; a terminal sees each
+// frame counted on one line.
+int ExportFilm(const CommandLine &line)
+{
+    try {
+        const OpenedSession opened = ReadSessionFile(line.session, ToggleIds(StandardLayers()));
+        AnimationPlan plan = line.animation;
+        plan.size = line.size.isEmpty() ? PictureSizeOf(opened.session) : line.size;
+        const bool terminal = isatty(fileno(stderr));
+        ExportAnimation(SceneOfOpened(opened), plan, line.animationPath, [terminal](int done, int total) {
+            if (terminal)
+                std::fprintf(stderr, "\rlumetra: frame %d of %d%s", done, total, done == total ? "\n" : "");
+            return true;
+        });
         return EXIT_SUCCESS;
     } catch (const std::exception &failure) {
         return Refused(QString::fromLocal8Bit(failure.what()));
@@ -115,6 +136,8 @@ int main(int argc, char **argv)
             return Refused(line.problem);
         if (line.formulas)
             return PrintFormulas(line);
+        if (!line.animationPath.isEmpty())
+            return ExportFilm(line);
         return line.exportPath.isEmpty() ? ShowWindow(line) : Export(line);
     } catch (...) {
         // Without an application object no box can be shown.

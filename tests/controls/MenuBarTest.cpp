@@ -4,13 +4,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDoubleSpinBox>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -18,6 +23,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "window/AnimationDialog.h"
 #include "window/DocumentWindow.h"
 #include "window/MainWindow.h"
 #include "window/PictureBox.h"
@@ -41,7 +47,8 @@ public:
         // a file dialog fills in its start name just after it shows.
         QObject::connect(&poll, &QTimer::timeout, [&] {
             QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
+            // Progress is no question: it closes by itself.
+            if (!modal || !modal->isVisible() || qobject_cast<QProgressDialog *>(modal))
                 return;
             if (modal != seen) {
                 seen = modal;
@@ -171,6 +178,24 @@ TEST_F(Document, FileMenuSavesOpensAndExportsThroughItsKeys)
 
     Key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Document, ExportAnimationFilmsWithProgress)
+{
+    const auto fill = [this](QWidget *modal) {
+        auto *dialog = qobject_cast<AnimationDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->pathEdit->setText(Path("film.gif"));
+        dialog->widthSpin->setValue(64);
+        dialog->heightSpin->setValue(48);
+        dialog->secondsSpin->setValue(0.5);
+        dialog->pedalPointMoves->setChecked(true);
+        dialog->accept();
+    };
+    (Answers{{fill}}).Run([&] { Key(Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier); });
+    QFile film(Path("film.gif"));
+    ASSERT_TRUE(film.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(film.read(6).startsWith("GIF8"));
 }
 
 TEST_F(Document, UnsavedChangesAskSaveDiscardOrCancel)

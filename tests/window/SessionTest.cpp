@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "VideoDecode.h"
 #include "WindowFixture.h"
 #include "controls/ControlTestSupport.h"
 #include "drawing/ViewZoom.h"
@@ -290,6 +291,28 @@ ProgramRun Lumetra(const QStringList &arguments, const QString &home)
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardError(),
             process.readAllStandardOutput()};
+}
+
+// The session's animation filmed with no display; a bad number is refused in words.
+TEST_F(SessionWindow, TheCommandLineFilmsTheAnimation)
+{
+    const QString example = QStringLiteral(LUMETRA_SOURCE_DIR "/docs/examples/cubic-minkowski.lumetra");
+    const QString film = PathOf("film.gif");
+    const ProgramRun run = Lumetra({QStringLiteral("--export-animation"), film, QStringLiteral("--size"),
+                                    QStringLiteral("80x60"), QStringLiteral("--seconds"), QStringLiteral("0.4"),
+                                    QStringLiteral("--fps"), QStringLiteral("10"), example},
+                                   folder.path());
+    EXPECT_EQ(run.status, 0) << run.errors.constData();
+    const std::vector<QImage> frames = DecodedFrames(film);
+    ASSERT_EQ(frames.size(), 4u);
+    EXPECT_EQ(frames[0].size(), QSize(80, 60));
+
+    const ProgramRun refused = Lumetra({QStringLiteral("--export-animation"), PathOf("bad.gif"),
+                                        QStringLiteral("--move-pedal-to"), QStringLiteral("1,a"), example},
+                                       folder.path());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.errors.contains("--move-pedal-to takes X,Y")) << refused.errors.constData();
+    EXPECT_FALSE(QFile::exists(PathOf("bad.gif")));
 }
 
 // The exact formulas of a session, printed with no display: y = x^3 in the

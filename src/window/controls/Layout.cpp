@@ -228,7 +228,7 @@ void MainWindow::BuildPanels()
 
     tickTimer = new QTimer(this);
     tickTimer->setObjectName(QStringLiteral("tickTimer"));
-    tickTimer->setInterval(100);
+    tickTimer->setInterval(AnimationTickMs);
 }
 
 void MainWindow::ConnectKeyboard()

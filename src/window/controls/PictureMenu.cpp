@@ -1,10 +1,13 @@
 // The picture: its events go to the window's handlers and its frames to
 // RenderScene; its own menu saves what is shown as PNG, SVG or PDF, or copies it.
+// The animation is exported from here too.
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QProgressDialog>
 
+#include "window/AnimationDialog.h"
 #include "window/MainWindow.h"
 #include "window/PictureBox.h"
 #include "window/PictureExport.h"
@@ -76,4 +79,22 @@ void MainWindow::SavePictureClick()
 void MainWindow::CopyPictureClick()
 {
     QGuiApplication::clipboard()->setImage(CurrentPicture(*this));
+}
+
+void MainWindow::ExportAnimationClick()
+{
+    AnimationDialog dialog(this, Picture->size(), QStringLiteral("lumetra.mp4"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const AnimationPlan plan = dialog.Plan();
+    // Frame by frame on the event loop: the window stays live and Cancel is heard.
+    QProgressDialog progress(QStringLiteral("Exporting the animation\u2026"), QStringLiteral("Cancel"), 0,
+                             FrameCount(plan), this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    ExportAnimation(scene, plan, dialog.Path(), [&progress](int done, int) {
+        progress.setValue(done);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
 }
