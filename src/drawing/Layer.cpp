@@ -68,12 +68,12 @@ const Layer *LayerOf(const LayerList &layers, const std::string &id)
     return nullptr;
 }
 
-QStringList ReadoutLines(const LayerList &layers, const Scene &scene)
+QStringList ReadoutLines(const LayerList &layers, const Scene &scene, const ReadableDigits &digits)
 {
     QStringList lines;
     for (const Layer &layer : layers) {
         if (layer.readout)
-            lines << layer.readout(scene);
+            lines << layer.readout(scene, digits);
     }
     return lines;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/NumberText.h"
+
 struct Frame;
 struct Scene;
 
@@ -37,7 +39,7 @@ struct Layer {
     bool (*drawn)(const Frame &frame) = nullptr;
     void (*draw)(const Frame &frame) = nullptr;
     // Its lines of the readout at the selected point; null: none.
-    QStringList (*readout)(const Scene &scene) = nullptr;
+    QStringList (*readout)(const Scene &scene, const ReadableDigits &digits) = nullptr;
     // It draws smoothed lines. The grid's lines are smoothed too while such
     // a layer is drawn, so that every line of a picture is drawn alike.
     bool smoothLines = false;
@@ -73,4 +75,4 @@ std::vector<std::string> ToggleIds(const LayerList &layers);
 // The layer of an id, or null.
 const Layer *LayerOf(const LayerList &layers, const std::string &id);
 // The readout's lines at the selected point, layer by layer.
-QStringList ReadoutLines(const LayerList &layers, const Scene &scene);
+QStringList ReadoutLines(const LayerList &layers, const Scene &scene, const ReadableDigits &digits);

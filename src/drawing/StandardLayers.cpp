@@ -78,10 +78,10 @@ bool SelectedPointShown(const Frame &frame)
     return frame.scene.Shows("selectedPoint") || frame.scene.animation;
 }
 
-QString PointText(const char *name, double x, double y)
+QString PointText(const char *name, double x, double y, const ReadableDigits &digits)
 {
-    return QString::fromLatin1(name) + QStringLiteral(" ( ") + FloatToStr(float(x)) + QStringLiteral(" , ") +
-           FloatToStr(float(y)) + QStringLiteral(" )");
+    return QString::fromLatin1(name) + QStringLiteral(" ( ") + digits.Text(x) + QStringLiteral(" , ") + digits.Text(y) +
+           QStringLiteral(" )");
 }
 
 CurveJet SelectedJet(const Scene &scene)
@@ -89,26 +89,26 @@ CurveJet SelectedJet(const Scene &scene)
     return scene.curve ? JetOfRow(*scene.curve, scene.currentT) : CurveJet();
 }
 
-QStringList CurveReadout(const Scene &scene)
+QStringList CurveReadout(const Scene &scene, const ReadableDigits &digits)
 {
     const CurveJet jet = SelectedJet(scene);
     if (!jet.defined)
         return scene.curve ? QStringList{QStringLiteral("No value at this t")} : QStringList();
-    return {PointText("Q", jet.x, jet.y), PointText("V", jet.dx, jet.dy)};
+    return {PointText("Q", jet.x, jet.y, digits), PointText("V", jet.dx, jet.dy, digits)};
 }
 
-QStringList FootReadout(const Scene &scene)
+QStringList FootReadout(const Scene &scene, const ReadableDigits &digits)
 {
     if (!SelectedJet(scene).defined)
         return {};
     const Foot foot = FootAt(*scene.curve, scene, scene.currentT);
-    return {foot.hasPoint ? PointText("F", foot.x, foot.y) : QStringLiteral("F: no foot")};
+    return {foot.hasPoint ? PointText("F", foot.x, foot.y, digits) : QStringLiteral("F: no foot")};
 }
 
 // Minkowski: the sign of <V, V> = x'^2 - y'^2 from the tangent as drawn, so a
 // lightlike tangent here is one without a foot. Euclidean: the signed
 // curvature (x'y'' - y'x'') / (x'^2 + y'^2)^(3/2).
-QStringList TangentReadout(const Scene &scene)
+QStringList TangentReadout(const Scene &scene, const ReadableDigits &digits)
 {
     const CurveJet jet = SelectedJet(scene);
     if (!jet.defined)
@@ -123,12 +123,12 @@ QStringList TangentReadout(const Scene &scene)
     if (speedSquared == 0)
         return {QString()};  // no direction, no curvature
     const double k = (jet.dx * jet.ddy - jet.dy * jet.ddx) / (speedSquared * std::sqrt(speedSquared));
-    return {QStringLiteral("Curvature ") + FloatToStr(float(k))};
+    return {QStringLiteral("Curvature ") + digits.Text(k)};
 }
 
 // A relative's point at the selected parameter, while its layer is shown.
 template <RelativeKind Kind>
-QStringList RelativeReadout(const Scene &scene)
+QStringList RelativeReadout(const Scene &scene, const ReadableDigits &digits)
 {
     static const char *const names[] = {"C", "O", "K", "Z", "E", "F"};
     if (!scene.curve || !scene.Shows(RelativeId(Kind)))
@@ -140,7 +140,7 @@ QStringList RelativeReadout(const Scene &scene)
     const RelativeSample s = RelativeAt(*scene.curve, scene, relative, double(scene.currentT));
     if (!s.defined)
         return {QString::fromStdString(name) + QStringLiteral(": none here")};
-    return {PointText(name.c_str(), s.x, s.y)};
+    return {PointText(name.c_str(), s.x, s.y, digits)};
 }
 
 }  // namespace

@@ -25,6 +25,32 @@ QString FloatToStr(float value)
     return text;
 }
 
+QString ReadableDigits::Text(double value) const
+{
+    const float single = float(value);
+    if (!(unitPixels > 0) || !std::isfinite(unitPixels) || !std::isfinite(single))
+        return FloatToStr(single);
+    const int decimals = std::max(0, int(std::ceil(std::log10(unitPixels))) + 1);
+    const double magnitude = std::fabs(double(single));
+    // Beyond what single precision holds the readable text is the full one.
+    const int wholeDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
+    if (wholeDigits + decimals > 15)
+        return FloatToStr(single);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, double(single));
+    QString text = QString::fromLatin1(buffer);
+    if (decimals > 0) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");  // a value too small to see is no negative number
+    text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return text;
+}
+
 namespace {
 
 // The locale reports a number too small for a double ("1e-400") as not

@@ -15,6 +15,14 @@ public:
 // 15 significant digits, no trailing zeros, the locale's decimal separator.
 QString FloatToStr(float value);
 
+// How a readout writes its numbers: with one decimal more than a pixel needs
+// at `unitPixels` pixels per unit (no trailing zeros), so every digit shown
+// means something on the screen; unitPixels 0 writes every digit (FloatToStr).
+struct ReadableDigits {
+    double unitPixels = 0;
+    QString Text(double value) const;
+};
+
 // Locale text to a single-precision number; throws EConvertError. The
 // exponent mark is "e" or "E" in every locale.
 float StrToFloat(const QString &text);

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "ControlTestSupport.h"
+#include "drawing/ViewZoom.h"
+#include "model/NumberText.h"
 #include "window/PictureBox.h"
 #include "window/controls/Adapters.h"
 
@@ -27,8 +29,9 @@ TEST_F(ReadoutTest, EuclideanValuesAndCurvature)
 {
     EXPECT_EQ(At(0, "0"), QStringList({"", "Q ( 1 , 0 )", "V ( 0 , 1 )", "F ( 1 , 0 )", "Curvature 1"}));
     EXPECT_EQ(At(1, "0").value(4), "Curvature 2");
-    // Ellipse (2 cos t, sin t): k = 2 / (4 sin^2 t + cos^2 t)^(3/2).
-    QString k = At(1, "1").value(4);
+    // Ellipse (2 cos t, sin t): k = 2 / (4 sin^2 t + cos^2 t)^(3/2), every digit in the tooltip.
+    At(1, "1");
+    QString k = form->Readout->toolTip().split('\n').value(4);
     ASSERT_TRUE(k.startsWith("Curvature "));
     const double s = std::sin(1.0), c = std::cos(1.0);
     EXPECT_NEAR(k.mid(10).replace(',', '.').toDouble(), 2 / std::pow(4 * s * s + c * c, 1.5), 1e-6);
@@ -53,7 +56,7 @@ TEST_F(ReadoutTest, PointerLineWhileOverThePictureAndLongNumbersFit)
     form->pointerX = -1.23456789012345e-05;
     form->pointerY = -12.3456789012345;
     form->ShowReadout();
-    EXPECT_EQ(form->Readout->text().section('\n', 0, 0), "Pointer ( -1,23456793517107e-05 , -12,3456792831421 )");
+    EXPECT_EQ(form->Readout->toolTip().section('\n', 0, 0), "Pointer ( -1,23456793517107e-05 , -12,3456792831421 )");
     // The longest lines fit the free area, which overlaps no other control.
     const QRect area = form->Readout->geometry();
     EXPECT_LE(QFontMetrics(form->Readout->font()).boundingRect(area, Qt::TextWordWrap, form->Readout->text()).height(),
@@ -63,6 +66,31 @@ TEST_F(ReadoutTest, PointerLineWhileOverThePictureAndLongNumbersFit)
     form->pointerOverPicture = false;
     form->ShowReadout();
     EXPECT_EQ(form->Readout->text().section('\n', 0, 0), "");
+}
+
+// The readout and the view's edges show the digits the scale resolves, one
+// more than a pixel needs; zoomed in, more of them.
+TEST_F(ReadoutTest, DigitsFollowTheScale)
+{
+    At(1, "1");  // ellipse: Q = (2 cos 1, sin 1) = (1.0806046..., 0.8414709...)
+    struct Zoom {
+        ViewWindow view;
+        const char *q;
+        const char *edge;
+    } zooms[] = {{{-30, 30, -30, 30}, "Q ( 1,08 , 0,84 )", "-30"},  // 7 pixels a unit
+                 {{-3, 3, -3, 3}, "Q ( 1,081 , 0,841 )", "-3"},     // 75
+                 // 4 million: as many digits as single precision holds
+                 {{1.0806f, 1.0807f, 0.8414f, 0.8415f}, "Q ( 1,08060455 , 0,84147096 )", "1,"}};
+    const QString full =
+        "Q ( " + FloatToStr(float(2 * std::cos(1.0))) + " , " + FloatToStr(float(std::sin(1.0))) + " )";
+    for (const Zoom &zoom : zooms) {
+        form->SetViewWindow(zoom.view);
+        const float unitPixels = form->drawnGeometry.unitPixels;
+        EXPECT_EQ(form->Readout->text().split('\n').value(1), zoom.q) << unitPixels;
+        EXPECT_EQ(form->Readout->toolTip().split('\n').value(1), full);
+        EXPECT_TRUE(form->xMinValueLabel->text().startsWith(zoom.edge)) << form->xMinValueLabel->text().toStdString();
+        EXPECT_EQ(form->xMinValueLabel->toolTip(), FloatToStr(zoom.view.xMin));
+    }
 }
 
 TEST_F(ReadoutTest, EveryControlSaysWhatItDoes)

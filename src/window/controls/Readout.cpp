@@ -10,14 +10,19 @@ void MainWindow::ShowReadout()
 {
     // The pointer's line stays, blank, while the pointer is away, so the
     // lines below it keep their places.
-    QStringList lines;
-    lines << (pointerOverPicture ? QStringLiteral("Pointer ( ") + FloatToStr(float(pointerX)) + QStringLiteral(" , ") +
-                                       FloatToStr(float(pointerY)) + QStringLiteral(" )")
-                                 : QString());
-    lines << ReadoutLines(layers, scene);
-    const QString text = lines.join(QLatin1Char('\n'));
-    if (Readout->text() != text) {
-        Readout->setText(text);
-        Readout->setAccessibleDescription(text);
+    // The label shows the digits the picture resolves, the tooltip every digit.
+    const auto text = [this](const ReadableDigits &digits) {
+        QStringList lines;
+        lines << (pointerOverPicture ? QStringLiteral("Pointer ( ") + digits.Text(pointerX) + QStringLiteral(" , ") +
+                                           digits.Text(pointerY) + QStringLiteral(" )")
+                                     : QString());
+        lines << ReadoutLines(layers, scene, digits);
+        return lines.join(QLatin1Char('\n'));
+    };
+    const QString shown = text({drawnGeometry.unitPixels});
+    if (Readout->text() != shown) {
+        Readout->setText(shown);
+        Readout->setToolTip(text({}));
+        Readout->setAccessibleDescription(Readout->toolTip());
     }
 }

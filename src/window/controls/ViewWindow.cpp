@@ -18,45 +18,48 @@ constexpr int EdgeLabelRoom = 33;
 // An edge's value in its label. A value longer than the room (a zoomed or
 // panned view has many digits) is cut short with an ellipsis rather than run
 // under its spinner; the whole value is the label's tooltip.
-void ShowEdge(QLabel *label, float edge)
+void ShowEdge(QLabel *label, float edge, const ReadableDigits &digits)
 {
-    const QString text = FloatToStr(edge);
+    const QString text = digits.Text(edge);
     const QFontMetrics metrics(label->font());
     SetCaption(label, metrics.horizontalAdvance(text) <= EdgeLabelRoom
                           ? text
                           : metrics.elidedText(text, Qt::ElideRight, EdgeLabelRoom));
-    label->setToolTip(text);
+    label->setToolTip(FloatToStr(edge));
 }
 
-void MoveEdge(float &edge, QLabel *label, bool next)
+void MoveEdge(float &edge, bool next)
 {
     edge = float(double(edge) + (next ? 0.5 : -0.5));
-    ShowEdge(label, edge);
 }
 
 }  // namespace
 
 void MainWindow::XMinSpinnerClick(bool next)
 {
-    MoveEdge(scene.xMin, xMinValueLabel, next);
+    MoveEdge(scene.xMin, next);
+    ShowViewEdges();
     Redraw();
 }
 
 void MainWindow::XMaxSpinnerClick(bool next)
 {
-    MoveEdge(scene.xMax, xMaxValueLabel, next);
+    MoveEdge(scene.xMax, next);
+    ShowViewEdges();
     Redraw();
 }
 
 void MainWindow::YMinSpinnerClick(bool next)
 {
-    MoveEdge(scene.yMin, yMinValueLabel, next);
+    MoveEdge(scene.yMin, next);
+    ShowViewEdges();
     Redraw();
 }
 
 void MainWindow::YMaxSpinnerClick(bool next)
 {
-    MoveEdge(scene.yMax, yMaxValueLabel, next);
+    MoveEdge(scene.yMax, next);
+    ShowViewEdges();
     Redraw();
 }
 
@@ -82,10 +85,11 @@ void MainWindow::SetViewWindow(const ViewWindow &view)
 
 void MainWindow::ShowViewEdges()
 {
-    ShowEdge(xMinValueLabel, scene.xMin);
-    ShowEdge(xMaxValueLabel, scene.xMax);
-    ShowEdge(yMinValueLabel, scene.yMin);
-    ShowEdge(yMaxValueLabel, scene.yMax);
+    const ReadableDigits digits{Geometry().unitPixels};
+    ShowEdge(xMinValueLabel, scene.xMin, digits);
+    ShowEdge(xMaxValueLabel, scene.xMax, digits);
+    ShowEdge(yMinValueLabel, scene.yMin, digits);
+    ShowEdge(yMaxValueLabel, scene.yMax, digits);
 }
 
 // One notch away from the user zooms out by 1.25, towards the user in by as
