@@ -3,9 +3,12 @@
 // The animation is exported from here too.
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProgressDialog>
+#include <QStandardPaths>
 
 #include "window/AnimationDialog.h"
 #include "window/MainWindow.h"
@@ -83,7 +86,10 @@ void MainWindow::CopyPictureClick()
 
 void MainWindow::ExportAnimationClick()
 {
-    AnimationDialog dialog(this, Picture->size(), QStringLiteral("lumetra.mp4"));
+    // Films go beside the session, or to the user's videos.
+    const QString folder = sessionPath.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::MoviesLocation)
+                                                 : QFileInfo(sessionPath).absolutePath();
+    AnimationDialog dialog(this, Picture->size(), QDir(folder).filePath(QStringLiteral("lumetra.mp4")));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const AnimationPlan plan = dialog.Plan();
