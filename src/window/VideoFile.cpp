@@ -1,5 +1,7 @@
 #include "window/VideoFile.h"
 
+#include "window/FfmpegOwners.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,12 +15,6 @@
 #include <unistd.h>
 #include <unordered_map>
 #include <vector>
-
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libswscale/swscale.h>
-}
 
 namespace {
 
@@ -40,18 +36,6 @@ struct MuxerFree {
         avio_closep(&muxer->pb);
         avformat_free_context(muxer);
     }
-};
-struct CodecFree {
-    void operator()(AVCodecContext *codec) const { avcodec_free_context(&codec); }
-};
-struct FrameFree {
-    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
-};
-struct PacketFree {
-    void operator()(AVPacket *packet) const { av_packet_free(&packet); }
-};
-struct ScalerFree {
-    void operator()(SwsContext *scaler) const { sws_freeContext(scaler); }
 };
 
 // An FFmpeg option list, freed on every path.
@@ -347,11 +331,11 @@ private:
     VideoFormat format;
     UnfinishedFile unfinished;
     std::unique_ptr<AVFormatContext, MuxerFree> muxer;
-    std::unique_ptr<AVCodecContext, CodecFree> codec;
+    ffmpeg::Codec codec;
     AVStream *stream = nullptr;
-    std::unique_ptr<AVFrame, FrameFree> frame{av_frame_alloc()};
-    std::unique_ptr<AVPacket, PacketFree> packet{av_packet_alloc()};
-    std::unique_ptr<SwsContext, ScalerFree> scaler;
+    ffmpeg::Frame frame{av_frame_alloc()};
+    ffmpeg::Packet packet{av_packet_alloc()};
+    ffmpeg::Scaler scaler;
     bool fileBegun = false;
 };
 

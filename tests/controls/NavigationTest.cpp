@@ -37,8 +37,8 @@ protected:
         const FrameGeometry at = form->Geometry();
         return {at.originX + x * at.unitPixels, at.originY - y * at.unitPixels};
     }
-    // Each label shows its edge, cut short where it would run under its
-    // spinner, and the whole value in its tooltip.
+    // Each label shows its edge to the digits the scale resolves, cut short
+    // where it would run under its spinner, and the whole value in its tooltip.
     void ExpectLabelsShowTheView()
     {
         const struct {
@@ -51,10 +51,12 @@ protected:
                      {form->yMaxValueLabel, form->yMaxSpinner, form->scene.yMax}};
         for (const auto &e : edges) {
             const QString whole = FloatToStr(e.edge);
+            const QString readable = ReadableDigits{form->Geometry().unitPixels}.Text(e.edge);
             const QString shown = e.label->text();
             EXPECT_EQ(e.label->toolTip(), whole);
-            if (shown != whole) {
-                EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && whole.startsWith(shown.chopped(1))) << shown.toStdString();
+            if (shown != readable) {
+                EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && readable.startsWith(shown.chopped(1)))
+                    << shown.toStdString();
             }
             EXPECT_LE(e.label->x() + e.label->width(), e.spinner->x()) << whole.toStdString();
         }

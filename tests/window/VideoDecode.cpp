@@ -8,28 +8,12 @@
 #include <stdexcept>
 #include <string>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libswscale/swscale.h>
-}
+#include "window/FfmpegOwners.h"
 
 namespace {
 
 struct InputFree {
     void operator()(AVFormatContext *input) const { avformat_close_input(&input); }
-};
-struct CodecFree {
-    void operator()(AVCodecContext *codec) const { avcodec_free_context(&codec); }
-};
-struct FrameFree {
-    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
-};
-struct PacketFree {
-    void operator()(AVPacket *packet) const { av_packet_free(&packet); }
-};
-struct ScalerFree {
-    void operator()(SwsContext *scaler) const { sws_freeContext(scaler); }
 };
 
 void Check(int result, const char *step)
@@ -42,9 +26,8 @@ void Check(int result, const char *step)
 QImage ToRgb(const AVFrame *frame)
 {
     const auto format = AVPixelFormat(frame->format);
-    std::unique_ptr<SwsContext, ScalerFree> scaler(
-        sws_getContext(frame->width, frame->height, format, frame->width, frame->height, AV_PIX_FMT_RGB32,
-                       SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
+    ffmpeg::Scaler scaler(sws_getContext(frame->width, frame->height, format, frame->width, frame->height,
+                                         AV_PIX_FMT_RGB32, SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
     if (!scaler)
         throw std::runtime_error("Decoding failed: no conversion to RGB");
     const int space = frame->colorspace == AVCOL_SPC_UNSPECIFIED ? SWS_CS_DEFAULT : int(frame->colorspace);
@@ -87,11 +70,11 @@ std::vector<QImage> DecodedFrames(const QString &path)
     const AVCodec *decoder = nullptr;
     const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, &decoder, 0);
     Check(stream, "no video stream");
-    std::unique_ptr<AVCodecContext, CodecFree> codec(avcodec_alloc_context3(decoder));
+    ffmpeg::Codec codec(avcodec_alloc_context3(decoder));
     Check(avcodec_parameters_to_context(codec.get(), input->streams[stream]->codecpar), "parameters");
     Check(avcodec_open2(codec.get(), decoder, nullptr), "decoder");
-    std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
-    std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
+    ffmpeg::Packet packet(av_packet_alloc());
+    ffmpeg::Frame frame(av_frame_alloc());
     std::vector<QImage> frames;
     while (av_read_frame(input.get(), packet.get()) >= 0) {
         const int sent = packet->stream_index == stream ? avcodec_send_packet(codec.get(), packet.get()) : 0;
@@ -107,7 +90,7 @@ std::vector<QImage> DecodedFrames(const QString &path)
 std::vector<double> FrameTimes(const QString &path)
 {
     const auto input = OpenInput(path);
-    std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
+    ffmpeg::Packet packet(av_packet_alloc());
     std::vector<double> times;
     while (av_read_frame(input.get(), packet.get()) >= 0) {
         times.push_back(double(packet->pts) * av_q2d(input->streams[packet->stream_index]->time_base));
