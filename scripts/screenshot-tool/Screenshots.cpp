@@ -1,10 +1,13 @@
 // Renders a few scenes with the real window and saves the picture area of
-// each as a PNG for the user guide. Usage: lumetra_screenshots OUTPUT_FOLDER
+// each as a PNG for the user guide, with the formulas window and the menus. Usage: lumetra_screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -17,6 +20,7 @@
 
 #include "maths/Curves.h"
 #include "maths/TypedCurve.h"
+#include "window/DocumentWindow.h"
 #include "window/FormulasDialog.h"
 #include "window/MainWindow.h"
 #include "window/PictureExport.h"
@@ -80,6 +84,31 @@ void ShowRelative(MainWindow &form, const RelativeShot &shot, bool minkowski)
 }
 
 }  // namespace
+
+// The program's window under its menu bar with the View menu open: the
+// window and the menu are grabbed each and put together where they are.
+bool SaveMenus(const QString &path)
+{
+    DocumentWindow window;
+    window.Form()->tickTimer->stop();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    SetPedalPoint(*window.Form(), "0.6", "0.2");
+    QAction *viewEntry = window.menuBar()->actions().value(2);
+    QMenu *view = viewEntry->menu();
+    view->popup(window.menuBar()->mapToGlobal(window.menuBar()->actionGeometry(viewEntry).bottomLeft()));
+    if (!QTest::qWaitForWindowExposed(view))
+        return false;
+    QImage picture = window.grab().toImage();
+    QPainter painter(&picture);
+    painter.drawImage(view->pos() - window.mapToGlobal(QPoint(0, 0)), view->grab().toImage());
+    painter.end();
+    view->close();
+    SavePicture(picture, path);
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
 
 int main(int argc, char **argv)
 {
@@ -196,5 +225,5 @@ int main(int argc, char **argv)
         SavePicture(dialog.grab().toImage(), path);
         std::printf("%s\n", qPrintable(path));
     }
-    return 0;
+    return SaveMenus(folder.filePath(QStringLiteral("menus.png"))) ? 0 : 1;
 }
