@@ -38,12 +38,14 @@ void ShowFields(MainWindow &form, const Session &s)
 }
 
 // What the document compares: the window's size is no change of the scene,
-// and a running animation moves the selected point by itself.
+// and a running animation moves the selected point and turns it by itself.
 Session Compared(Session s)
 {
     s.clientWidth = s.clientHeight = 0;
-    if (s.animation)
+    if (s.animation) {
         s.selectedT = s.trackPosition = 0;
+        s.animationForward = true;
+    }
     return s;
 }
 
