@@ -68,12 +68,22 @@ const Layer *LayerOf(const LayerList &layers, const std::string &id)
     return nullptr;
 }
 
-QStringList ReadoutLines(const LayerList &layers, const Scene &scene, const ReadableDigits &digits)
+QString ReadoutLine::Text(const ReadableDigits &digits) const
 {
-    QStringList lines;
+    if (values.size() == 2)
+        return name + QStringLiteral(" ( ") + digits.Text(values[0]) + QStringLiteral(" , ") + digits.Text(values[1]) +
+               QStringLiteral(" )");
+    return values.empty() ? name : name + QLatin1Char(' ') + digits.Text(values.front());
+}
+
+ReadoutLines ReadoutOf(const LayerList &layers, const Scene &scene)
+{
+    ReadoutLines lines;
     for (const Layer &layer : layers) {
-        if (layer.readout)
-            lines << layer.readout(scene, digits);
+        if (!layer.readout)
+            continue;
+        const ReadoutLines own = layer.readout(scene);
+        lines.insert(lines.end(), own.begin(), own.end());
     }
     return lines;
 }

@@ -17,6 +17,17 @@ using LayerInputs = std::vector<double>;
 // change seldom are restored instead of rasterised again. Layers are listed
 // in this order: first those kept with the curve, then those kept while P
 // stays, then those drawn every frame.
+// One line of the readout: a name and its values, written "Q ( x , y )" for
+// two values, "Curvature k" for one and the name alone for none. Values are
+// worked out once and written as often as needed (to the digits the picture
+// resolves, and in full).
+struct ReadoutLine {
+    QString name;
+    std::vector<double> values;
+    QString Text(const ReadableDigits &digits) const;
+};
+using ReadoutLines = std::vector<ReadoutLine>;
+
 enum class LayerReuse { WithCurve, WhileBelowStays, EveryFrame };
 
 struct LayerColour {
@@ -39,7 +50,7 @@ struct Layer {
     bool (*drawn)(const Frame &frame) = nullptr;
     void (*draw)(const Frame &frame) = nullptr;
     // Its lines of the readout at the selected point; null: none.
-    QStringList (*readout)(const Scene &scene, const ReadableDigits &digits) = nullptr;
+    ReadoutLines (*readout)(const Scene &scene) = nullptr;
     // It draws smoothed lines. The grid's lines are smoothed too while such
     // a layer is drawn, so that every line of a picture is drawn alike.
     bool smoothLines = false;
@@ -75,4 +86,4 @@ std::vector<std::string> ToggleIds(const LayerList &layers);
 // The layer of an id, or null.
 const Layer *LayerOf(const LayerList &layers, const std::string &id);
 // The readout's lines at the selected point, layer by layer.
-QStringList ReadoutLines(const LayerList &layers, const Scene &scene, const ReadableDigits &digits);
+ReadoutLines ReadoutOf(const LayerList &layers, const Scene &scene);

@@ -78,10 +78,9 @@ bool SelectedPointShown(const Frame &frame)
     return frame.scene.Shows("selectedPoint") || frame.scene.animation;
 }
 
-QString PointText(const char *name, double x, double y, const ReadableDigits &digits)
+ReadoutLine Named(const QString &name)
 {
-    return QString::fromLatin1(name) + QStringLiteral(" ( ") + digits.Text(x) + QStringLiteral(" , ") + digits.Text(y) +
-           QStringLiteral(" )");
+    return {name, {}};
 }
 
 CurveJet SelectedJet(const Scene &scene)
@@ -89,26 +88,26 @@ CurveJet SelectedJet(const Scene &scene)
     return scene.curve ? JetOfRow(*scene.curve, scene.currentT) : CurveJet();
 }
 
-QStringList CurveReadout(const Scene &scene, const ReadableDigits &digits)
+ReadoutLines CurveReadout(const Scene &scene)
 {
     const CurveJet jet = SelectedJet(scene);
     if (!jet.defined)
-        return scene.curve ? QStringList{QStringLiteral("No value at this t")} : QStringList();
-    return {PointText("Q", jet.x, jet.y, digits), PointText("V", jet.dx, jet.dy, digits)};
+        return scene.curve ? ReadoutLines{Named(QStringLiteral("No value at this t"))} : ReadoutLines();
+    return {{QStringLiteral("Q"), {jet.x, jet.y}}, {QStringLiteral("V"), {jet.dx, jet.dy}}};
 }
 
-QStringList FootReadout(const Scene &scene, const ReadableDigits &digits)
+ReadoutLines FootReadout(const Scene &scene)
 {
     if (!SelectedJet(scene).defined)
         return {};
     const Foot foot = FootAt(*scene.curve, scene, scene.currentT);
-    return {foot.hasPoint ? PointText("F", foot.x, foot.y, digits) : QStringLiteral("F: no foot")};
+    return {foot.hasPoint ? ReadoutLine{QStringLiteral("F"), {foot.x, foot.y}} : Named(QStringLiteral("F: no foot"))};
 }
 
 // Minkowski: the sign of <V, V> = x'^2 - y'^2 from the tangent as drawn, so a
 // lightlike tangent here is one without a foot. Euclidean: the signed
 // curvature (x'y'' - y'x'') / (x'^2 + y'^2)^(3/2).
-QStringList TangentReadout(const Scene &scene, const ReadableDigits &digits)
+ReadoutLines TangentReadout(const Scene &scene)
 {
     const CurveJet jet = SelectedJet(scene);
     if (!jet.defined)
@@ -116,19 +115,19 @@ QStringList TangentReadout(const Scene &scene, const ReadableDigits &digits)
     if (scene.plane == Plane::Minkowski) {
         const double square = jet.dx * jet.dx - jet.dy * jet.dy;
         if (square > 0)
-            return {QStringLiteral("Spacelike tangent")};
-        return {square < 0 ? QStringLiteral("Timelike tangent") : QStringLiteral("Lightlike tangent")};
+            return {Named(QStringLiteral("Spacelike tangent"))};
+        return {Named(square < 0 ? QStringLiteral("Timelike tangent") : QStringLiteral("Lightlike tangent"))};
     }
     const double speedSquared = jet.dx * jet.dx + jet.dy * jet.dy;
     if (speedSquared == 0)
-        return {QString()};  // no direction, no curvature
+        return {Named(QString())};  // no direction, no curvature
     const double k = (jet.dx * jet.ddy - jet.dy * jet.ddx) / (speedSquared * std::sqrt(speedSquared));
-    return {QStringLiteral("Curvature ") + digits.Text(k)};
+    return {{QStringLiteral("Curvature"), {k}}};
 }
 
 // A relative's point at the selected parameter, while its layer is shown.
 template <RelativeKind Kind>
-QStringList RelativeReadout(const Scene &scene, const ReadableDigits &digits)
+ReadoutLines RelativeReadout(const Scene &scene)
 {
     static const char *const names[] = {"C", "O", "K", "Z", "E", "F"};
     if (!scene.curve || !scene.Shows(RelativeId(Kind)))
@@ -139,8 +138,8 @@ QStringList RelativeReadout(const Scene &scene, const ReadableDigits &digits)
         name += std::to_string(relative.stages);
     const RelativeSample s = RelativeAt(*scene.curve, scene, relative, double(scene.currentT));
     if (!s.defined)
-        return {QString::fromStdString(name) + QStringLiteral(": none here")};
-    return {PointText(name.c_str(), s.x, s.y, digits)};
+        return {Named(QString::fromStdString(name) + QStringLiteral(": none here"))};
+    return {{QString::fromStdString(name), {s.x, s.y}}};
 }
 
 }  // namespace

@@ -26,9 +26,8 @@ QList<QKeySequence> StandardOr(QKeySequence::StandardKey standard, const QKeySeq
 QAction *DocumentWindow::AddEntry(QMenu *menu, const QString &text, const QKeySequence &keys,
                                   std::function<void()> handler)
 {
-    QAction *entry = menu->addAction(text);
-    entry->setShortcut(keys);
-    connect(entry, &QAction::triggered, this, [handler] { RunHandler(handler); });
+    QAction *entry = CommandAction(text, keys, std::move(handler), menu);
+    menu->addAction(entry);
     return entry;
 }
 

@@ -1,5 +1,6 @@
 #include "window/MainWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -23,6 +24,14 @@ void RunHandler(const std::function<void()> &handler)
     } catch (const std::exception &failure) {
         ShowException(QString::fromLocal8Bit(failure.what()));
     }
+}
+
+QAction *CommandAction(const QString &text, const QKeySequence &keys, std::function<void()> handler, QObject *parent)
+{
+    auto *action = new QAction(text, parent);
+    action->setShortcut(keys);
+    QObject::connect(action, &QAction::triggered, parent, [handler] { RunHandler(handler); });
+    return action;
 }
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)

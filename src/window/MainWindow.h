@@ -283,3 +283,6 @@ private:
 
 // Runs a handler; a failure it raises is shown by the application-wide handler.
 void RunHandler(const std::function<void()> &handler);
+
+// A command of a menu: its text, its keys, and its handler run by RunHandler.
+QAction *CommandAction(const QString &text, const QKeySequence &keys, std::function<void()> handler, QObject *parent);

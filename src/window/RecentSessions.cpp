@@ -1,27 +1,23 @@
 #include "window/RecentSessions.h"
 
 #include <QFileInfo>
-#include <QSettings>
+
+#include "window/UserSettings.h"
 
 namespace {
 
 const QString Key = QStringLiteral("recentSessions");
 
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
-}
-
 void Store(const QStringList &paths)
 {
-    Settings().setValue(Key, paths);
+    UserSettings().setValue(Key, paths);
 }
 
 }  // namespace
 
 QStringList RecentSessions()
 {
-    return Settings().value(Key).toStringList().mid(0, MostRecentSessions);
+    return UserSettings().value(Key).toStringList().mid(0, MostRecentSessions);
 }
 
 void RememberSession(const QString &path)

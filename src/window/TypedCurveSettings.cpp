@@ -1,16 +1,11 @@
 #include "window/TypedCurveSettings.h"
 
-#include <QSettings>
 #include <cmath>
 
 #include "maths/TypedCurve.h"
+#include "window/UserSettings.h"
 
 namespace {
-
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
-}
 
 const QString Group = QStringLiteral("typedCurves");
 
@@ -36,7 +31,7 @@ bool KindFrom(int stored, TypedKind &kind)
 
 TypedCurves LoadTypedCurves()
 {
-    QSettings settings = Settings();
+    QSettings settings = UserSettings();
     TypedCurves curves;
     const int count = settings.beginReadArray(Group);
     for (int i = 0; i < count && int(curves.size()) < RememberedCurves; ++i) {
@@ -61,7 +56,7 @@ TypedCurves LoadTypedCurves()
 
 void SaveTypedCurves(const TypedCurves &curves)
 {
-    QSettings settings = Settings();
+    QSettings settings = UserSettings();
     settings.remove(Group);
     settings.beginWriteArray(Group, int(curves.size()));
     for (int i = 0; i < int(curves.size()); ++i) {

@@ -39,10 +39,8 @@ void MainWindow::ConnectPicture()
 
 QAction *MainWindow::AddPictureAction(const QString &text, const QKeySequence &keys, std::function<void()> handler)
 {
-    auto *action = new QAction(text, Picture);
-    action->setShortcut(keys);
+    QAction *action = CommandAction(text, keys, std::move(handler), Picture);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [handler] { RunHandler(handler); });
     Picture->addAction(action);
     return action;
 }

@@ -8,21 +8,24 @@
 
 void MainWindow::ShowReadout()
 {
-    // The pointer's line stays, blank, while the pointer is away, so the
-    // lines below it keep their places.
-    // The label shows the digits the picture resolves, the tooltip every digit.
-    const auto text = [this](const ReadableDigits &digits) {
-        QStringList lines;
-        lines << (pointerOverPicture ? QStringLiteral("Pointer ( ") + digits.Text(pointerX) + QStringLiteral(" , ") +
-                                           digits.Text(pointerY) + QStringLiteral(" )")
-                                     : QString());
-        lines << ReadoutLines(layers, scene, digits);
-        return lines.join(QLatin1Char('\n'));
+    // The values are worked out once; the label shows the digits the
+    // picture resolves, the tooltip every digit. The pointer's line stays,
+    // blank, while the pointer is away, so the lines below keep their places.
+    ReadoutLines lines = ReadoutOf(layers, scene);
+    lines.insert(lines.begin(),
+                 pointerOverPicture ? ReadoutLine{QStringLiteral("Pointer"), {pointerX, pointerY}} : ReadoutLine());
+    const auto text = [&lines](const ReadableDigits &digits) {
+        QStringList texts;
+        for (const ReadoutLine &line : lines)
+            texts << line.Text(digits);
+        return texts.join(QLatin1Char('\n'));
     };
     const QString shown = text({drawnGeometry.unitPixels});
-    if (Readout->text() != shown) {
+    if (Readout->text() != shown)
         Readout->setText(shown);
-        Readout->setToolTip(text({}));
-        Readout->setAccessibleDescription(Readout->toolTip());
+    const QString full = text({});
+    if (Readout->toolTip() != full) {
+        Readout->setToolTip(full);
+        Readout->setAccessibleDescription(full);
     }
 }
