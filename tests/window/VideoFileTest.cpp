@@ -62,16 +62,20 @@ bool Mentions(const std::string &message, const char *words)
     return message.find(words) != std::string::npos;
 }
 
+// An older file at the path, which a finished writer replaces and a cancelled one keeps.
+bool WriteOlder(const QString &path)
+{
+    QFile older(path);
+    return older.open(QIODevice::WriteOnly) && older.write("an older animation") > 0;
+}
+
 }  // namespace
 
 TEST(VideoFile, GifShowsEveryFrameExactlyAndReplacesAnOlderFile)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("pedal.GIF");
-    QFile older(path);
-    ASSERT_TRUE(older.open(QIODevice::WriteOnly));
-    older.write("an older animation");
-    older.close();
+    ASSERT_TRUE(WriteOlder(path));
     const auto frames = MovingDiscFrames(QSize(65, 49), false);
     Write(path, VideoFormatOf(path), frames);
 
@@ -127,10 +131,7 @@ TEST(VideoFile, CancelledWriterLeavesNoFileAndTheOlderOneUnchanged)
 {
     QTemporaryDir folder;
     const QString olderPath = folder.filePath("older.mp4");
-    QFile older(olderPath);
-    ASSERT_TRUE(older.open(QIODevice::WriteOnly));
-    older.write("an older animation");
-    older.close();
+    ASSERT_TRUE(WriteOlder(olderPath));
     const auto frames = MovingDiscFrames(QSize(64, 48), true);
     for (const QString name : {"older.mp4", "new.webm", "new.gif"}) {
         VideoWriter writer(folder.filePath(name), VideoSettings{QSize(64, 48), 25, VideoFormatOf(name)});
@@ -138,6 +139,7 @@ TEST(VideoFile, CancelledWriterLeavesNoFileAndTheOlderOneUnchanged)
         writer.Add(frames[1]);
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"older.mp4"});
+    QFile older(olderPath);
     ASSERT_TRUE(older.open(QIODevice::ReadOnly));
     EXPECT_EQ(older.readAll(), QByteArray("an older animation"));
 }
